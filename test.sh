@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Installs what the build needs, builds, and runs every test: a release tree, a
+# tree under AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzzers.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(
+    cmake make g++ clang libclang-rt-14-dev clang-format
+    libgtest-dev libbenchmark-dev
+    libglfw3-dev libglew-dev libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
+    xvfb xauth xdotool x11-apps
+    libinih-dev libstb-dev
+)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Missing packages. Install them with:"
+        echo "  sudo apt-get install -y --no-install-recommends ${missing[*]}"
+        exit 1
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -q
+    apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+jobs=$(nproc)
+
+step() { printf '\n== %s\n' "$*"; }
+
+step "Format check"
+git ls-files -z -- '*.h' '*.cpp' | xargs -0 -r clang-format --dry-run --Werror
+
+step "Release build and tests"
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESSOK_WERROR=ON >/dev/null
+cmake --build build/release -j "$jobs"
+ctest --test-dir build/release --output-on-failure -j "$jobs"
+
+step "Sanitizer build and tests (address, undefined)"
+cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DKESSOK_WERROR=ON -DKESSOK_BENCH=OFF \
+    -DKESSOK_SANITIZE=address,undefined >/dev/null
+cmake --build build/asan -j "$jobs"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir build/asan --output-on-failure -j "$jobs"
+
+step "Fuzzers"
+CC=clang CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DKESSOK_TESTS=OFF -DKESSOK_BENCH=OFF -DKESSOK_FUZZ=ON >/dev/null
+cmake --build build/fuzz -j "$jobs" --target kessok_fuzzers
+fuzz_seconds=${FUZZ_SECONDS:-20}
+pids=()
+while read -r name binary corpus; do
+    [ -n "$name" ] || continue
+    work=build/fuzz/corpus-run/$name
+    rm -rf "$work" && mkdir -p "$work"
+    echo "fuzzing $name for ${fuzz_seconds}s"
+    "$binary" -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
+        -artifact_prefix="build/fuzz/$name-" "$work" "$corpus" >"build/fuzz/$name.log" 2>&1 &
+    pids+=("$!:$name")
+done <build/fuzz/fuzzers.txt
+status=0
+for entry in "${pids[@]+"${pids[@]}"}"; do
+    if ! wait "${entry%%:*}"; then
+        echo "fuzzer ${entry#*:} failed:"
+        tail -n 40 "build/fuzz/${entry#*:}.log"
+        status=1
+    fi
+done
+[ "$status" -eq 0 ] || exit 1
+
+step "All tests passed"
