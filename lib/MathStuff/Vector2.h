@@ -1,0 +1,11 @@
+#pragma once
+
+namespace MathStuff {
+
+template <typename T>
+struct Vector2 {
+    T x;
+    T y;
+};
+
+} // namespace MathStuff
