@@ -21,6 +21,7 @@ endif()
 # its own subfolders, so lib/Render and lib/Render/OGL are siblings here.
 function(kessok_add_subdirectories dir)
     file(GLOB_RECURSE lists CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${dir}/CMakeLists.txt)
+    list(FILTER lists EXCLUDE REGEX "/corpus/")
     list(SORT lists)
     foreach(list_file IN LISTS lists)
         get_filename_component(folder ${list_file} DIRECTORY)
