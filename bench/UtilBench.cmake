@@ -1,0 +1,1 @@
+kessok_bench(NAME UtilBench SOURCES UtilBench.cpp DEPS Util)

@@ -1,0 +1,30 @@
+#include "RNG/RandSimple.h"
+
+namespace RNG {
+
+RandSimple::RandSimple(const unsigned int seed) : m_state(seed) {}
+
+void RandSimple::initialise(const unsigned int seed) {
+    m_state = seed;
+}
+
+void RandSimple::initialise(const unsigned int* const seeds, const int count) {
+    if (seeds != nullptr && count >= 1) {
+        initialise(seeds[0]);
+    }
+}
+
+float RandSimple::getFloat() {
+    constexpr std::uint32_t kMaxHash = 0x7fffffffu;
+    const std::uint32_t x = (m_state << 13) ^ m_state;
+    const std::uint32_t hash = ((x * x * 15731u + 789221u) * x + 1376312589u) & kMaxHash;
+    // Divided in x87 extended precision, as the sequence always has been: double precision
+    // would round one hash value (2147483583) up to exactly 1.
+    const long double value = static_cast<long double>(hash) / kMaxHash;
+    // The state advances by trunc(value * 0xffffffff), which is exactly 2 * hash plus 1 for
+    // the largest hash; the integer form keeps it exact where floating point would round.
+    m_state += 2u * hash + hash / kMaxHash;
+    return static_cast<float>(value);
+}
+
+} // namespace RNG

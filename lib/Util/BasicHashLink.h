@@ -1,0 +1,75 @@
+#pragma once
+
+#include <memory>
+
+namespace Util {
+
+// The process-wide pool of hash chain links for tables of Item. It only grows: links are
+// allocated when none is free and go back to the heap only when the pool is destroyed at
+// exit, so a table that has held n items inserts up to n items without allocating.
+template <typename Item>
+class BasicHashLink {
+public:
+    struct Link {
+        Item* item;
+        Link* next;
+    };
+
+    static BasicHashLink& instance() {
+        static BasicHashLink l_instance;
+        return l_instance;
+    }
+
+    BasicHashLink(const BasicHashLink&) = delete;
+    BasicHashLink& operator=(const BasicHashLink&) = delete;
+
+    virtual ~BasicHashLink() {
+        while (m_blocks != nullptr) {
+            Block* const block = m_blocks;
+            m_blocks = block->next;
+            delete[] block->links;
+            delete block;
+        }
+    }
+
+    // A free link holding the item, its next null.
+    Link* takeLink(Item* const item) {
+        if (m_freeLinks == nullptr) {
+            initFreeLinksBlock();
+        }
+        Link* const link = m_freeLinks;
+        m_freeLinks = link->next;
+        *link = Link{item, nullptr};
+        return link;
+    }
+
+    // Puts the link, emptied, first on the free list, so the next insert reuses it.
+    void returnLink(Link* const link) {
+        *link = Link{nullptr, m_freeLinks};
+        m_freeLinks = link;
+    }
+
+    // Allocates a block of links and puts them on the free list in array order.
+    void initFreeLinksBlock() {
+        std::unique_ptr<Link[]> links(new Link[m_blockSize]);
+        for (unsigned i = 0; i < m_blockSize; ++i) {
+            links[i] = Link{nullptr, i + 1 < m_blockSize ? &links[i + 1] : m_freeLinks};
+        }
+        m_blocks = new Block{links.get(), m_blocks};
+        m_freeLinks = links.release();
+    }
+
+private:
+    struct Block {
+        Link* links;
+        Block* next;
+    };
+
+    BasicHashLink() = default;
+
+    Block* m_blocks = nullptr;
+    Link* m_freeLinks = nullptr;
+    const unsigned m_blockSize = 1;
+};
+
+} // namespace Util
