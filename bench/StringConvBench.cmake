@@ -1,0 +1,1 @@
+kessok_bench(NAME StringConvBench SOURCES StringConvBench.cpp DEPS Util)

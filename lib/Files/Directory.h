@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace Files {
+
+// Helpers for paths separated by '/' and for listing a directory.
+class Directory {
+public:
+    // The text up to and including the last '/', or "./" when there is none.
+    static std::string dirname(const std::string& path);
+
+    // The text after the last '/'; the whole path when there is none.
+    static std::string basename(const std::string& path);
+
+    // Appends to names, in byte-wise order, the entries of directory (files and
+    // subdirectories, without "." and "..") that begin with prefix and end with suffix.
+    // names stays unchanged when the directory cannot be listed.
+    static void scan(const std::string& directory, std::vector<std::string>& names,
+                     const std::string& prefix, const std::string& suffix);
+};
+
+} // namespace Files

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <ios>
+#include <string>
+#include <vector>
+
+namespace Files {
+
+// Whole-file text input and output. Every failure shows in the result alone: false or 0,
+// nothing thrown or logged.
+class TextFile {
+public:
+    // The size in bytes of a regular file; 0 when it cannot be opened or is anything else.
+    static std::streampos size(const std::string& path);
+
+    // Appends each line of the file to text, followed by terminator, or by "\n" when the
+    // line is empty. False, with text untouched, for a file that is empty or that size()
+    // cannot measure.
+    static bool load(const std::string& path, std::string& text, const char* terminator);
+
+    // Creates or truncates the file and writes each line followed by a line feed.
+    static bool save(const std::string& path, const std::vector<std::string>& lines);
+    static bool save(const std::string& path, const std::string& text);
+};
+
+} // namespace Files

@@ -1,0 +1,44 @@
+#include "Util/StringUtils.h"
+
+namespace Util {
+
+std::size_t splitString(const std::string& text, const std::string& delimiter,
+                        std::vector<std::string>& out, const bool keepEmpty,
+                        const bool trimPieces) {
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t found =
+            delimiter.empty() ? std::string::npos : text.find(delimiter, start);
+        const std::size_t end = found == std::string::npos ? text.size() : found;
+        std::string piece = text.substr(start, end - start);
+        if (trimPieces) {
+            piece = trim(piece, BLANKS);
+        }
+        if (keepEmpty || !piece.empty()) {
+            out.push_back(std::move(piece));
+        }
+        if (found == std::string::npos) {
+            return out.size();
+        }
+        start = found + delimiter.size();
+    }
+}
+
+std::string trim(const std::string& text, const char* const set) {
+    const std::size_t first = text.find_first_not_of(set);
+    if (first == std::string::npos) {
+        return std::string();
+    }
+    return text.substr(first, text.find_last_not_of(set) - first + 1);
+}
+
+bool startswith(const std::string& text, const std::string& prefix) {
+    return text.size() >= prefix.size() && text.compare(0, prefix.size(), prefix) == 0;
+}
+
+bool endswith(const std::string& text, const std::string& suffix) {
+    return text.size() >= suffix.size() &&
+           text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+} // namespace Util
