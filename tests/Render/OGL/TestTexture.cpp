@@ -29,6 +29,7 @@ TestTexture::~TestTexture() {
 }
 
 void TestTexture::getSize(int& width, int& height, int& depth) const {
+    ++m_sizeQueries;
     width = m_width;
     height = m_height;
     depth = m_depth;

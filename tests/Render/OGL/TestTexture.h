@@ -21,8 +21,11 @@ public:
     unsigned int getImageSize(bool alpha) const override;
     void getImage(unsigned char* data, bool alpha) const override;
 
-    // The RGBA bytes of one texel of a layer.
+    // One texel of a layer as 0xRRGGBBAA.
     unsigned int texel(int x, int y, int layer = 0) const;
+
+    // How often getSize was asked, which render buffers do once per attachment.
+    mutable int m_sizeQueries = 0;
 
 private:
     unsigned int m_id = 0;
