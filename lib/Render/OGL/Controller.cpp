@@ -46,6 +46,15 @@ int probeAbility(int id) {
     }
 }
 
+// Sets the top entry again before removing it; an empty stack changes nothing.
+template <typename T, typename Apply>
+void popAndApply(std::deque<T>& stack, Apply apply) {
+    if (!stack.empty()) {
+        apply(stack.back());
+        stack.pop_back();
+    }
+}
+
 bool knownAbility(int id) {
     return id >= 0 && id < Render::RENDER_ABILITY_COUNT;
 }
@@ -180,11 +189,7 @@ void Controller::pushViewData() {
 }
 
 void Controller::popViewData() {
-    if (m_viewStack.empty()) {
-        return;
-    }
-    setViewData(m_viewStack.back());
-    m_viewStack.pop_back();
+    popAndApply(m_viewStack, [this](const Render::ViewData& data) { setViewData(data); });
 }
 
 void Controller::setCamera(const MathStuff::Orientation<float>& camera) {
@@ -215,11 +220,8 @@ void Controller::pushCamera() {
 }
 
 void Controller::popCamera() {
-    if (m_cameraStack.empty()) {
-        return;
-    }
-    setCamera(m_cameraStack.back());
-    m_cameraStack.pop_back();
+    popAndApply(m_cameraStack,
+                [this](const MathStuff::Orientation<float>& camera) { setCamera(camera); });
 }
 
 MathStuff::Vector3<float> Controller::projectPoint(MathStuff::Vector3<float> p) const {

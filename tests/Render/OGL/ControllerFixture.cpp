@@ -2,19 +2,23 @@
 
 #include <GL/glew.h>
 
+Render::ViewData ControllerTest::orthoRecord(int width, int height, float scale) {
+    Render::ViewData data;
+    data.near = -1.0f;
+    data.far = 1.0f;
+    data.x = 0;
+    data.y = 0;
+    data.width = width;
+    data.height = height;
+    data.scaleX = scale;
+    data.scaleY = scale;
+    data.vsync = 0;
+    data.perspective = false;
+    return data;
+}
+
 void ControllerTest::setWindowView() {
-    Render::ViewData view;
-    view.near = -1.0f;
-    view.far = 1.0f;
-    view.x = 0;
-    view.y = 0;
-    view.width = s_width;
-    view.height = s_height;
-    view.scaleX = 1.0f;
-    view.scaleY = 1.0f;
-    view.vsync = 0;
-    view.perspective = false;
-    m_controller.setViewData(view);
+    m_controller.setViewData(orthoRecord(s_width, s_height, 1.0f));
     m_controller.setCamera({{0, 0, 0}, {0, 0, -1}, {0, 1, 0}, {1, 1, 1}});
 }
 

@@ -10,6 +10,8 @@ class ControllerTest : public TestSupport::GLTest {
 protected:
     using Pixel = std::array<unsigned char, 4>;
 
+    // An orthographic record over a viewport at the origin, depth from -1 to 1, no vsync.
+    static Render::ViewData orthoRecord(int width, int height, float scale);
     // The window as a 2D view: one unit per pixel, origin bottom left, no depth test.
     void setWindowView();
     // A filled rectangle at depth z in the current colour, drawn without vertex arrays.

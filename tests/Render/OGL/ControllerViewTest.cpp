@@ -41,23 +41,8 @@ void expectNear(const Matrix& actual, const Matrix& expected) {
     }
 }
 
-Render::ViewData orthoRecord(int width, int height, float scale) {
-    Render::ViewData data;
-    data.near = -1.0f;
-    data.far = 1.0f;
-    data.x = 0;
-    data.y = 0;
-    data.width = width;
-    data.height = height;
-    data.scaleX = scale;
-    data.scaleY = scale;
-    data.vsync = 0;
-    data.perspective = false;
-    return data;
-}
-
 Render::ViewData perspectiveRecord(float fov, float scaleX, int width, int height) {
-    Render::ViewData data = orthoRecord(width, height, 1.0f);
+    Render::ViewData data = ControllerTest::orthoRecord(width, height, 1.0f);
     data.near = 1.0f;
     data.far = 100.0f;
     data.fov = fov;

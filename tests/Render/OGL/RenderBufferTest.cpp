@@ -1,5 +1,5 @@
-#include "ControllerFixture.h"
 #include "Render/OGL/RenderBuffer.h"
+#include "ControllerFixture.h"
 #include "TestTexture.h"
 
 #include <GL/glew.h>
