@@ -7,7 +7,18 @@
 
 namespace {
 
-using ControllerViewTest = ControllerTest;
+class ControllerViewTest : public ControllerTest {
+protected:
+    static Render::ViewData perspectiveRecord(float fov, float scaleX, int width, int height) {
+        Render::ViewData data = orthoRecord(width, height, 1.0f);
+        data.near = 1.0f;
+        data.far = 100.0f;
+        data.fov = fov;
+        data.scaleX = scaleX;
+        data.perspective = true;
+        return data;
+    }
+};
 using Matrix = std::vector<float>;
 
 Matrix matrix(GLenum which) {
@@ -39,16 +50,6 @@ void expectNear(const Matrix& actual, const Matrix& expected) {
     for (int i = 0; i < 16; ++i) {
         EXPECT_NEAR(actual[i], expected[i], 1e-5f) << "element " << i;
     }
-}
-
-Render::ViewData perspectiveRecord(float fov, float scaleX, int width, int height) {
-    Render::ViewData data = ControllerTest::orthoRecord(width, height, 1.0f);
-    data.near = 1.0f;
-    data.far = 100.0f;
-    data.fov = fov;
-    data.scaleX = scaleX;
-    data.perspective = true;
-    return data;
 }
 
 TEST_F(ControllerViewTest, DefaultRecordHoldsTheKeepValues) {
