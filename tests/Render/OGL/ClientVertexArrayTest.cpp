@@ -14,19 +14,6 @@ std::vector<unsigned char> contents(const OGL::VertexArray& array) {
     return bytes;
 }
 
-TEST(ClientVertexArrayTest, PutDataLandsAtTheByteOffset) {
-    OGL::VertexArray array(8);
-    const std::vector<unsigned char> zeros(8, 0);
-    array.putData(zeros.data(), 8, 0);
-    const unsigned char bytes[] = {1, 2, 3};
-    array.putData(bytes, 3, 4);
-    EXPECT_EQ(contents(array), (std::vector<unsigned char>{0, 0, 0, 0, 1, 2, 3, 0}));
-    unsigned char back[2] = {};
-    array.getData(back, 2, 5);
-    EXPECT_EQ(back[0], 2);
-    EXPECT_EQ(back[1], 3);
-}
-
 TEST(ClientVertexArrayTest, VerticesAreThreeFloatsWhateverTheLayout) {
     OGL::VertexArray array(28);
     array.defineVertexInfo(2, Render::I_VertexArray::VA_FLOAT);

@@ -56,13 +56,6 @@ TEST_F(ControllerDrawingTest, DrawsEachPrimitiveKind) {
     EXPECT_EQ(pixel(58, 2), s_white);
 }
 
-TEST_F(ControllerDrawingTest, DrawArraysStartsAtTheFirstVertex) {
-    bindPositions({0, 0, 10, 0, 10, 10, 0, 10, 30, 30, 40, 30, 40, 40, 30, 40});
-    m_controller.drawArrays(Render::RT_QUADS, 4, 4);
-    EXPECT_EQ(pixel(5, 5), s_black);
-    EXPECT_EQ(pixel(35, 35), s_white);
-}
-
 TEST_F(ControllerDrawingTest, ZeroCountOrUnknownKindDrawsNothing) {
     bindPositions({0, 0, 64, 0, 64, 64, 0, 64});
     m_controller.drawArrays(Render::RT_QUADS, 0, 0);
@@ -178,14 +171,6 @@ TEST_F(ControllerDrawingTest, InitCullsBackFacesWithLightingOff) {
     glVertex2f(40, 30);
     glEnd();
     EXPECT_EQ(pixel(35, 35), s_black);
-}
-
-TEST_F(ControllerDrawingTest, BlitCopiesBetweenBoundFramebuffers) {
-    m_controller.setColor({255, 0, 0, 255});
-    drawRect(0, 0, 8, 8);
-    m_controller.blit(0, 0, 8, 8, 32, 32, 40, 40);
-    EXPECT_EQ(pixel(36, 36), s_red);
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
 } // namespace

@@ -84,16 +84,6 @@ TEST_F(ControllerEffectsTest, ClippingToMinusTwoExcludesSingleCoverage) {
     EXPECT_EQ(pixel(10, 10), s_white);
 }
 
-TEST_F(ControllerEffectsTest, ClippingOffDrawsEverywhere) {
-    drawClipShapes();
-    m_controller.setClipping(true, 1);
-    m_controller.setClipping(false, 1);
-    m_controller.setColor({255, 255, 255, 255});
-    drawRect(0, 0, 64, 64);
-    EXPECT_EQ(pixel(50, 50), s_white);
-    EXPECT_EQ(pixel(10, 10), s_white);
-}
-
 TEST_F(ControllerEffectsTest, BeginClipDrawWithoutClearAddsToTheCounts) {
     drawClipShapes();
     m_controller.beginClipDraw(false);
@@ -191,13 +181,6 @@ TEST_F(ControllerEffectsTest, DepthTestAndMaskDecideWhatHides) {
     m_controller.setDepthMask(true);
     m_controller.setDepthTest(false);
     EXPECT_FALSE(glIsEnabled(GL_DEPTH_TEST));
-}
-
-TEST_F(ControllerEffectsTest, CullingSwitchesFaceCulling) {
-    m_controller.setCulling(true);
-    EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
-    m_controller.setCulling(false);
-    EXPECT_FALSE(glIsEnabled(GL_CULL_FACE));
 }
 
 } // namespace

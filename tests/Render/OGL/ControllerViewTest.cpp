@@ -52,21 +52,6 @@ void expectNear(const Matrix& actual, const Matrix& expected) {
     }
 }
 
-TEST_F(ControllerViewTest, DefaultRecordHoldsTheKeepValues) {
-    const Render::ViewData data;
-    EXPECT_EQ(data.near, 0.0f);
-    EXPECT_EQ(data.far, 0.0f);
-    EXPECT_EQ(data.fov, 0.0f);
-    EXPECT_EQ(data.x, -1);
-    EXPECT_EQ(data.y, -1);
-    EXPECT_EQ(data.width, 0);
-    EXPECT_EQ(data.height, 0);
-    EXPECT_EQ(data.scaleX, 0.0f);
-    EXPECT_EQ(data.scaleY, 0.0f);
-    EXPECT_EQ(data.vsync, -1);
-    EXPECT_TRUE(data.perspective);
-}
-
 TEST_F(ControllerViewTest, OrthographicRecordSetsViewportProjectionAndNoDepthTest) {
     glEnable(GL_DEPTH_TEST);
     m_controller.setViewData(orthoRecord(40, 20, 1.0f));
