@@ -13,6 +13,7 @@
 namespace CFG {
 namespace {
 
+const std::string_view KEY_VALUE_SEPARATOR = Info::keyValueSeparator();
 constexpr std::string_view SELECTOR_MARKER = "??";
 constexpr std::string_view INCLUDE_PREFIX = "<INCLUDE";
 constexpr std::string_view END_OF_FILE = "END_OF_CFG_RESOURCES";
@@ -82,7 +83,7 @@ bool Info::Impl::addConfig(const std::string& path) {
 }
 
 bool Info::Impl::add(const std::string& key, const std::string& value) {
-    LineCursor line(keep(key + " " + Info::keyValueSeparator() + " " + value));
+    LineCursor line(keep(key + " " + std::string(KEY_VALUE_SEPARATOR) + " " + value));
     return populateMap(m_keys, line, END_OF_ADDED_KEY, 0);
 }
 
@@ -117,7 +118,7 @@ bool Info::Impl::populateMap(KeyMap& map, LineCursor& lines, const std::string_v
         }
         std::string_view key;
         std::string_view value;
-        if (readKeyVal(line, key, value, Info::keyValueSeparator())) {
+        if (readKeyVal(line, key, value, KEY_VALUE_SEPARATOR)) {
             if (!readPlainEntry(map, lines, key, value)) {
                 return false;
             }

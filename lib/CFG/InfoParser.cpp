@@ -10,6 +10,9 @@ namespace {
 template <typename NumType>
 std::vector<NumType> readNumbers(const std::string& text) {
     std::vector<std::string> pieces;
+    // Room for a point, so that the pieces of a range or a point take one allocation: the
+    // game view reads its points every frame.
+    pieces.reserve(3);
     Util::splitString(text, ",", pieces, false, true);
     std::vector<NumType> numbers;
     numbers.reserve(pieces.size());
