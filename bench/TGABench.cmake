@@ -1,0 +1,1 @@
+kessok_bench(NAME TGABench SOURCES TGABench.cpp DEPS Media)

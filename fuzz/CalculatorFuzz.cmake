@@ -1,0 +1,1 @@
+kessok_fuzz(NAME CalculatorFuzz SOURCES CalculatorFuzz.cpp DEPS CFG)

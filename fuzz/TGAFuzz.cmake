@@ -1,0 +1,1 @@
+kessok_fuzz(NAME TGAFuzz SOURCES TGAFuzz.cpp DEPS Media)

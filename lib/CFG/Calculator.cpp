@@ -1,0 +1,152 @@
+#include "CFG/Calculator.h"
+
+#include "Util/Abort.h"
+#include "Util/StrToNum.h"
+#include "Util/StringUtils.h"
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <stdexcept>
+
+namespace CFG {
+namespace {
+
+// Tried in this order, so that ">=" and "<<" win over the ">" and "<" they begin with.
+const char* const TOKENS[] = {"(", ")", "+", "-", "*", "/", "<<", ">>", ">=", "<=", ">", "<"};
+
+// The characters of the number at the front of text: one sign, then digits and at most one
+// point. The conversion may read further (an exponent), but evaluation resumes here.
+std::size_t numberLength(const std::string& text) {
+    std::size_t length = 0;
+    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
+        ++length;
+    }
+    bool pointSeen = false;
+    for (; length < text.size(); ++length) {
+        const char c = text[length];
+        if (c == '.' && !pointSeen) {
+            pointSeen = true;
+        } else if (c < '0' || c > '9') {
+            break;
+        }
+    }
+    return length;
+}
+
+// The low 32 bits of value truncated toward zero. A float of magnitude 2^63 or more is a
+// multiple of 2^32, so its low bits are zero, and infinities and not-a-number count as zero
+// as well: converting any of them to a 64-bit integer would be undefined.
+std::uint32_t low32Bits(const float value) {
+    constexpr float TWO_TO_63 = 9223372036854775808.0f;
+    if (!(std::fabs(value) < TWO_TO_63)) {
+        return 0;
+    }
+    return static_cast<std::uint32_t>(static_cast<std::int64_t>(value));
+}
+
+// Counts wrap at 32, negative ones included: -1 shifts by 31.
+std::uint32_t shiftCount(const float count) {
+    return low32Bits(count) & 31u;
+}
+
+} // namespace
+
+Calculator::Calculator(const std::string& expression) : m_remaining(expression) {}
+
+float Calculator::parse() {
+    return parseLevel(0);
+}
+
+float Calculator::parseLevel(const int depth) {
+    float value = getOperand(depth);
+    for (std::string op = getNextToken(); !op.empty() && op != ")"; op = getNextToken()) {
+        const float right = getOperand(depth);
+        value = doCalculation(value, op, right);
+    }
+    return value;
+}
+
+float Calculator::getOperand(const int depth) {
+    if (nextToken() != "(") {
+        return getNumber();
+    }
+    if (depth == MAX_DEPTH) {
+        UTIL_ABORT("Expression nested deeper than " << MAX_DEPTH << " parentheses");
+    }
+    skipToken("(");
+    return parseLevel(depth + 1);
+}
+
+std::string Calculator::nextToken() {
+    skipBlanks();
+    for (const char* const token : TOKENS) {
+        if (Util::startswith(m_remaining, token)) {
+            return token;
+        }
+    }
+    return std::string();
+}
+
+void Calculator::skipToken(const std::string& token) {
+    m_remaining.erase(0, token.size());
+}
+
+std::string Calculator::getNextToken() {
+    const std::string token = nextToken();
+    skipToken(token);
+    return token;
+}
+
+float Calculator::getNumber() {
+    skipBlanks();
+    // The conversion takes an empty text for 0, which would let "1+" pass as 1.
+    if (m_remaining.empty()) {
+        throw std::domain_error("Cant convert String to Num:");
+    }
+    const float value = Util::strToNum<float>(m_remaining, 10);
+    m_remaining.erase(0, numberLength(m_remaining));
+    return value;
+}
+
+float Calculator::doCalculation(const float left, const std::string& op, const float right) const {
+    if (op == "+") {
+        return left + right;
+    }
+    if (op == "-") {
+        return left - right;
+    }
+    if (op == "*") {
+        return left * right;
+    }
+    // Division by zero gives an infinity or not-a-number, which the rest of the
+    // expression then carries along.
+    if (op == "/") {
+        return left / right;
+    }
+    if (op == "<<") {
+        return static_cast<float>(low32Bits(left) << shiftCount(right));
+    }
+    if (op == ">>") {
+        return static_cast<float>(low32Bits(left) >> shiftCount(right));
+    }
+    if (op == ">") {
+        return left > right ? 1.0f : 0.0f;
+    }
+    if (op == ">=") {
+        return left >= right ? 1.0f : 0.0f;
+    }
+    if (op == "<") {
+        return left < right ? 1.0f : 0.0f;
+    }
+    if (op == "<=") {
+        return left <= right ? 1.0f : 0.0f;
+    }
+    UTIL_ABORT("Unknown operator: " << op);
+}
+
+void Calculator::skipBlanks() {
+    m_remaining.erase(0, m_remaining.find_first_not_of(Util::BLANKS));
+}
+
+} // namespace CFG

@@ -1,0 +1,13 @@
+#pragma once
+
+namespace OGL {
+
+// Whether a feature can be used: its extension is reported and the unsuffixed entry points
+// this code calls were loaded (the framebuffer ones are the OpenGL 3.0 names, which an
+// older context may lack even when it reports the EXT extension).
+bool bufferObjectsAvailable();
+bool pixelBuffersAvailable();
+bool framebuffersAvailable();
+bool framebufferBlitAvailable();
+
+} // namespace OGL

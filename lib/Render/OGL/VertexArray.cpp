@@ -1,0 +1,211 @@
+#include "Render/OGL/VertexArray.h"
+
+#include "Render/OGL/BufferObjects.h"
+#include "Render/OGL/GLErrors.h"
+#include "Util/Abort.h"
+
+#include <GL/glew.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+namespace OGL {
+
+namespace {
+
+constexpr int s_bytesPerVertex = 3 * sizeof(float);
+
+int nonNegative(int size) {
+    return size > 0 ? size : 0;
+}
+
+} // namespace
+
+VertexArray::VertexArray(int size) : m_target(GL_ARRAY_BUFFER), m_size(nonNegative(size)) {
+    if (m_size > 0) {
+        m_data.reset(new unsigned char[m_size]);
+    }
+}
+
+VertexArray::VertexArray(int size, unsigned int target)
+    : m_target(target), m_size(nonNegative(size)) {}
+
+VertexArray::~VertexArray() = default;
+
+int VertexArray::getBufferSize() const {
+    return m_size;
+}
+
+void VertexArray::defineVertexInfo(int count, DataType type) {
+    setDataInfo(POSITION, count, type);
+}
+
+void VertexArray::defineTextureInfo(int count, DataType type) {
+    setDataInfo(TEXTURE, count, type);
+}
+
+void VertexArray::defineColorInfo(int count, DataType type) {
+    setDataInfo(COLOR, count, type);
+}
+
+void VertexArray::defineAttrInfo(int count, DataType type) {
+    setDataInfo(FIRST_ATTRIBUTE, count, type);
+}
+
+void VertexArray::defineAttrInfo(int index, int count, DataType type) {
+    if (index >= 0 && index < s_slotCount - FIRST_ATTRIBUTE) {
+        setDataInfo(FIRST_ATTRIBUTE + index, count, type);
+    }
+}
+
+void VertexArray::setUseVertexInfoAsTextureInfo(bool use) {
+    m_useVertexInfoAsTextureInfo = use;
+}
+
+void VertexArray::setDataInfo(int slot, int count, DataType type) {
+    Slot& s = m_slots[slot];
+    switch (type) {
+    case VA_FLOAT:
+        s.glType = GL_FLOAT;
+        s.componentBytes = 4;
+        break;
+    case VA_UNSIGNED_BYTE:
+        s.glType = GL_UNSIGNED_BYTE;
+        s.componentBytes = 1;
+        break;
+    case VA_SHORT:
+        s.glType = GL_SHORT;
+        s.componentBytes = 2;
+        break;
+    default:
+        UTIL_ABORT("UNKNOWN VertexArrayDataType " << static_cast<int>(type));
+    }
+    s.count = std::max(count, 0);
+    // A redefined slot moves to the end of the vertex and the others close up behind it, so
+    // the offsets always tile the stride.
+    int* const end = m_order + m_orderCount;
+    m_orderCount = static_cast<int>(std::remove(m_order, end, slot) - m_order);
+    if (s.count != 0) {
+        m_order[m_orderCount++] = slot;
+    }
+    layOut();
+}
+
+void VertexArray::layOut() {
+    std::size_t offset = 0;
+    for (int i = 0; i < m_orderCount; ++i) {
+        Slot& s = m_slots[m_order[i]];
+        s.offset = offset;
+        offset += static_cast<std::size_t>(s.count) * s.componentBytes;
+    }
+    m_stride = static_cast<int>(offset);
+}
+
+const void* VertexArray::pointerOf(int slot) const {
+    const std::size_t offset = m_slots[slot].offset;
+    if (m_data) {
+        return m_data.get() + offset;
+    }
+    return reinterpret_cast<const void*>(static_cast<std::uintptr_t>(offset));
+}
+
+void VertexArray::getVertices(float* dst, int count, int offset) const {
+    getData(dst, count * s_bytesPerVertex, offset);
+}
+
+void VertexArray::putVertices(float const* src, int count, int offset) {
+    putData(src, count * s_bytesPerVertex, offset);
+}
+
+void VertexArray::getData(void* dst, int size, int offset) const {
+    if (transferInside(m_size, size, offset)) {
+        readBytes(dst, size, offset);
+    }
+}
+
+void VertexArray::putData(void const* src, int size, int offset) {
+    if (transferInside(m_size, size, offset)) {
+        writeBytes(src, size, offset);
+    }
+}
+
+void VertexArray::readBytes(void* dst, int size, int offset) const {
+    std::memcpy(dst, m_data.get() + offset, size);
+}
+
+void VertexArray::writeBytes(void const* src, int size, int offset) {
+    std::memcpy(m_data.get() + offset, src, size);
+}
+
+void VertexArray::beginUsing() const {
+    // Buffer 0 for a client array turns the pointers below into client addresses.
+    glBindBuffer(m_target, m_buffer);
+    if (inUse(TEXTURE)) {
+        const Slot& s = m_slots[TEXTURE];
+        glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+        glTexCoordPointer(s.count, s.glType, m_stride, pointerOf(TEXTURE));
+    }
+    if (inUse(COLOR)) {
+        const Slot& s = m_slots[COLOR];
+        glEnableClientState(GL_COLOR_ARRAY);
+        glColorPointer(s.count, s.glType, m_stride, pointerOf(COLOR));
+    }
+    if (inUse(FIRST_ATTRIBUTE)) {
+        const Slot& s = m_slots[FIRST_ATTRIBUTE];
+        glEnableClientState(GL_SECONDARY_COLOR_ARRAY);
+        glSecondaryColorPointer(s.count, s.glType, m_stride, pointerOf(FIRST_ATTRIBUTE));
+    }
+    if (inUse(POSITION)) {
+        const Slot& s = m_slots[POSITION];
+        glEnableClientState(GL_VERTEX_ARRAY);
+        glVertexPointer(s.count, s.glType, m_stride, pointerOf(POSITION));
+        if (m_useVertexInfoAsTextureInfo) {
+            glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+            glTexCoordPointer(s.count, s.glType, m_stride, pointerOf(POSITION));
+        }
+    }
+    discardErrors();
+}
+
+void VertexArray::endUsing() const {
+    if (inUse(TEXTURE)) {
+        glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    }
+    if (inUse(COLOR)) {
+        glDisableClientState(GL_COLOR_ARRAY);
+    }
+    if (inUse(FIRST_ATTRIBUTE)) {
+        glDisableClientState(GL_SECONDARY_COLOR_ARRAY);
+    }
+    if (inUse(POSITION)) {
+        glDisableClientState(GL_VERTEX_ARRAY);
+        if (m_useVertexInfoAsTextureInfo) {
+            glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+        }
+    }
+    glBindBuffer(m_target, 0);
+}
+
+void VertexArray::beginUsingAttributes() const {
+    glBindBuffer(m_target, m_buffer);
+    for (int i = 0; i < s_slotCount; ++i) {
+        if (inUse(i)) {
+            const Slot& s = m_slots[i];
+            glEnableVertexAttribArray(i);
+            glVertexAttribPointer(i, s.count, s.glType, GL_FALSE, m_stride, pointerOf(i));
+        }
+    }
+    discardErrors();
+}
+
+void VertexArray::endUsingAttributes() const {
+    for (int i = 0; i < s_slotCount; ++i) {
+        if (inUse(i)) {
+            glDisableVertexAttribArray(i);
+        }
+    }
+    glBindBuffer(m_target, 0);
+}
+
+} // namespace OGL
