@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -157,4 +158,20 @@ TEST(InfoLookupCycles, LongChainsResolveAndExponentialFanOutGivesEmptyText) {
     EXPECT_EQ(config.get("FAN0"), "");
     // A read that ran out does not spoil the next one.
     EXPECT_EQ(config.get("FAN35"), std::string(32, 'x'));
+}
+
+TEST(InfoLookup, ExpressionWithoutOperandThrowsTheConversionError) {
+    const ConfigFiles files;
+    const CFG::Info config = files.read("A == EVAL:()\nB == EVAL:(1+2\nC == EVAL:(4)\n");
+    // More failed reads than the lookup's depth limit: none may leave its depth behind.
+    for (int read = 0; read < 100; ++read) {
+        const std::string key = read % 2 == 0 ? "A" : "B";
+        try {
+            config.get(key);
+            ADD_FAILURE() << key << " gave no error";
+        } catch (const std::domain_error& error) {
+            EXPECT_EQ(std::string(error.what()), "Cant convert String to Num:") << key;
+        }
+    }
+    EXPECT_EQ(config.get("C"), "4");
 }
