@@ -4,7 +4,10 @@
 
 #include "CFG/Info.h"
 
+#include <gtest/gtest.h>
+
 #include <string>
+#include <utility>
 #include <vector>
 
 // A scratch folder for configuration files written by a test.
@@ -21,4 +24,12 @@ inline std::vector<std::string> keysOf(const CFG::Info& config) {
     std::vector<std::string> keys;
     config.keys(keys);
     return keys;
+}
+
+// Each key's value, the key named on a mismatch.
+inline void expectValues(const CFG::Info& config,
+                         const std::vector<std::pair<std::string, std::string>>& expected) {
+    for (const auto& [key, value] : expected) {
+        EXPECT_EQ(config.get(key), value) << key;
+    }
 }

@@ -17,9 +17,7 @@ TEST(InfoLookup, OverrideWinsOnlyWithNonEmptyValue) {
     overrides.add("A", "2");
     overrides.add("B", "");
     overrides.add("C", "3");
-    EXPECT_EQ(config.get("A"), "2");
-    EXPECT_EQ(config.get("B"), "1");
-    EXPECT_EQ(config.get("C"), "3");
+    expectValues(config, {{"A", "2"}, {"B", "1"}, {"C", "3"}});
     EXPECT_EQ(keysOf(config), (Keys{"A", "B"}));
 }
 
@@ -27,13 +25,13 @@ TEST(InfoLookup, KeyReferencesAreReplacedWhenRead) {
     const ConfigFiles files;
     CFG::Info config = files.read("B == 10\nA == ::B::px\nS == ::B C::\nE == ::::\nO == x::B\n"
                                   "M == [::MISSING::]\nT == ::B::::B::\nR == a:::B::\n");
-    EXPECT_EQ(config.get("A"), "10px");
-    EXPECT_EQ(config.get("S"), "::B C::");
-    EXPECT_EQ(config.get("E"), "::::");
-    EXPECT_EQ(config.get("O"), "x::B");
-    EXPECT_EQ(config.get("M"), "[]");
-    EXPECT_EQ(config.get("T"), "1010");
-    EXPECT_EQ(config.get("R"), "a");
+    expectValues(config, {{"A", "10px"},
+                          {"S", "::B C::"},
+                          {"E", "::::"},
+                          {"O", "x::B"},
+                          {"M", "[]"},
+                          {"T", "1010"},
+                          {"R", "a"}});
     config.add("B", "20");
     EXPECT_EQ(config.get("A"), "20px");
 }
@@ -51,12 +49,9 @@ TEST(InfoLookup, EvaluatedValuesWrittenWithSixSignificantDigits) {
     const CFG::Info config =
         files.read("A == EVAL:(1+2)\nB == EVAL:((1+2)*2)px\nC == EVAL:(10/4)\nD == EVAL:(1/3)\n"
                    "E == EVAL:(1000*1000)\nW == 800\nF == EVAL:(::W::/2)\nG == EVAL:(2-6)::W::\n");
-    EXPECT_EQ(config.get("A"), "3");
-    EXPECT_EQ(config.get("B"), "6px");
-    EXPECT_EQ(config.get("C"), "2.5");
-    EXPECT_EQ(config.get("D"), "0.333333");
-    EXPECT_EQ(config.get("E"), "1e+06");
-    EXPECT_EQ(config.get("F"), "400");
+    expectValues(
+        config,
+        {{"A", "3"}, {"B", "6px"}, {"C", "2.5"}, {"D", "0.333333"}, {"E", "1e+06"}, {"F", "400"}});
     // References after the expression are replaced before it is computed.
     EXPECT_EQ(config.get("G"), "-4800");
 }
@@ -153,9 +148,7 @@ TEST(InfoLookupCycles, LongChainsResolveAndExponentialFanOutGivesEmptyText) {
     }
     config.add("CHAIN40", "end");
     config.add("FAN40", "x");
-    EXPECT_EQ(config.get("CHAIN0"), "end");
-    EXPECT_EQ(config.get("FAN30"), std::string(1024, 'x'));
-    EXPECT_EQ(config.get("FAN0"), "");
+    expectValues(config, {{"CHAIN0", "end"}, {"FAN30", std::string(1024, 'x')}, {"FAN0", ""}});
     // A read that ran out does not spoil the next one.
     EXPECT_EQ(config.get("FAN35"), std::string(32, 'x'));
 }

@@ -30,9 +30,7 @@ TEST(InfoReader, FirstEqualsSeparatorDecidesBeforeSelectorMarker) {
     const ConfigFiles files;
     const CFG::Info config = files.read("A ?? B == C\nD == x ?? y\nE == a == b\n");
     EXPECT_EQ(keysOf(config), (Keys{"A ?? B", "D", "E"}));
-    EXPECT_EQ(config.get("A ?? B"), "C");
-    EXPECT_EQ(config.get("D"), "x ?? y");
-    EXPECT_EQ(config.get("E"), "a == b");
+    expectValues(config, {{"A ?? B", "C"}, {"D", "x ?? y"}, {"E", "a == b"}});
 }
 
 TEST(InfoReader, EmptyValueAndEmptyKey) {
@@ -54,9 +52,7 @@ TEST(InfoReader, BackslashNBackslashBecomesOneLineFeed) {
     const ConfigFiles files;
     const CFG::Info config =
         files.read("A == \"a\\n\\\nb\"\nB == \"a\\n\nb\"\nC == \"\nx\"\nD == \"x\n\n  \ny\"\n");
-    EXPECT_EQ(config.get("A"), "a\nb");
-    EXPECT_EQ(config.get("B"), "a\\n\nb");
-    EXPECT_EQ(config.get("C"), "\nx");
+    expectValues(config, {{"A", "a\nb"}, {"B", "a\\n\nb"}, {"C", "\nx"}});
     // An empty line is no line at all; a blank one adds an empty line to the value.
     EXPECT_EQ(config.get("D"), "x\n\ny");
 }
@@ -65,11 +61,7 @@ TEST(InfoReader, QuotesAreStrippedFromEveryValue) {
     const ConfigFiles files;
     const CFG::Info config =
         files.read("A == \"x\"\nB == x\"\nC == \"\"\nD == \"\"\"\nE == \"a\"b\"\n");
-    EXPECT_EQ(config.get("A"), "x");
-    EXPECT_EQ(config.get("B"), "x");
-    EXPECT_EQ(config.get("C"), "");
-    EXPECT_EQ(config.get("D"), "");
-    EXPECT_EQ(config.get("E"), "a\"b");
+    expectValues(config, {{"A", "x"}, {"B", "x"}, {"C", ""}, {"D", ""}, {"E", "a\"b"}});
 }
 
 TEST(InfoReader, UnclosedQuoteFailsKeepsEarlierEntriesAndStillLoadsModAndIncludes) {
@@ -126,10 +118,7 @@ TEST(InfoReader, ModFilesThenIncludesInTheOrderTheirKeysWereRead) {
     files.write("ignored.cfg", "F == inside block\n");
     CFG::Info config(nullptr);
     EXPECT_TRUE(config.addConfig(path));
-    EXPECT_EQ(config.get("A"), "mod");
-    EXPECT_EQ(config.get("B"), "modmod");
-    EXPECT_EQ(config.get("C"), "one");
-    EXPECT_EQ(config.get("D"), "two");
+    expectValues(config, {{"A", "mod"}, {"B", "modmod"}, {"C", "one"}, {"D", "two"}});
     // A key read inside a block is still queued and looked up as a top-level key.
     EXPECT_EQ(config.get("F"), "");
 }
@@ -208,9 +197,8 @@ TEST(InfoReader, IniFilesAreConvertedInAnyCaseAndReadTwice) {
     EXPECT_TRUE(config.addConfig(files.path("a.ini")));
     EXPECT_TRUE(config.addConfig(files.path("b.INI")));
     EXPECT_EQ(keysOf(config), (Keys{"::name:STR", "RAW", "Video::RAW:NUM", "Video::width:NUM"}));
-    EXPECT_EQ(config.get("Video::width:NUM"), "800");
-    EXPECT_EQ(config.get("Video::RAW:NUM"), "= text");
-    EXPECT_EQ(config.get("RAW"), "text");
+    expectValues(config,
+                 {{"Video::width:NUM", "800"}, {"Video::RAW:NUM", "= text"}, {"RAW", "text"}});
     EXPECT_FALSE(config.addConfig(files.write("open.ini", "A == 1\nname = \"open\n")));
     EXPECT_EQ(config.get("A"), "");
 }
