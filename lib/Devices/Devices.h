@@ -1,14 +1,24 @@
 #pragma once
 
 // The process-wide device registry, through which the game's states find the installed
-// keyboard. Nothing in it is owned.
+// input devices. Nothing in it is owned. Only the keyboard has a class in this system;
+// the screen, mouse and joypad slots are there for games that bring their own devices.
 namespace Devices {
 
+class Screen;
 class Keyboard;
+class Mouse;
+class Joypad;
 
-// Replaces the installed keyboard.
+// Each setter replaces the installed device; each getter gives it, null while none is.
+void setScreen(Screen* screen);
 void setKeyboard(Keyboard* keyboard);
-// The installed keyboard, null while none is.
+void setMouse(Mouse* mouse);
+void setJoypad(Joypad* joypad);
+
+Screen* getScreen();
 Keyboard* getKeyboard();
+Mouse* getMouse();
+Joypad* getJoypad();
 
 } // namespace Devices

@@ -1,27 +1,12 @@
 #include "EVT/EventBus.h"
 
 #include "EVT/Event.h"
+#include "Util/CountGuard.h"
 
 #include <algorithm>
 #include <iterator>
 
 namespace EVT {
-namespace {
-
-// Lowers the depth again also when a consumer throws, so that later removals and queued
-// events still find their outermost raise.
-class DepthGuard {
-public:
-    explicit DepthGuard(int& depth) : m_depth(depth) { ++m_depth; }
-    ~DepthGuard() { --m_depth; }
-    DepthGuard(const DepthGuard&) = delete;
-    DepthGuard& operator=(const DepthGuard&) = delete;
-
-private:
-    int& m_depth;
-};
-
-} // namespace
 
 void EventBus::addConsumer(const int type, I_EventConsumer* const consumer) {
     const Entry entry(consumer, consumer->getID());
@@ -80,7 +65,9 @@ void EventBus::processEvent(I_Event* const event) {
     // Walked by index: a consumer subscribing to this type during its call appends to the
     // list, which may move it, and is called in this same walk. Nothing is erased meanwhile.
     const EntryList& list = found->second;
-    const DepthGuard depth(m_depth);
+    // Lowered again also when a consumer throws, so that later removals and queued events
+    // still find their outermost raise.
+    const Util::CountGuard depth(m_depth);
     for (std::size_t i = 0; i < list.size(); ++i) {
         const Entry entry = list[i];
         if (m_pendingCount == 0 || !isPendingRemoval(type, entry)) {

@@ -4,6 +4,10 @@
 #include <string>
 #include <vector>
 
+namespace CFG {
+class Info;
+} // namespace CFG
+
 namespace Files {
 
 // Whole-file text input and output. Every failure shows in the result alone: false or 0,
@@ -17,6 +21,11 @@ public:
     // line is empty. False, with text untouched, for a file that is empty or that size()
     // cannot measure.
     static bool load(const std::string& path, std::string& text, const char* terminator);
+    // Loads the file as load() does and sets text, replacing what it held, to the loaded text
+    // with its "::" key references replaced through config. False, with text untouched, where
+    // load() fails.
+    static bool loadAndReplaceCfg(const CFG::Info* config, const std::string& path,
+                                  std::string& text, const char* terminator);
 
     // Creates or truncates the file and writes each line followed by a line feed.
     static bool save(const std::string& path, const std::vector<std::string>& lines);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Util/CountGuard.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <vector>
@@ -43,45 +45,41 @@ public:
     // Calls call(T&) on each entry, oldest first.
     template <typename Call>
     void forEach(const Call& call) {
-        const Walk walk(*this);
-        const std::size_t count = m_items.size();
-        for (std::size_t i = 0; i < count; ++i) {
-            if (T* const item = m_items[i]) {
-                call(*item);
+        {
+            const Util::CountGuard walk(m_walks);
+            const std::size_t count = m_items.size();
+            for (std::size_t i = 0; i < count; ++i) {
+                if (T* const item = m_items[i]) {
+                    call(*item);
+                }
             }
         }
+        closeHoles();
     }
 
     // Calls call(T&) on each entry, newest first.
     template <typename Call>
     void forEachNewestFirst(const Call& call) {
-        const Walk walk(*this);
-        for (std::size_t i = m_items.size(); i > 0; --i) {
-            if (T* const item = m_items[i - 1]) {
-                call(*item);
+        {
+            const Util::CountGuard walk(m_walks);
+            for (std::size_t i = m_items.size(); i > 0; --i) {
+                if (T* const item = m_items[i - 1]) {
+                    call(*item);
+                }
             }
         }
+        closeHoles();
     }
 
 private:
-    // Counts a walk until it ends, also when a call throws, and closes the holes after the
-    // outermost one.
-    class Walk {
-    public:
-        explicit Walk(StableList& list) : m_list(list) { ++m_list.m_walks; }
-        ~Walk() {
-            if (--m_list.m_walks == 0 && m_list.m_holes) {
-                auto& items = m_list.m_items;
-                items.erase(std::remove(items.begin(), items.end(), nullptr), items.end());
-                m_list.m_holes = false;
-            }
+    // Holes left by a walk that a call ended with an exception stay until the next walk ends;
+    // walks and lookups pass over them.
+    void closeHoles() {
+        if (m_walks == 0 && m_holes) {
+            m_items.erase(std::remove(m_items.begin(), m_items.end(), nullptr), m_items.end());
+            m_holes = false;
         }
-        Walk(const Walk&) = delete;
-        Walk& operator=(const Walk&) = delete;
-
-    private:
-        StableList& m_list;
-    };
+    }
 
     std::vector<T*> m_items;
     int m_walks = 0;

@@ -1,24 +1,11 @@
 #include "Game/ViewManager.h"
 
+#include "Util/CountGuard.h"
+
 #include <algorithm>
 #include <cstddef>
 
 namespace Game {
-namespace {
-
-// Counts a pass over the views until it ends, also when a view throws.
-class WalkGuard {
-public:
-    explicit WalkGuard(int& walks) : m_walks(walks) { ++m_walks; }
-    ~WalkGuard() { --m_walks; }
-    WalkGuard(const WalkGuard&) = delete;
-    WalkGuard& operator=(const WalkGuard&) = delete;
-
-private:
-    int& m_walks;
-};
-
-} // namespace
 
 void ViewManager::add(I_View* const view) {
     m_pending.push_back(Request{view, true});
@@ -61,7 +48,7 @@ void ViewManager::onInput(EVT::I_Event* event) {
     if (event == nullptr) {
         return;
     }
-    const WalkGuard walk(m_walks);
+    const Util::CountGuard walk(m_walks);
     for (std::size_t i = m_views.size(); i > 0 && event != nullptr; --i) {
         I_View* const view = m_views[i - 1];
         if (viewStillValid(view)) {
@@ -100,7 +87,7 @@ void ViewManager::doPendingUpdates() {
 
 template <typename Call>
 void ViewManager::forEachView(const bool validOnly, const Call& call) {
-    const WalkGuard walk(m_walks);
+    const Util::CountGuard walk(m_walks);
     for (I_View* const view : m_views) {
         if (!validOnly || viewStillValid(view)) {
             call(*view);

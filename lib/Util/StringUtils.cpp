@@ -25,18 +25,22 @@ std::size_t splitString(const std::string& text, const std::string& delimiter,
 }
 
 std::string trim(const std::string& text, const char* const set) {
+    return std::string(trimView(text, set));
+}
+
+std::string_view trimView(const std::string_view text, const char* const set) {
     const std::size_t first = text.find_first_not_of(set);
-    if (first == std::string::npos) {
-        return std::string();
+    if (first == std::string_view::npos) {
+        return std::string_view();
     }
     return text.substr(first, text.find_last_not_of(set) - first + 1);
 }
 
-bool startswith(const std::string& text, const std::string& prefix) {
+bool startswith(const std::string_view text, const std::string_view prefix) {
     return text.size() >= prefix.size() && text.compare(0, prefix.size(), prefix) == 0;
 }
 
-bool endswith(const std::string& text, const std::string& suffix) {
+bool endswith(const std::string_view text, const std::string_view suffix) {
     return text.size() >= suffix.size() &&
            text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
 }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Splitting, trimming and prefix and suffix tests on byte strings: the small helpers
@@ -20,9 +21,11 @@ std::size_t splitString(const std::string& text, const std::string& delimiter,
 
 // text without the characters of the NUL-terminated set at either end.
 std::string trim(const std::string& text, const char* set);
+// The same as a view into text, for readers that must not copy every line they trim.
+std::string_view trimView(std::string_view text, const char* set);
 
 // Byte-wise and case-sensitive; an empty prefix or suffix always matches.
-bool startswith(const std::string& text, const std::string& prefix);
-bool endswith(const std::string& text, const std::string& suffix);
+bool startswith(std::string_view text, std::string_view prefix);
+bool endswith(std::string_view text, std::string_view suffix);
 
 } // namespace Util

@@ -1,0 +1,1 @@
+kessok_bench(NAME FrameBench SOURCES FrameBench.cpp DEPS Game EVT)

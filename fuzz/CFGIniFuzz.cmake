@@ -1,0 +1,1 @@
+kessok_fuzz(NAME CFGIniFuzz SOURCES CFGIniFuzz.cpp DEPS CFG)

@@ -1,0 +1,1 @@
+kessok_fuzz(NAME CFGReaderFuzz SOURCES CFGReaderFuzz.cpp DEPS CFG)
