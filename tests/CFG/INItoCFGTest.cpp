@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-using Lines = std::vector<std::string>;
-
 namespace {
+
+using Lines = std::vector<std::string>;
 
 Lines converted(const std::string& text, const bool expected = true) {
     Lines lines;
@@ -22,28 +22,16 @@ TEST(INItoCFG, KeysCarrySectionAndTypePostfix) {
                         "key = a=b\n"),
               (Lines{"::width:NUM==\"800\"", "Video::name:STR==\"Main window\"",
                      "Audio::flag:NUM==\"\"", "Audio::key:NUM==\"a=b\""}));
+    EXPECT_EQ(converted("[a]b]\nk=1\n[]\nk=2\n"), (Lines{"a::k:NUM==\"1\"", "::k:NUM==\"2\""}));
 }
 
 TEST(INItoCFG, CommentsAndLinesWithoutEqualsGiveNothing) {
     EXPECT_EQ(converted("; a = 1\n  # b = 2\nplain text\n\n   \nc=3"), (Lines{"::c:NUM==\"3\""}));
 }
 
-TEST(INItoCFG, SectionEndsAtFirstClosingBracket) {
-    EXPECT_EQ(converted("[a]b]\nk=1\n[]\nk=2\n"), (Lines{"a::k:NUM==\"1\"", "::k:NUM==\"2\""}));
-}
-
-TEST(INItoCFG, QuotedValueContinuesOverLines) {
-    EXPECT_EQ(converted("t = \"one\n  two\\\nthree\\n\\\nfour\"\nu = \"\nx\"\n"),
-              (Lines{"::t:STR==\"one\n  twothree\nfour\"", "::u:STR==\"\nx\""}));
-}
-
-TEST(INItoCFG, QuotedValueOpenAtEndFailsKeepingEarlierLines) {
+TEST(INItoCFG, QuotedValueContinuesOverLinesAndFailsOpenAtTheEnd) {
+    EXPECT_EQ(converted("t = \"one\n  two\\\nthree\"\nu = \"\nx\"\n"),
+              (Lines{"::t:STR==\"one\n  twothree\"", "::u:STR==\"\nx\""}));
     EXPECT_EQ(converted("a = 1\nb = \"open\nstill open", false), (Lines{"::a:NUM==\"1\""}));
     EXPECT_EQ(converted("a = \"", false), Lines{});
-}
-
-TEST(INItoCFG, PiecesOfConvertedKeys) {
-    EXPECT_EQ(CFG::stringTypePostfix(), ":STR");
-    EXPECT_EQ(CFG::numberTypePostfix(), ":NUM");
-    EXPECT_EQ(CFG::sectionKeySeparator(), "::");
 }

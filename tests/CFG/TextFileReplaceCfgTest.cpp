@@ -1,4 +1,4 @@
-#include "ConfigFiles.h"
+#include "CFGTesting.h"
 
 #include "CFG/Info.h"
 #include "Files/TextFile.h"
@@ -7,24 +7,19 @@
 
 #include <string>
 
-TEST(TextFileLoadAndReplaceCfg, ReplacesTextWithLoadedKeysSubstituted) {
-    const ConfigFiles files;
-    CFG::Info config(nullptr);
-    config.add("COUNT", "16");
-    const std::string path = files.write(
-        "shader.glsl", "#define COUNT ::COUNT::\n#define KEEP ::A B::\n\nend ::MISSING::");
+TEST(TextFileLoadAndReplaceCfg, ReplacesTextWithLoadedKeysSubstitutedOrLeavesItOnFailure) {
+    const ScratchDir files;
+    CFG::Info overrides(nullptr);
+    overrides.add("SIZE", "16");
+    CFG::Info config(&overrides);
+    config.add("COUNT", "::SIZE::");
     std::string text = "old";
-    ASSERT_TRUE(Files::TextFile::loadAndReplaceCfg(&config, path, text, "\n"));
-    EXPECT_EQ(text, "#define COUNT 16\n#define KEEP ::A B::\n\nend \n");
-}
-
-TEST(TextFileLoadAndReplaceCfg, MissingOrEmptyFileLeavesTextAsItWas) {
-    const ConfigFiles files;
-    const CFG::Info config(nullptr);
-    std::string text = "old";
+    EXPECT_FALSE(Files::TextFile::loadAndReplaceCfg(&config, files.path("none.glsl"), text, "\n"));
     EXPECT_FALSE(
-        Files::TextFile::loadAndReplaceCfg(&config, files.path("missing.glsl"), text, "\n"));
-    EXPECT_FALSE(
-        Files::TextFile::loadAndReplaceCfg(&config, files.write("empty.glsl", ""), text, "\n"));
+        Files::TextFile::loadAndReplaceCfg(&config, files.write("0.glsl", ""), text, "\n"));
     EXPECT_EQ(text, "old");
+    const std::string path =
+        files.write("a.glsl", "#define N ::COUNT::\n#define K ::A B::\n\nend ::MISSING:: x::");
+    EXPECT_TRUE(Files::TextFile::loadAndReplaceCfg(&config, path, text, "\n"));
+    EXPECT_EQ(text, "#define N 16\n#define K ::A B::\n\nend  x::\n");
 }
