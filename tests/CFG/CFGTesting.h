@@ -13,8 +13,6 @@
 
 // Helpers shared by the configuration tests: configurations read from text, and the exact
 // texts of the conversion error and of the abort report.
-using Keys = std::vector<std::string>;
-using Values = std::vector<std::pair<std::string, std::string>>;
 
 // A configuration read from text written to a scratch file, which is gone once it is read.
 inline CFG::Info configOf(const std::string& text, CFG::Info* const parent = nullptr) {
@@ -22,24 +20,32 @@ inline CFG::Info configOf(const std::string& text, CFG::Info* const parent = nul
     return CFG::Info(dir.write("test.cfg", text), parent);
 }
 
-inline Keys keysOf(const CFG::Info& config) {
-    Keys keys;
-    config.keys(keys);
-    return keys;
-}
-
 // Every own key with its value as read, in key order: "A=1|B=x".
 inline std::string dump(const CFG::Info& config) {
+    std::vector<std::string> keys;
+    config.keys(keys);
     std::string text;
-    const char* separator = "";
-    for (const std::string& key : keysOf(config)) {
-        text += separator + key + "=" + config.get(key);
-        separator = "|";
+    for (const std::string& key : keys) {
+        text += (text.empty() ? "" : "|") + key + "=" + config.get(key);
     }
     return text;
 }
 
-inline void expectValues(const CFG::Info& config, const Values& expected) {
+// What a rule is about, a configuration text and the dump of what it reads as.
+struct DumpRow {
+    const char* rule;
+    std::string text;
+    std::string dump;
+};
+
+inline void expectDumps(const std::vector<DumpRow>& rows) {
+    for (const DumpRow& row : rows) {
+        EXPECT_EQ(dump(configOf(row.text)), row.dump) << row.rule;
+    }
+}
+
+inline void expectValues(const CFG::Info& config,
+                         const std::vector<std::pair<std::string, std::string>>& expected) {
     for (const auto& [key, value] : expected) {
         EXPECT_EQ(config.get(key), value) << key;
     }
@@ -56,20 +62,9 @@ std::string conversionError(const Read& read) {
     return "no error";
 }
 
-inline std::string escaped(const std::string& text) {
-    std::string pattern;
-    for (const char c : text) {
-        if (std::string("\\^$.|?*+()[]{}").find(c) != std::string::npos) {
-            pattern += '\\';
-        }
-        pattern += c;
-    }
-    return pattern;
-}
-
-// The whole abort report: the first line names this compiler's function (inside CFG::scope),
-// file and line, the second is exactly the message.
+// The whole abort report as a pattern: the first line names this compiler's function (inside
+// CFG::scope), file and line; the second is exactly the message, parentheses escaped.
 inline std::string abortReport(const std::string& scope, const std::string& message) {
-    return "^ABORT: Func:[^\n]*CFG::" + escaped(scope) +
-           "[^\n]* File:[^\n]* Line: [0-9]+\nABORT: " + escaped(message) + "\n$";
+    return "^ABORT: Func:[^\n]*CFG::" + scope +
+           "[^\n]* File:[^\n]* Line: [0-9]+\nABORT: " + message + "\n$";
 }
