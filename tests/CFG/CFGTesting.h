@@ -8,7 +8,6 @@
 
 #include <stdexcept>
 #include <string>
-#include <utility>
 #include <vector>
 
 // Helpers shared by the configuration tests: configurations read from text, and the exact
@@ -41,13 +40,6 @@ struct DumpRow {
 inline void expectDumps(const std::vector<DumpRow>& rows) {
     for (const DumpRow& row : rows) {
         EXPECT_EQ(dump(configOf(row.text)), row.dump) << row.rule;
-    }
-}
-
-inline void expectValues(const CFG::Info& config,
-                         const std::vector<std::pair<std::string, std::string>>& expected) {
-    for (const auto& [key, value] : expected) {
-        EXPECT_EQ(config.get(key), value) << key;
     }
 }
 

@@ -12,9 +12,7 @@ TEST(InfoLookup, ResolvesReferencesExpressionsAliasesAndSelectorsWhenRead) {
         {"missing and adjacent references", "B == 1\nM == [::MISSING::]\nT == ::B::::B::\n",
          "B=1|M=[]|T=11"},
         {"referenced value fully resolved",
-         "A == ::B::\nB == >>C\nC == 5\nE == EVAL:\n"
-         "F == ::E::(2*3)\n",
-         "A=5|B=5|C=5|E=EVAL:|F=6"},
+         "A == ::B::\nB == >>C\nC == 5\nE == EVAL:\nF == ::E::(2*3)\n", "A=5|B=5|C=5|E=EVAL:|F=6"},
         // References after the expression are replaced before it is computed.
         {"expressions written with six significant digits",
          "A == EVAL:(1+2)\nB == EVAL:((1+2)*2)px\nC == EVAL:(10/4)\nD == EVAL:(1/3)\n"
