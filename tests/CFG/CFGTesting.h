@@ -55,7 +55,8 @@ std::string conversionError(const Read& read) {
 }
 
 // The whole abort report as a pattern: the first line names this compiler's function (inside
-// CFG::scope), file and line; the second is exactly the message, parentheses escaped.
+// CFG::scope), file and line; the second is exactly the message, whose parentheses the caller
+// escapes.
 inline std::string abortReport(const std::string& scope, const std::string& message) {
     return "^ABORT: Func:[^\n]*CFG::" + scope +
            "[^\n]* File:[^\n]* Line: [0-9]+\nABORT: " + message + "\n$";
