@@ -1,5 +1,6 @@
 #include "Game/GameManager.h"
 #include "EVT/EventBus.h"
+#include "EVT/Event_Joypad.h"
 #include "EVT/Event_PreUpdate.h"
 #include "EVT/Event_Screen.h"
 #include "EVT/Event_Update.h"
@@ -9,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <csignal>
 #include <string>
 #include <utility>
@@ -88,8 +90,9 @@ TEST_F(GameManagerTest, PauseAndInputReachViewsAndLogicButWrongClassesAndMissing
     }
     EXPECT_EQ(timer.isPaused(), 1);
     manager.setLogicController(nullptr);
-    for (const int type : {EVT::MOUSE, EVT::ENTER_LEAVE, EVT::KEY, EVT::JOYPAD, EVT::PRE_UPDATE,
-                           EVT::UPDATE, EVT::SCREEN, EVT::PAUSE}) {
+    raise<EVT::Event_Joypad>(0, 0, 0, std::array<bool, 4>{});
+    for (const int type : {EVT::MOUSE, EVT::ENTER_LEAVE, EVT::KEY, EVT::PRE_UPDATE, EVT::UPDATE,
+                           EVT::SCREEN, EVT::PAUSE}) {
         bus().raiseEvent(type, false);
     }
     frame(16.0f);

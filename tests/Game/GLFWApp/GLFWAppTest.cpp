@@ -56,14 +56,10 @@ std::string describe(const EVT::I_Event& event) {
     return text.str();
 }
 
-// The application window, whose context is the current one.
-GLFWwindow* window() {
-    return glfwGetCurrentContext();
-}
-
+// The size of the application window, whose context is the current one.
 Size windowSize() {
     Size size;
-    glfwGetWindowSize(window(), &size.first, &size.second);
+    glfwGetWindowSize(glfwGetCurrentContext(), &size.first, &size.second);
     return size;
 }
 
@@ -287,7 +283,7 @@ TEST_F(AppTest, ButtonsAndWheelArriveAsMouseEventsAtTheCursor) {
 TEST_F(AppTest, InactiveWindowRaisesNoMouseEvents) {
     create(320, 240);
     glfwWindowHint(GLFW_VISIBLE, GLFW_TRUE);
-    GLFWwindow* const app = window();
+    GLFWwindow* const app = glfwGetCurrentContext();
     GLFWwindow* const other = glfwCreateWindow(64, 64, "other", nullptr, nullptr);
     glfwFocusWindow(other);
     for (int tries = 0; tries < 100 && glfwGetWindowAttrib(app, GLFW_FOCUSED); ++tries) {
