@@ -8,8 +8,8 @@
 
 namespace KessokTest {
 
-// A window application without a window that counts what the game manager asks of it and,
-// given a log, writes the calls there in order.
+// A window application without a window: counts the frames shown and, given a log, writes
+// there what the game manager asks of it, in order.
 class FakeWindowApp : public Game::I_WindowApp {
 public:
     explicit FakeWindowApp(std::vector<std::string>* const log = nullptr)
@@ -20,25 +20,23 @@ public:
         return initResult;
     }
     void run() override { record("run"); }
-    void getAllowedSizes(std::vector<std::pair<int, int>>& sizes) override { sizes.clear(); }
+    void getAllowedSizes(std::vector<std::pair<int, int>>&) override {}
     void setSize(const std::pair<int, int>&) override {}
     double getTime() const override { return 0.0; }
     void resetTime() override {}
     void showWindow() override {
         ++shown;
-        record("showWindow");
+        record("show");
     }
     void clearWindow(const unsigned long color) override {
-        clearedWith = color;
-        record("clearWindow");
+        record("clear " + std::to_string(color));
     }
 
     bool initResult = true;
     int shown = 0;
-    unsigned long clearedWith = 0;
 
 private:
-    void record(const char* const call) {
+    void record(const std::string& call) {
         if (m_log) {
             m_log->push_back(call);
         }

@@ -1,94 +1,113 @@
 #include "Game/GameManager.h"
 #include "EVT/EventBus.h"
+#include "EVT/Event_Joypad.h"
 #include "EVT/Event_PreUpdate.h"
 #include "EVT/Event_Screen.h"
 #include "EVT/Event_Update.h"
 #include "FakeRenderController.h"
-#include "FakeView.h"
 #include "FakeWindowApp.h"
-#include "Game/TimerBase.h"
+#include "Recorder.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <csignal>
-#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
 
-using KessokTest::FakeView;
 using KessokTest::FakeWindowApp;
+using KessokTest::Recorder;
 using Log = std::vector<std::string>;
 
 EVT::EventBus& bus() {
     return EVT::EventBus::instance();
 }
 
-void update(const float frameTime) {
-    EVT::Event_Update event(frameTime);
+template <typename Event, typename... Args>
+void raise(const Args... args) {
+    Event event(args...);
     bus().raiseEvent(&event, false);
 }
 
 void frame(const float frameTime) {
-    EVT::Event_PreUpdate preUpdate(frameTime);
-    bus().raiseEvent(&preUpdate, false);
-    update(frameTime);
+    raise<EVT::Event_PreUpdate>(frameTime);
+    raise<EVT::Event_Update>(frameTime);
     bus().raiseEvent(EVT::RENDER, false);
 }
 
-void screen(const int width, const int height) {
-    EVT::Event_Screen event(width, height);
-    bus().raiseEvent(&event, false);
+std::pair<float, float> scale(const Game::GameManager& manager) {
+    std::pair<float, float> scale;
+    manager.getScreenScale(scale.first, scale.second);
+    return scale;
 }
 
-// Writes "name call" to a shared log from every listener interface, from the logic calls, from
-// timer expiries and from the quit event, then runs its action.
-class Listener : public Game::I_GameUpdated,
-                 public Game::I_ScreenWatcher,
-                 public Game::I_LogicController,
-                 public Game::TimerBase,
-                 public EVT::I_EventConsumer {
-public:
-    Listener(std::string name, Log& log) : m_name(std::move(name)), m_log(log) {}
-
-    void onGameUpdated(const float&) override { record("updated"); }
-    void onScreenSize(const int width, const int height) override {
-        record("size " + std::to_string(width) + "x" + std::to_string(height));
-    }
-    void setPause(const bool paused) override { record(paused ? "pause" : "resume"); }
-    void onUpdate(float) override { record("logic"); }
-    void fire() override { record("fired"); }
-    void handleEvent(EVT::I_Event*) override { record("quit"); }
-
-    std::function<void()> action;
-
-private:
-    void record(const std::string& call) {
-        m_log.push_back(m_name + " " + call);
-        if (action) {
-            const auto run = action;
-            run();
-        }
+// A game manager with a logic controller "C" and a view "V" listed.
+class GameManagerTest : public ::testing::Test {
+protected:
+    GameManagerTest() {
+        manager.setLogicController(&logic);
+        manager.getViewManager()->add(&view);
+        manager.getViewManager()->doPendingUpdates();
+        log.clear();
     }
 
-    const std::string m_name;
-    Log& m_log;
+    Log log;
+    Game::GameManager manager{800, 600, 60, 0};
+    Recorder logic{"C", log};
+    Recorder view{"V", log};
 };
 
-TEST(GameManagerTest, BaseSizeOfZeroBecomes800By600EachOnItsOwn) {
-    const Game::GameManager wide(0, 480, 60, 0), tall(640, 0, 60, 0);
-    EXPECT_EQ(wide.getBaseWidth(), 800);
-    EXPECT_EQ(wide.getBaseHeight(), 480);
-    EXPECT_EQ(tall.getBaseWidth(), 640);
-    EXPECT_EQ(tall.getBaseHeight(), 600);
+TEST_F(GameManagerTest, RunStartsTheWindowThenTheLoopAndFramesReachEveryoneInOrder) {
+    FakeWindowApp window(&log);
+    KessokTest::FakeRenderController renderer;
+    Recorder listener("L", log), timer("T", log), quit("Q", log);
+    manager.setWindowApp(&window);
+    manager.setRenderController(&renderer);
+    manager.run();
+    EXPECT_EQ(renderer.initialised, 1);
+    bus().addConsumer(EVT::QUIT, &quit);
+    manager.addGameUpdated(&listener);
+    manager.addGameUpdated(&listener);
+    timer.start(10.0f, 0.0f);
+    listener.action = [this] { manager.shutdown(); };
+    frame(16.0f);
+    listener.action = nullptr;
+    window.setClearWindow(false);
+    bus().raiseEvent(EVT::RENDER, false);
+    EXPECT_EQ(log,
+              (Log{"initWindowApp", "run", "V preUpdate", "T fired", "L updated", "C update",
+                   "V update", "Q 1", "clear 4278190208", "V render", "show", "V render", "show"}));
 }
 
-TEST(GameManagerTest, SlowFramesSkipAtMostMaxSkipRendersInARowUnlessSkipOrRateIsZero) {
-    Game::GameManager skipTwo(800, 600, 60, 2), noSkip(800, 600, 60, 0), noRate(800, 600, 0, 5);
+TEST_F(GameManagerTest, PauseAndInputReachViewsAndLogicButWrongClassesAndMissingServicesNot) {
+    Recorder timer("T", log);
+    timer.start(10.0f, 0.0f);
+    for (const int type : {EVT::PAUSE, EVT::PAUSE, EVT::RESUME}) {
+        bus().raiseEvent(type, false);
+    }
+    EXPECT_EQ(timer.isPaused(), 1);
+    manager.setLogicController(nullptr);
+    raise<EVT::Event_Joypad>(0, 0, 0, std::array<bool, 4>{});
+    for (const int type : {EVT::MOUSE, EVT::ENTER_LEAVE, EVT::KEY, EVT::PRE_UPDATE, EVT::UPDATE,
+                           EVT::SCREEN, EVT::PAUSE}) {
+        bus().raiseEvent(type, false);
+    }
+    frame(16.0f);
+    manager.resetTime();
+    EXPECT_EQ(manager.getTime(), 0.0);
+    EXPECT_EQ(log, (Log{"V pause", "C pause", "V pause", "C pause", "V resume", "C resume",
+                        "V input", "V input", "V input", "V input", "V pause", "V preUpdate",
+                        "V update", "V render"}));
+}
+
+TEST_F(GameManagerTest, SlowFramesSkipAtMostMaxSkipRendersInARowUnlessSkipOrRateIsZero) {
+    Game::GameManager skipTwo(800, 600, 60, 2), noRate(800, 600, 0, 5);
     FakeWindowApp window, noSkipWindow, noRateWindow;
     skipTwo.setWindowApp(&window);
-    noSkip.setWindowApp(&noSkipWindow);
+    manager.setWindowApp(&noSkipWindow);
     noRate.setWindowApp(&noRateWindow);
     std::string drawn;
     for (int i = 0; i < 6; ++i) {
@@ -105,131 +124,41 @@ TEST(GameManagerTest, SlowFramesSkipAtMostMaxSkipRendersInARowUnlessSkipOrRateIs
     EXPECT_EQ(window.shown, 4);
 }
 
-TEST(GameManagerTest, DrawnFrameClearsWithTheWindowColourOnlyWhenAskedThenRendersAndShows) {
-    Log log;
-    Game::GameManager manager(800, 600, 60, 0);
-    FakeWindowApp window(&log);
-    FakeView view("V", log);
-    manager.setWindowApp(&window);
-    manager.getViewManager()->add(&view);
-    log.clear();
-    bus().raiseEvent(EVT::RENDER, false);
-    window.setClearWindow(false);
-    bus().raiseEvent(EVT::RENDER, false);
-    EXPECT_EQ(log, (Log{"clearWindow", "V.render", "showWindow", "V.render", "showWindow"}));
-    EXPECT_EQ(window.clearedWith, 0xff000080UL);
-}
-
-TEST(GameManagerTest, ScreenSizeReachesViewsAndWatchersAndSetsTheScale) {
-    Log log;
-    Game::GameManager manager(800, 600, 60, 0);
-    Listener watcher("W", log);
-    FakeView view("V", log);
-    float scaleX = -1.0f, scaleY = -1.0f;
-    manager.getScreenScale(scaleX, scaleY);
-    EXPECT_EQ(scaleX + scaleY, 0.0f);
+TEST_F(GameManagerTest, ScreenSizeReachesViewsAndWatchersAndScalesAgainstBaseSizeOr800By600) {
+    Game::GameManager wide(0, 480, 60, 0), tall(640, 0, 60, 0);
+    Recorder watcher("W", log);
+    EXPECT_EQ(scale(manager), std::make_pair(0.0f, 0.0f));
     manager.addScreenWatcher(&watcher);
     manager.addScreenWatcher(&watcher);
-    manager.getViewManager()->add(&view);
-    manager.getViewManager()->doPendingUpdates();
-    screen(1600, 1200);
-    manager.getScreenScale(scaleX, scaleY);
-    EXPECT_EQ(scaleX, 2.0f);
-    EXPECT_EQ(scaleY, 2.0f);
-    int width = 0, height = 0;
-    manager.getScreenSize(width, height);
-    EXPECT_EQ(width * height, 1600 * 1200);
-    EXPECT_EQ(log, (Log{"W size 0x0", "V.size 0x0", "V.size 1600x1200", "W size 1600x1200"}));
+    raise<EVT::Event_Screen>(1600, 1200);
+    EXPECT_EQ(scale(manager), std::make_pair(2.0f, 2.0f));
+    EXPECT_EQ(scale(wide), std::make_pair(2.0f, 2.5f));
+    EXPECT_EQ(scale(tall), std::make_pair(2.5f, 2.0f));
+    EXPECT_EQ(log, (Log{"W size 0x0", "V size 1600x1200", "W size 1600x1200"}));
 }
 
-TEST(GameManagerTest, UpdateRunsTimersThenListenersThenLogicThenViewsAndShutdownWaitsForIt) {
-    Log log;
-    Game::GameManager manager(800, 600, 60, 0);
-    Listener listener("L", log), logic("C", log), timer("T", log), quit("Q", log);
-    FakeView view("V", log);
-    bus().addConsumer(EVT::QUIT, &quit);
-    manager.setLogicController(&logic);
-    manager.addGameUpdated(&listener);
-    manager.addGameUpdated(&listener);
-    manager.getViewManager()->add(&view);
-    timer.start(10.0f, 0.0f);
-    listener.action = [&manager] { manager.shutdown(); };
-    log.clear();
-    update(16.0f);
-    EXPECT_EQ(log, (Log{"T fired", "L updated", "C logic", "V.update", "Q quit"}));
-}
-
-TEST(GameManagerTest, PauseTwiceLeavesTimersPausedTwiceAndTellsViewsAndLogicEachTime) {
-    Log log;
-    Game::GameManager manager(800, 600, 60, 0);
-    Listener logic("C", log), timer("T", log);
-    FakeView view("V", log);
-    manager.setLogicController(&logic);
-    manager.getViewManager()->add(&view);
-    manager.getViewManager()->doPendingUpdates();
-    timer.start(10.0f, 0.0f);
-    log.clear();
-    bus().raiseEvent(EVT::PAUSE, false);
-    bus().raiseEvent(EVT::PAUSE, false);
-    bus().raiseEvent(EVT::RESUME, false);
-    EXPECT_EQ(timer.isPaused(), 1);
-    EXPECT_EQ(log, (Log{"V.pause", "C pause", "V.pause", "C pause", "V.resume", "C resume"}));
-}
-
-TEST(GameManagerTest, InputGoesToTheViewsAndFrameEventsOfTheWrongClassOrMissingServicesAreSkipped) {
-    Log log;
-    Game::GameManager manager(800, 600, 60, 0);
-    FakeView view("V", log);
-    manager.getViewManager()->add(&view);
-    manager.getViewManager()->doPendingUpdates();
-    log.clear();
-    for (const int type : {EVT::MOUSE, EVT::ENTER_LEAVE, EVT::KEY, EVT::JOYPAD, EVT::PRE_UPDATE,
-                           EVT::UPDATE, EVT::SCREEN}) {
-        bus().raiseEvent(type, false);
-    }
-    EXPECT_EQ(log, (Log{"V.input", "V.input", "V.input", "V.input"}));
-    log.clear();
-    bus().raiseEvent(EVT::PAUSE, false);
-    frame(16.0f);
-    EXPECT_EQ(log, (Log{"V.pause", "V.preUpdate", "V.update", "V.render"}));
-    EXPECT_EQ(manager.getTime(), 0.0);
-}
-
-TEST(GameManagerTest, ListenersMayAddRemoveAndDestroyListenersWhileTheyAreCalled) {
-    Log log;
-    Game::GameManager manager(800, 600, 60, 0);
-    Listener a("A", log), b("B", log), c("C", log);
-    auto* const doomed = new Listener("D", log);
-    for (Listener* const listener : {&a, &b, doomed}) {
+TEST_F(GameManagerTest, ListenersMayAddRemoveAndDestroyListenersWhileTheyAreCalled) {
+    Recorder a("A", log), b("B", log), added("N", log);
+    auto* const doomed = new Recorder("D", log);
+    for (Recorder* const listener : {&a, &b, doomed}) {
         manager.addGameUpdated(listener);
         manager.addScreenWatcher(listener);
     }
     a.action = [&] {
-        for (Listener* const listener : {&a, &b, doomed}) {
+        for (Recorder* const listener : {&a, &b, doomed}) {
             manager.removeGameUpdated(listener);
             manager.removeScreenWatcher(listener);
         }
         delete doomed;
-        manager.addGameUpdated(&c);
+        manager.addGameUpdated(&added);
         a.action = nullptr;
     };
     log.clear();
-    update(16.0f);
-    update(16.0f);
-    screen(320, 200);
-    EXPECT_EQ(log, (Log{"A updated", "C updated"}));
-}
-
-TEST(GameManagerTest, RunInitialisesTheWindowThenTheRendererThenEntersTheLoop) {
-    Log log;
-    Game::GameManager manager(800, 600, 60, 0);
-    FakeWindowApp window(&log);
-    KessokTest::FakeRenderController renderer;
-    manager.setWindowApp(&window);
-    manager.setRenderController(&renderer);
-    manager.run();
-    EXPECT_EQ(log, (Log{"initWindowApp", "run"}));
-    EXPECT_EQ(renderer.initialised, 1);
+    raise<EVT::Event_Update>(16.0f);
+    raise<EVT::Event_Update>(16.0f);
+    raise<EVT::Event_Screen>(320, 200);
+    EXPECT_EQ(log, (Log{"A updated", "C update", "V update", "N updated", "C update", "V update",
+                        "V size 320x200"}));
 }
 
 const char* const kWindowFailureReport =

@@ -11,11 +11,13 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-// Returns the exit codes it is given, one per update (then ""), writes its calls to a shared
-// log and runs its action on entering and on every update.
+// Returns the exit codes it is given, one per update (then ""). Logs "NAME" for an update,
+// "NAME(previous,code)" for entering, its pause and its deletion; runs its action on entering
+// and on every update.
 class ScriptedState : public Game::I_LogicState {
 public:
-    ScriptedState(std::string name, Log& log) : m_name(std::move(name)), m_log(log) {}
+    ScriptedState(std::string name, Log& log, std::deque<std::string> codes = {})
+        : m_name(std::move(name)), m_log(log), m_codes(std::move(codes)) {}
     ~ScriptedState() override { m_log.push_back(m_name + " deleted"); }
 
     void setPause(const bool paused) override {
@@ -23,20 +25,18 @@ public:
     }
     void onEnter(const std::string& previousState, const std::string& exitCode) override {
         run();
-        m_log.push_back(m_name + " entered from '" + previousState + "' by '" + exitCode + "'");
+        m_log.push_back(m_name + "(" + previousState + "," + exitCode + ")");
     }
     std::string onUpdate(float) override {
-        m_log.push_back(m_name + " updated");
+        m_log.push_back(m_name);
         run();
-        const std::string code = codes.empty() ? "" : codes.front();
-        if (!codes.empty()) {
-            codes.pop_front();
-        }
+        m_codes.emplace_back();
+        const std::string code = m_codes.front();
+        m_codes.pop_front();
         return code;
     }
     void doExit(const std::string&) override {}
 
-    std::deque<std::string> codes;
     std::function<void()> action;
 
 private:
@@ -48,28 +48,25 @@ private:
 
     const std::string m_name;
     Log& m_log;
+    std::deque<std::string> m_codes;
 };
 
 TEST(LogicControllerTest, ExitCodesSwitchByPrefixThenByStarWithTheCodeAsItThenStands) {
     Log log;
     Game::LogicController controller;
-    auto* const running = new ScriptedState("RUNNING", log);
-    auto* const title = new ScriptedState("TITLE", log);
-    controller.add("RUNNING", running, {{"NEXTLEVEL", "RUNNING"}, {"*", "TITLE"}});
+    auto* const title = new ScriptedState("TITLE", log, {"START"});
+    controller.add("RUNNING",
+                   new ScriptedState("RUNNING", log, {"", "NEXTLEVEL", "NEXTLEVEL_2", "DEAD"}),
+                   {{"NEXTLEVEL", "RUNNING"}, {"*", "TITLE"}});
     controller.add("TITLE", title, {{"*", "RUNNING"}});
-    running->codes = {"", "NEXTLEVEL", "NEXTLEVEL_2", "DEAD"};
-    title->codes = {"START"};
     controller.setPause(true);
     for (int frame = 0; frame < 6; ++frame) {
         controller.onUpdate(16.0f);
     }
     controller.setPause(false);
-    EXPECT_EQ(log,
-              (Log{"RUNNING entered from '' by ''", "RUNNING updated", "RUNNING updated",
-                   "RUNNING entered from 'RUNNING' by 'NEXTLEVEL'", "RUNNING updated",
-                   "RUNNING entered from 'RUNNING' by 'NEXTLEVEL_2'", "RUNNING updated",
-                   "TITLE entered from 'RUNNING' by '*'", "TITLE updated",
-                   "RUNNING entered from 'TITLE' by '*'", "RUNNING updated", "RUNNING resumed"}));
+    EXPECT_EQ(log, (Log{"RUNNING(,)", "RUNNING", "RUNNING", "RUNNING(RUNNING,NEXTLEVEL)", "RUNNING",
+                        "RUNNING(RUNNING,NEXTLEVEL_2)", "RUNNING", "TITLE(RUNNING,*)", "TITLE",
+                        "RUNNING(TITLE,*)", "RUNNING", "RUNNING resumed"}));
     EXPECT_EQ(controller.getState("TITLE"), title);
     EXPECT_EQ(controller.getState("title"), nullptr);
 }
@@ -77,40 +74,35 @@ TEST(LogicControllerTest, ExitCodesSwitchByPrefixThenByStarWithTheCodeAsItThenSt
 TEST(LogicControllerTest, UnmatchedCodeOrUnknownTargetFallsToTheNextStateWrappingAround) {
     Log log;
     Game::LogicController controller;
-    auto* const a = new ScriptedState("A", log);
-    auto* const b = new ScriptedState("B", log);
-    auto* const c = new ScriptedState("C", log);
-    controller.add("A", a, {{"Y", "C"}});
-    controller.add("B", b, {{"GO", "NOWHERE"}});
-    controller.add("C", c, {});
-    a->codes = {"X"};
-    b->codes = {"GO"};
-    c->codes = {"ANY"};
+    controller.onUpdate(16.0f);
+    controller.add("A", new ScriptedState("A", log, {"X"}), {{"Y", "C"}});
+    controller.add("B", new ScriptedState("B", log, {"GO"}), {{"GO", "NOWHERE"}});
+    controller.add("C", new ScriptedState("C", log, {"ANY"}), {});
     for (int frame = 0; frame < 4; ++frame) {
         controller.onUpdate(16.0f);
     }
-    EXPECT_EQ(log, (Log{"A entered from '' by ''", "A updated", "B entered from 'A' by '*'",
-                        "B updated", "C entered from 'B' by 'GO'", "C updated",
-                        "A entered from 'C' by '*'", "A updated"}));
+    EXPECT_EQ(log, (Log{"A(,)", "A", "B(A,*)", "B", "C(B,GO)", "C", "A(C,*)", "A"}));
 }
 
-TEST(LogicControllerTest, NullStateAndStateRegisteredTwiceAreRefusedWhileNamesMayRepeat) {
+TEST(LogicControllerTest, NullOrTwiceRegisteredStateIsRefusedSoEachIsDeletedOnceLastFirst) {
     Log log;
-    Game::LogicController controller;
-    auto* const first = new ScriptedState("A", log);
-    auto* const second = new ScriptedState("A 2", log);
-    EXPECT_FALSE(controller.add("NULL", nullptr, {}));
-    EXPECT_TRUE(controller.add("A", first, {}));
-    EXPECT_FALSE(controller.add("AGAIN", first, {}));
-    EXPECT_TRUE(controller.add("A", second, {}));
-    EXPECT_EQ(controller.getState("AGAIN"), nullptr);
-    EXPECT_EQ(controller.getState("A"), first);
+    {
+        Game::LogicController controller;
+        auto* const first = new ScriptedState("A", log);
+        EXPECT_FALSE(controller.add("NULL", nullptr, {}));
+        EXPECT_TRUE(controller.add("A", first, {}));
+        EXPECT_FALSE(controller.add("AGAIN", first, {}));
+        EXPECT_TRUE(controller.add("A", new ScriptedState("A2", log), {}));
+        EXPECT_EQ(controller.getState("AGAIN"), nullptr);
+        EXPECT_EQ(controller.getState("A"), first);
+    }
+    EXPECT_EQ(log, (Log{"A2 deleted", "A deleted"}));
 }
 
 TEST(LogicControllerTest, StatesRegisteredFromInsideUpdateAndEnterLeaveTheCurrentOneValid) {
     Log log;
     Game::LogicController controller;
-    auto* const a = new ScriptedState("A", log);
+    auto* const a = new ScriptedState("A", log, {"NEXT"});
     auto* const b = new ScriptedState("B", log);
     controller.add("A", a, {{"NEXT", "B"}});
     controller.add("B", b, {});
@@ -119,20 +111,8 @@ TEST(LogicControllerTest, StatesRegisteredFromInsideUpdateAndEnterLeaveTheCurren
             controller.add("EXTRA", new ScriptedState("E", log), {});
         }
     };
-    a->codes = {"NEXT"};
     controller.onUpdate(16.0f);
-    EXPECT_EQ(log.back(), "B entered from 'A' by 'NEXT'");
-}
-
-TEST(LogicControllerTest, DestructionDeletesTheStatesLastRegisteredFirst) {
-    Log log;
-    {
-        Game::LogicController controller;
-        controller.onUpdate(16.0f);
-        controller.add("A", new ScriptedState("A", log), {});
-        controller.add("B", new ScriptedState("B", log), {});
-    }
-    EXPECT_EQ(log, (Log{"B deleted", "A deleted"}));
+    EXPECT_EQ(log.back(), "B(A,NEXT)");
 }
 
 } // namespace

@@ -1,123 +1,92 @@
 #include "Game/TimerBase.h"
+#include "Recorder.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <string>
+#include <vector>
 
 namespace {
 
-// Counts its expiries and runs its action inside fire().
-class CountingTimer : public Game::TimerBase {
-public:
-    void fire() override {
-        ++fired;
-        if (action) {
-            const auto run = action;
-            run();
-        }
-    }
-
-    int fired = 0;
-    std::function<void()> action;
-};
+using KessokTest::Recorder;
+using Log = std::vector<std::string>;
 
 void tick(const float frameTime) {
     Game::TimerBase::onUpdate(frameTime);
 }
 
-TEST(TimerTest, OneShotFiresOnceWhenTheTicksReachItsDelayAndThenIsIdle) {
-    CountingTimer timer;
-    timer.start(100.0f, 0.0f);
-    tick(40.0f);
-    tick(40.0f);
-    EXPECT_FLOAT_EQ(timer.getTimeUntilFire(), 20.0f);
-    EXPECT_FLOAT_EQ(timer.getTimePassed(), 80.0f);
-    tick(40.0f);
-    tick(40.0f);
-    EXPECT_EQ(timer.fired, 1);
-    EXPECT_FALSE(timer.isActive());
-    EXPECT_FLOAT_EQ(timer.getTimePassed(), 0.0f);
+// Time until fire, time passed and pause count.
+std::string state(const Game::TimerBase& timer) {
+    return std::to_string(static_cast<int>(timer.getTimeUntilFire())) + " " +
+           std::to_string(static_cast<int>(timer.getTimePassed())) + " " +
+           std::to_string(timer.isPaused());
 }
 
-TEST(TimerTest, RepeatingTimerFiresOncePerTickAndDropsTheRestOfTheFrame) {
-    CountingTimer timer;
-    timer.start(100.0f, 50.0f);
-    tick(250.0f);
-    EXPECT_EQ(timer.fired, 1);
-    EXPECT_FLOAT_EQ(timer.getTimeUntilFire(), 50.0f);
-    tick(50.0f);
-    EXPECT_EQ(timer.fired, 2);
-}
-
-TEST(TimerTest, ZeroDelayLeavesAnIdleTimerIdleAndARunningOneRunningAsBefore) {
-    CountingTimer idle, running;
+TEST(TimerTest, TimerFiresOncePerTickWhenItsTimeIsUpAndDropsTheRestOfTheFrame) {
+    Log log;
+    Recorder once("O", log), repeating("R", log), idle("I", log);
+    once.start(100.0f, 0.0f);
+    repeating.start(100.0f, 50.0f);
+    tick(40.0f);
+    tick(40.0f);
+    EXPECT_EQ(state(once), "20 80 0");
+    // A delay of 0 leaves an idle timer idle and a running one as it was, but for time passed.
     idle.start(0.0f, 50.0f);
-    EXPECT_FALSE(idle.isActive());
-    running.start(100.0f, 0.0f);
-    tick(30.0f);
-    running.start(0.0f, 50.0f);
-    EXPECT_FLOAT_EQ(running.getTimePassed(), 0.0f);
-    EXPECT_FLOAT_EQ(running.getTimeUntilFire(), 70.0f);
-    EXPECT_FLOAT_EQ(running.getRepeatDelay(), 0.0f);
+    once.start(0.0f, 50.0f);
+    EXPECT_EQ(state(idle) + ", " + state(once), "0 0 0, 20 0 0");
+    tick(250.0f);
+    EXPECT_EQ(state(once) + ", " + state(repeating), "0 0 0, 50 0 0");
+    tick(50.0f);
+    EXPECT_EQ(log, (Log{"R fired", "O fired", "R fired"}));
 }
 
 TEST(TimerTest, TimerCountsDownAgainAfterAsManyResumesAsPausesAndStopClearsThem) {
-    CountingTimer timer, idle;
+    Log log;
+    Recorder timer("T", log), idle("I", log);
     timer.start(100.0f, 0.0f);
     timer.pause();
     Game::TimerBase::setPause(true);
     idle.pause();
-    EXPECT_EQ(idle.isPaused(), 0);
     timer.resume(false);
     tick(200.0f);
-    EXPECT_EQ(timer.isPaused(), 1);
-    EXPECT_FLOAT_EQ(timer.getTimePassed(), 0.0f);
+    EXPECT_EQ(state(timer) + ", " + state(idle), "100 0 1, 0 0 0");
     Game::TimerBase::setPause(false);
     timer.pause();
     timer.pause();
     timer.resume(true);
     tick(200.0f);
-    EXPECT_EQ(timer.fired, 1);
+    EXPECT_EQ(log, Log{"T fired"});
     timer.start(10.0f, 0.0f);
     timer.pause();
     timer.stop();
-    EXPECT_EQ(timer.isPaused(), 0);
-    EXPECT_FALSE(timer.isActive());
+    EXPECT_EQ(state(timer), "0 0 0");
 }
 
-TEST(TimerTest, TimerStartedInsideFireWaitsForTheNextTickAndKeepsItsNewSettings) {
-    CountingTimer first, second;
-    first.action = [&] {
-        second.start(10.0f, 0.0f);
-        first.start(30.0f, 5.0f);
-    };
-    first.start(10.0f, 0.0f);
-    tick(10.0f);
-    EXPECT_EQ(second.fired, 0);
-    EXPECT_FLOAT_EQ(first.getTimeUntilFire(), 30.0f);
-    EXPECT_FLOAT_EQ(first.getTimePassed(), 0.0f);
-    tick(10.0f);
-    EXPECT_EQ(second.fired, 1);
-}
-
-TEST(TimerTest, FireMayStopOrDestroyOtherTimersAndDestroyItself) {
-    CountingTimer stopped, killer;
-    auto* const destroyed = new CountingTimer;
-    auto* const self = new CountingTimer;
-    // Newest first: the killer is ticked before the other three.
-    for (CountingTimer* const timer : {&stopped, destroyed, self, &killer}) {
-        timer->start(10.0f, 10.0f);
+TEST(TimerTest, FireMayStartStopOrDestroyTimersItselfIncluded) {
+    Log log;
+    Recorder stopped("S", log), restarted("R", log), killer("K", log), started("N", log);
+    auto* const destroyed = new Recorder("D", log);
+    auto* const self = new Recorder("X", log);
+    for (Recorder* const timer : {&stopped, destroyed, self, &restarted, &killer}) {
+        timer->start(10.0f, timer == &restarted ? 0.0f : 10.0f);
     }
+    // Newest first: the killer is ticked before the others. Timers started in fire() join the
+    // front and are first ticked at the next update.
     killer.action = [&] {
         stopped.stop();
         delete destroyed;
+        started.start(10.0f, 0.0f);
         killer.action = nullptr;
+    };
+    restarted.action = [&] {
+        restarted.start(30.0f, 5.0f);
+        restarted.action = nullptr;
     };
     self->action = [self] { delete self; };
     tick(10.0f);
+    EXPECT_EQ(state(restarted), "30 0 0");
     tick(10.0f);
-    EXPECT_EQ(killer.fired, 2);
-    EXPECT_EQ(stopped.fired, 0);
+    EXPECT_EQ(log, (Log{"K fired", "R fired", "X fired", "N fired", "K fired"}));
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "Game/ViewManager.h"
 #include "EVT/Event.h"
-#include "FakeView.h"
+#include "Recorder.h"
 
 #include <gtest/gtest.h>
 
@@ -9,108 +9,78 @@
 
 namespace {
 
-using KessokTest::FakeView;
+using KessokTest::Recorder;
 using Log = std::vector<std::string>;
 
-TEST(ViewManagerTest, ViewsDrawBottomUpAndTakeInputTopDownUntilOneConsumesIt) {
-    Log log;
-    FakeView a("A", log), b("B", log), c("C", log);
-    Game::ViewManager views;
-    views.add(&a);
-    views.add(&b);
-    views.add(&c);
-    b.consuming = true;
-    log.clear();
-    EVT::Event key(13);
-    views.onRender();
-    views.onInput(&key);
-    EXPECT_EQ(log, (Log{"A.render", "B.render", "C.render", "C.input", "B.input"}));
-}
+// Views A, B and C added in that order, not yet listed.
+class ViewManagerTest : public ::testing::Test {
+protected:
+    ViewManagerTest() {
+        for (Recorder* const view : {&a, &b, &c}) {
+            views.add(view);
+        }
+    }
 
-TEST(ViewManagerTest, AddedViewIsToldTheSizeAtOnceAndJoinsAtTheNextUpdateRenderOrInputPass) {
     Log log;
-    FakeView a("A", log), b("B", log);
+    Recorder a{"A", log}, b{"B", log}, c{"C", log}, late{"L", log};
     Game::ViewManager views;
-    views.add(&a);
+    EVT::Event key{13};
+};
+
+TEST_F(ViewManagerTest, AddedViewIsToldTheSizeAtOnceThenDrawnBottomUpAndOfferedInputTopDown) {
     views.setScreenSize(800, 600);
-    views.doPendingUpdates();
-    views.setScreenSize(800, 600);
-    views.add(&b);
     views.preUpdate(16.0f);
     views.onInput(nullptr);
+    views.setScreenSize(800, 600);
+    views.add(&late);
     views.preUpdate(16.0f);
-    EXPECT_EQ(log,
-              (Log{"A.size 0x0", "B.size 800x600", "A.preUpdate", "A.preUpdate", "B.preUpdate"}));
-}
-
-TEST(ViewManagerTest, RemovedViewIsSkippedByPassesAtOnceButStillPausedUntilItIsGone) {
-    Log log;
-    FakeView a("A", log), b("B", log);
-    Game::ViewManager views;
-    views.add(&a);
-    views.add(&b);
-    views.doPendingUpdates();
-    views.remove(&a);
-    views.remove(&a);
-    EXPECT_FALSE(views.viewStillValid(&a));
-    log.clear();
-    views.setPause(true);
-    views.onUpdate(16.0f);
-    views.setPause(false);
-    EXPECT_EQ(log, (Log{"A.pause", "B.pause", "B.update", "B.resume"}));
-    EXPECT_TRUE(views.viewStillValid(&a));
-}
-
-TEST(ViewManagerTest, ViewRemovedDuringAPassIsSkippedForTheRestOfItAndReAddedGoesOnTop) {
-    Log log;
-    FakeView a("A", log), b("B", log), c("C", log);
-    Game::ViewManager views;
-    views.add(&a);
-    views.add(&b);
-    views.add(&c);
-    a.onUpdateAction = [&] {
-        views.remove(&b);
-        views.add(&b);
-        a.onUpdateAction = nullptr;
-    };
-    log.clear();
-    views.onUpdate(16.0f);
+    b.consuming = true;
     views.onRender();
-    EXPECT_EQ(log, (Log{"A.update", "B.size 0x0", "C.update", "A.render", "C.render", "B.render"}));
+    views.onInput(&key);
+    EXPECT_EQ(log, (Log{"A size 0x0", "B size 0x0", "C size 0x0", "L size 800x600", "A preUpdate",
+                        "B preUpdate", "C preUpdate", "A render", "B render", "C render",
+                        "L render", "L input", "C input", "B input"}));
 }
 
-TEST(ViewManagerTest, ViewAddedAndRemovedBeforeTheNextPassIsNeverListed) {
-    Log log;
-    Game::ViewManager views;
-    auto* const passing = new FakeView("P", log);
+TEST_F(ViewManagerTest, RemovedViewIsSkippedAtOnceReAddedGoesOnTopAddedAndRemovedIsNeverListed) {
+    views.add(&late);
+    views.doPendingUpdates();
+    log.clear();
+    auto* const passing = new Recorder("P", log);
     views.add(passing);
     views.remove(passing);
     delete passing;
-    views.onRender();
+    views.remove(&a);
+    views.remove(&a);
+    EXPECT_FALSE(views.viewStillValid(&a));
     views.setPause(true);
-    EXPECT_EQ(log, (Log{"P.size 0x0"}));
+    b.action = [this] {
+        views.remove(&c);
+        views.add(&c);
+        b.action = nullptr;
+    };
+    views.onUpdate(16.0f);
+    views.onRender();
+    views.setPause(false);
+    EXPECT_TRUE(views.viewStillValid(&a));
+    EXPECT_EQ(log, (Log{"P size 0x0", "A pause", "B pause", "C pause", "L pause", "B update",
+                        "C size 0x0", "L update", "B render", "L render", "C render", "B resume",
+                        "L resume", "C resume"}));
 }
 
-TEST(ViewManagerTest, NestedPassLeavesPendingChangesToTheOutermostOne) {
-    Log log;
-    FakeView a("A", log), b("B", log), late("L", log);
-    Game::ViewManager views;
-    views.add(&a);
-    views.add(&b);
+TEST_F(ViewManagerTest, NestedPassLeavesPendingChangesToTheOutermostOne) {
     views.doPendingUpdates();
-    EVT::Event key(13);
-    a.onUpdateAction = [&] {
+    log.clear();
+    a.action = [this] {
+        a.action = nullptr;
         views.add(&late);
         views.onInput(&key);
         views.doPendingUpdates();
     };
-    log.clear();
     views.onUpdate(16.0f);
-    EXPECT_EQ(log, (Log{"A.update", "L.size 0x0", "B.input", "A.input", "B.update"}));
-    a.onUpdateAction = nullptr;
-    log.clear();
     views.onRender();
-    EXPECT_EQ(log, (Log{"A.render", "B.render", "L.render"}));
+    EXPECT_EQ(log, (Log{"A update", "L size 0x0", "C input", "B input", "A input", "B update",
+                        "C update", "A render", "B render", "C render", "L render"}));
 }
 
 } // namespace
