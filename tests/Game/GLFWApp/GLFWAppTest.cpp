@@ -5,6 +5,7 @@
 #include "EVT/Event_Mouse.h"
 #include "EVT/Event_PreUpdate.h"
 #include "EVT/Event_Screen.h"
+#include "EVT/Event_SetMouse.h"
 #include "EVT/Event_Update.h"
 #include "Support/DriverKeeper.h"
 
@@ -277,6 +278,40 @@ TEST_F(AppTest, ButtonsAndWheelArriveAsMouseEventsAtTheCursor) {
                          "mouse 20,30 0 4 down", "mouse 20,30 0 4 up", "mouse 20,30 0 2 down",
                          "mouse 20,30 0 2 up", "mouse 20,30 0 0 down", "mouse 20,30 0 0 up",
                          "mouse 20,30 1 0 up", "mouse 20,30 1 0 up", "mouse 20,30 -1 0 up"}));
+}
+
+// A cursor placed or hidden by the application raises no mouse event; the user's motion does.
+TEST_F(AppTest, SetMouseMovesOrHidesTheCursorWithoutAMouseEvent) {
+    open(320, 240);
+    const auto setMouse = [](const int x, const int y, const int mode) {
+        EVT::Event_SetMouse request(x, y, mode);
+        EVT::EventBus::instance().raiseEvent(&request, false);
+    };
+    const auto cursor = [] {
+        double x = 0.0;
+        double y = 0.0;
+        glfwGetCursorPos(glfwGetCurrentContext(), &x, &y);
+        std::ostringstream text;
+        text << glfwGetInputMode(glfwGetCurrentContext(), GLFW_CURSOR) - GLFW_CURSOR_NORMAL << " "
+             << x << "," << y;
+        return text.str();
+    };
+    Log cursors;
+    // Modes: 0 moves the cursor, 2 hides it with unbounded coordinates, 1 shows it in place.
+    EXPECT_TRUE(act([&] { setMouse(100, 110, 0); })
+                    .passes(20)
+                    .act([&] { cursors.push_back(cursor()); })
+                    .act([&] { setMouse(10, 20, 2); })
+                    .passes(20)
+                    .act([&] { cursors.push_back(cursor()); })
+                    .act([&] { setMouse(-1, -1, 1); })
+                    .passes(20)
+                    // GLFW puts a shown cursor back where it was hidden: only the mode counts.
+                    .act([&] { cursors.push_back(cursor().substr(0, 1)); })
+                    .xdotool(s_moveTo + "70 80")
+                    .runLoop());
+    EXPECT_EQ(cursors, (Log{"0 100,110", "2 10,20", "0"}));
+    EXPECT_EQ(logged({"mouse"}), Log{"mouse 70,80 0 0 up"});
 }
 
 // The mouse is heard only while the window is active, also when it starts inactive.
