@@ -1,117 +1,91 @@
 #include "ControllerFixture.h"
 
-#include <GL/glew.h>
-
 #include <cmath>
-#include <vector>
 
 namespace {
 
-class ControllerViewTest : public ControllerTest {
-protected:
-    static Render::ViewData perspectiveRecord(float fov, float scaleX, int width, int height) {
-        Render::ViewData data = orthoRecord(width, height, 1.0f);
-        data.near = 1.0f;
-        data.far = 100.0f;
-        data.fov = fov;
-        data.scaleX = scaleX;
-        data.perspective = true;
-        return data;
-    }
-};
-using Matrix = std::vector<float>;
+using Floats = std::vector<GLfloat>;
+using ControllerViewTest = ControllerTest;
+const Floats s_identity{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
 
-Matrix matrix(GLenum which) {
-    Matrix m(16);
-    glGetFloatv(which, m.data());
-    return m;
-}
-
-std::vector<GLint> viewport() {
-    std::vector<GLint> v(4);
-    glGetIntegerv(GL_VIEWPORT, v.data());
-    return v;
-}
-
-// Column-order projection of glOrtho.
-Matrix ortho(float l, float r, float b, float t, float n, float f) {
-    Matrix m(16, 0.0f);
-    m[0] = 2 / (r - l);
-    m[5] = 2 / (t - b);
-    m[10] = -2 / (f - n);
-    m[12] = -(r + l) / (r - l);
-    m[13] = -(t + b) / (t - b);
-    m[14] = -(f + n) / (f - n);
-    m[15] = 1;
-    return m;
-}
-
-void expectNear(const Matrix& actual, const Matrix& expected) {
-    for (int i = 0; i < 16; ++i) {
+void expectNear(const Floats& actual, const Floats& expected) {
+    ASSERT_EQ(actual.size(), expected.size());
+    for (std::size_t i = 0; i < actual.size(); ++i) {
         EXPECT_NEAR(actual[i], expected[i], 1e-5f) << "element " << i;
     }
 }
 
-TEST_F(ControllerViewTest, OrthographicRecordSetsViewportProjectionAndNoDepthTest) {
+void expectMatrix(GLenum which, const Floats& expected) {
+    expectNear(floats(which, 16), expected);
+}
+
+// The scale and translation elements of the projection, as glOrtho sets them.
+void expectOrtho(float l, float r, float b, float t, float n, float f) {
+    const Floats m = floats(GL_PROJECTION_MATRIX, 16);
+    expectNear({m[0], m[5], m[10], m[12], m[13], m[14]},
+               {2 / (r - l), 2 / (t - b), -2 / (f - n), -(r + l) / (r - l), -(t + b) / (t - b),
+                -(f + n) / (f - n)});
+}
+
+Render::ViewData perspectiveRecord(float fov, float scaleX, int height) {
+    return {1.0f, 100.0f, fov, -1, -1, 64, height, scaleX, 0.0f, -1, true};
+}
+
+TEST_F(ControllerViewTest, AbilitiesAreProbedUnlessForcedAndUnknownIdsReadMinusOne) {
+    // This platform offers every feature with its entry points.
+    for (int id = Render::HAVE_SHADERS; id <= Render::HAVE_FLOAT_TEX; ++id) {
+        EXPECT_EQ(m_controller.getAbility(id), 1) << "ability " << id;
+    }
+    EXPECT_EQ(m_controller.getAbility(Render::MAX_TEXTURE_SIZE_3D),
+              integer(GL_MAX_3D_TEXTURE_SIZE));
+    EXPECT_EQ(m_controller.getAbility(Render::MAX_PBO_SIZE), integer(GL_MAX_RENDERBUFFER_SIZE_EXT));
+    for (const int id : {13, -1, int{Render::HAVE_VBOS}, int{Render::MAX_TEXTURE_SIZE_2D}}) {
+        m_controller.setAbility(id, 7);
+    }
+    EXPECT_EQ(m_controller.getAbility(13), -1);
+    EXPECT_EQ(m_controller.getAbility(-1), -1);
+    EXPECT_EQ(m_controller.getAbility(Render::HAVE_VBOS), 7);
+    EXPECT_EQ(m_controller.getAbility(Render::MAX_TEXTURE_SIZE_2D), 7);
+    EXPECT_EQ(m_controller.getAbility(Render::HAVE_FBOS), 1);
+}
+
+TEST_F(ControllerViewTest, OrthographicRecordsScaleTheExtentAndKeepRecordsUseNearMinusOne) {
     glEnable(GL_DEPTH_TEST);
-    m_controller.setViewData(orthoRecord(40, 20, 1.0f));
-    EXPECT_EQ(viewport(), (std::vector<GLint>{0, 0, 40, 20}));
-    expectNear(matrix(GL_PROJECTION_MATRIX), ortho(0, 40, 0, 20, -1, 1));
-    EXPECT_FALSE(glIsEnabled(GL_DEPTH_TEST));
-    GLint mode = 0;
-    glGetIntegerv(GL_MATRIX_MODE, &mode);
-    EXPECT_EQ(mode, GL_PROJECTION);
-}
-
-TEST_F(ControllerViewTest, OrthographicScaleWidensTheExtentAroundTheOrigin) {
     m_controller.setViewData(orthoRecord(100, 50, 2.0f));
-    expectNear(matrix(GL_PROJECTION_MATRIX), ortho(-100, 200, -50, 100, -1, 1));
-}
+    EXPECT_EQ(integers(GL_VIEWPORT, 4), (std::vector<GLint>{0, 0, 100, 50}));
+    expectOrtho(-100, 200, -50, 100, -1, 1);
+    EXPECT_FALSE(glIsEnabled(GL_DEPTH_TEST));
+    EXPECT_EQ(integer(GL_MATRIX_MODE), GL_PROJECTION);
 
-TEST_F(ControllerViewTest, KeepRecordLeavesViewportAndUsesNearMinusOne) {
     Render::ViewData first = orthoRecord(40, 20, 1.0f);
     first.near = 0.5f;
     first.far = 10.0f;
     m_controller.setViewData(first);
     glViewport(1, 2, 3, 4);
-
-    Render::ViewData keep;
-    keep.perspective = false;
-    m_controller.setViewData(keep);
-    EXPECT_EQ(viewport(), (std::vector<GLint>{1, 2, 3, 4}));
-    expectNear(matrix(GL_PROJECTION_MATRIX), ortho(0, 40, 0, 20, -1, 10));
-    const Render::ViewData& current = m_controller.getViewData();
-    EXPECT_EQ(current.near, 0.5f);
-    EXPECT_EQ(current.width, 40);
-    EXPECT_EQ(current.vsync, 0);
-    EXPECT_FALSE(current.perspective);
-}
-
-TEST_F(ControllerViewTest, PerspectiveFieldOfViewIsScaledByScaleX) {
-    m_controller.setViewData(perspectiveRecord(45.0f, 2.0f, 64, 32));
-    const Matrix m = matrix(GL_PROJECTION_MATRIX);
-    // A 90 degree field of view: cot(45) = 1, divided by the aspect ratio of 2 for x.
-    EXPECT_NEAR(m[5], 1.0f, 1e-5f);
-    EXPECT_NEAR(m[0], 0.5f, 1e-5f);
-    EXPECT_NEAR(m[10], -101.0f / 99.0f, 1e-5f);
-    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
+    m_controller.setViewData({0, 0, 0, -1, -1, 0, 0, 0, 0, -1, false});
+    EXPECT_EQ(integers(GL_VIEWPORT, 4), (std::vector<GLint>{1, 2, 3, 4}));
+    expectOrtho(0, 40, 0, 20, -1, 10);
+    EXPECT_EQ(m_controller.getViewData().near, 0.5f);
+    EXPECT_EQ(m_controller.getViewData().vsync, 0);
 }
 
 TEST_F(ControllerViewTest, UnusablePerspectiveLeavesTheProjectionAlone) {
-    m_controller.setViewData(perspectiveRecord(60.0f, 1.0f, 64, 64));
-    const Matrix before = matrix(GL_PROJECTION_MATRIX);
-    for (float fov : {180.0f, -30.0f, std::nanf("")}) {
-        m_controller.setViewData(perspectiveRecord(fov, 1.0f, 64, 64));
-        EXPECT_EQ(matrix(GL_PROJECTION_MATRIX), before) << "fov " << fov;
+    m_controller.setViewData(perspectiveRecord(45.0f, 2.0f, 32));
+    const Floats before = floats(GL_PROJECTION_MATRIX, 16);
+    // A 90 degree field of view: cot(45) = 1, divided by the aspect ratio of 2 for x.
+    EXPECT_NEAR(before[5], 1.0f, 1e-5f);
+    EXPECT_NEAR(before[0], 0.5f, 1e-5f);
+    EXPECT_NEAR(before[10], -101.0f / 99.0f, 1e-5f);
+    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
+    // The last field of view is scaled past 180 degrees.
+    const float unusable[][2] = {{180, 1}, {-30, 1}, {std::nanf(""), 1}, {100, 2}};
+    for (const auto& [fov, scaleX] : unusable) {
+        m_controller.setViewData(perspectiveRecord(fov, scaleX, 64));
+        EXPECT_EQ(floats(GL_PROJECTION_MATRIX, 16), before) << fov << " x " << scaleX;
     }
-    // A field of view scaled past 180 degrees.
-    m_controller.setViewData(perspectiveRecord(100.0f, 2.0f, 64, 64));
-    EXPECT_EQ(matrix(GL_PROJECTION_MATRIX), before);
-
-    Render::ViewData zeroHeight = perspectiveRecord(60.0f, 1.0f, 64, 0);
-    OGL::Controller unsized(zeroHeight);
-    unsized.setViewData(zeroHeight);
-    EXPECT_EQ(matrix(GL_PROJECTION_MATRIX), before);
+    OGL::Controller unsized(perspectiveRecord(60.0f, 1.0f, 0));
+    unsized.setViewData(perspectiveRecord(60.0f, 1.0f, 0));
+    EXPECT_EQ(floats(GL_PROJECTION_MATRIX, 16), before);
 }
 
 TEST_F(ControllerViewTest, PopRestoresPushedFieldsExceptKeepValues) {
@@ -119,13 +93,12 @@ TEST_F(ControllerViewTest, PopRestoresPushedFieldsExceptKeepValues) {
     m_controller.pushViewData();
     m_controller.setViewData(orthoRecord(30, 10, 2.0f));
     m_controller.popViewData();
-    const Render::ViewData& current = m_controller.getViewData();
-    EXPECT_EQ(current.width, 40);
-    EXPECT_EQ(current.scaleX, 1.0f);
-    expectNear(matrix(GL_PROJECTION_MATRIX), ortho(0, 40, 0, 20, -1, 1));
-    EXPECT_EQ(viewport(), (std::vector<GLint>{0, 0, 40, 20}));
+    EXPECT_EQ(integers(GL_VIEWPORT, 4), (std::vector<GLint>{0, 0, 40, 20}));
+    expectOrtho(0, 40, 0, 20, -1, 1);
+    glLoadIdentity();
+    m_controller.popViewData();
+    expectMatrix(GL_PROJECTION_MATRIX, s_identity);
 
-    // A pushed keep value stays as the current field is now.
     OGL::Controller fresh(Render::ViewData{});
     fresh.pushViewData();
     fresh.setViewData(orthoRecord(30, 10, 2.0f));
@@ -135,71 +108,44 @@ TEST_F(ControllerViewTest, PopRestoresPushedFieldsExceptKeepValues) {
     EXPECT_TRUE(fresh.getViewData().perspective);
 }
 
-TEST_F(ControllerViewTest, PopOnEmptyStackChangesNothing) {
-    m_controller.setViewData(orthoRecord(40, 20, 1.0f));
-    const Matrix before = matrix(GL_PROJECTION_MATRIX);
-    m_controller.popViewData();
-    m_controller.popCamera();
-    EXPECT_EQ(matrix(GL_PROJECTION_MATRIX), before);
-    EXPECT_EQ(m_controller.getViewData().width, 40);
-}
-
-TEST_F(ControllerViewTest, ConstructionRecordIsKeptButNotApplied) {
-    const Render::ViewData data = orthoRecord(10, 10, 1.0f);
-    glViewport(0, 0, 64, 64);
-    const OGL::Controller controller(data);
-    EXPECT_EQ(controller.getViewData().width, 10);
-    EXPECT_EQ(viewport(), (std::vector<GLint>{0, 0, 64, 64}));
-    const MathStuff::Orientation<float>& camera = controller.getCamera();
-    EXPECT_EQ(camera.direction.z, 1.0f);
-    EXPECT_EQ(camera.up.y, 1.0f);
-    EXPECT_EQ(camera.scale.x, 1.0f);
-}
-
-TEST_F(ControllerViewTest, CameraLookingDownMinusZAtOriginIsIdentity) {
-    m_controller.setCamera({{0, 0, 0}, {0, 0, -1}, {0, 1, 0}, {1, 1, 1}});
-    expectNear(matrix(GL_MODELVIEW_MATRIX), {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1});
-    GLint mode = 0;
-    glGetIntegerv(GL_MATRIX_MODE, &mode);
-    EXPECT_EQ(mode, GL_MODELVIEW);
-}
-
-TEST_F(ControllerViewTest, InitialCameraIsAHalfTurnAboutY) {
+TEST_F(ControllerViewTest, CameraSetsTheModelViewAndPopRestoresIt) {
+    // The initial camera looks down +z: a half turn about y.
     m_controller.setCamera(m_controller.getCamera());
-    expectNear(matrix(GL_MODELVIEW_MATRIX), {-1, 0, 0, 0, 0, 1, 0, 0, 0, 0, -1, 0, 0, 0, 0, 1});
-}
-
-TEST_F(ControllerViewTest, CameraPositionTranslatesTheWorldBack) {
+    expectMatrix(GL_MODELVIEW_MATRIX, {-1, 0, 0, 0, 0, 1, 0, 0, 0, 0, -1, 0, 0, 0, 0, 1});
+    EXPECT_EQ(integer(GL_MATRIX_MODE), GL_MODELVIEW);
     m_controller.setCamera({{3, 4, 5}, {0, 0, -1}, {0, 1, 0}, {9, 9, 9}});
-    expectNear(matrix(GL_MODELVIEW_MATRIX), {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, -3, -4, -5, 1});
-}
-
-TEST_F(ControllerViewTest, PopCameraRestoresThePushedCamera) {
-    m_controller.setCamera({{3, 4, 5}, {0, 0, -1}, {0, 1, 0}, {1, 1, 1}});
     m_controller.pushCamera();
-    m_controller.setCamera({{0, 0, 0}, {0, 0, 1}, {0, 1, 0}, {1, 1, 1}});
+    m_controller.setCamera({{0, 0, 0}, {0, 0, -1}, {0, 1, 0}, {1, 1, 1}});
+    expectMatrix(GL_MODELVIEW_MATRIX, s_identity);
     m_controller.popCamera();
     EXPECT_EQ(m_controller.getCamera().position.x, 3.0f);
-    expectNear(matrix(GL_MODELVIEW_MATRIX), {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, -3, -4, -5, 1});
+    expectMatrix(GL_MODELVIEW_MATRIX, {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, -3, -4, -5, 1});
+    glLoadIdentity();
+    m_controller.popCamera();
+    expectMatrix(GL_MODELVIEW_MATRIX, s_identity);
 }
 
-TEST_F(ControllerViewTest, ProjectPointGivesWindowCoordinates) {
+TEST_F(ControllerViewTest, InitCullsBackFacesButLeavesTheConstructionRecordUnapplied) {
+    glEnable(GL_LIGHTING);
+    OGL::Controller controller(orthoRecord(10, 10, 1.0f));
+    controller.init();
+    EXPECT_EQ(controller.getViewData().width, 10);
+    EXPECT_EQ(integers(GL_VIEWPORT, 4), (std::vector<GLint>{0, 0, 64, 64}));
+    EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
+    EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
+    EXPECT_EQ(integer(GL_FRONT_FACE), GL_CCW);
+    EXPECT_EQ(integer(GL_CULL_FACE_MODE), GL_BACK);
+}
+
+TEST_F(ControllerViewTest, ProjectAndPickRayUseTheCurrentMatricesAndCamera) {
     setWindowView();
     const MathStuff::Vector3<float> w = m_controller.projectPoint({10, 20, 0});
-    EXPECT_NEAR(w.x, 10.0f, 1e-4f);
-    EXPECT_NEAR(w.y, 20.0f, 1e-4f);
-    EXPECT_NEAR(w.z, 0.5f, 1e-4f);
-}
-
-TEST_F(ControllerViewTest, PickRayRunsFromNearToFarRelativeToTheCamera) {
-    setWindowView();
+    expectNear({w.x, w.y, w.z}, {10.0f, 20.0f, 0.5f});
     m_controller.setCamera({{1, 2, 0}, {0, 0, -1}, {0, 1, 0}, {1, 1, 1}});
     const MathStuff::Vector3<float> ray = m_controller.getPickRay(10, 20);
     // Orthographic: near and far share x and y, so only the depth span of 2 remains (the
-    // far plane lies at -1 in eye space).
-    EXPECT_NEAR(ray.x, -1.0f, 1e-4f);
-    EXPECT_NEAR(ray.y, -2.0f, 1e-4f);
-    EXPECT_NEAR(ray.z, -2.0f, 1e-4f);
+    // far plane lies at -1 in eye space), less the camera position.
+    expectNear({ray.x, ray.y, ray.z}, {-1.0f, -2.0f, -2.0f});
 }
 
 } // namespace

@@ -1,26 +1,69 @@
 #include "Render/OGL/RenderBuffer.h"
 #include "ControllerFixture.h"
-#include "TestTexture.h"
+#include "MatSys/I_Texture.h"
 
-#include <GL/glew.h>
-
+#include <cstdlib>
 #include <memory>
 
 namespace {
 
 using Buffer = std::unique_ptr<Render::I_RenderBuffer>;
+using Bytes = std::vector<unsigned char>;
 using Render::I_RenderBuffer;
 
-constexpr unsigned int s_redTexel = 0xFF0000FF;
-constexpr unsigned int s_greenTexel = 0x00FF00FF;
-constexpr unsigned int s_blackTexel = 0x00000000;
+// A black RGBA texture, 2D or (depth above 1) 3D, for render buffers to render into. Render
+// buffers ask a texture only for its name and size; the size queries are counted.
+class TestTexture : public MatSys::I_Texture {
+public:
+    TestTexture(int width, int height, int depth) : m_size{width, height, depth} {
+        glGenTextures(1, &m_id);
+        glBindTexture(target(), m_id);
+        const Bytes black(4 * width * height * depth, 0);
+        if (depth > 1) {
+            glTexImage3D(GL_TEXTURE_3D, 0, GL_RGBA8, width, height, depth, 0, GL_RGBA,
+                         GL_UNSIGNED_BYTE, black.data());
+        } else {
+            glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                         black.data());
+        }
+    }
+    ~TestTexture() override { glDeleteTextures(1, &m_id); }
+
+    const unsigned int& getID() const override { return m_id; }
+    void getSize(int& width, int& height, int& depth) const override {
+        ++m_sizeQueries;
+        width = m_size[0];
+        height = m_size[1];
+        depth = m_size[2];
+    }
+    void beginUsing(int) const override { std::abort(); }
+    void endUsing(int) const override { std::abort(); }
+    void update(unsigned char*, int, int, int, int, bool) override { std::abort(); }
+    const MatSys::TextureOptions& getOptions() const override { std::abort(); }
+    void setOptions(const MatSys::TextureOptions&) override { std::abort(); }
+    unsigned int getImageSize(bool) const override { std::abort(); }
+    void getImage(unsigned char*, bool) const override { std::abort(); }
+
+    Pixel texel(int x, int y, int layer = 0) const {
+        Bytes image(4 * m_size[0] * m_size[1] * m_size[2]);
+        glBindTexture(target(), m_id);
+        glGetTexImage(target(), 0, GL_RGBA, GL_UNSIGNED_BYTE, image.data());
+        const int at = 4 * ((layer * m_size[1] + y) * m_size[0] + x);
+        return {image[at], image[at + 1], image[at + 2], image[at + 3]};
+    }
+
+    mutable int m_sizeQueries = 0;
+
+private:
+    GLenum target() const { return m_size[2] > 1 ? GL_TEXTURE_3D : GL_TEXTURE_2D; }
+
+    unsigned int m_id = 0;
+    int m_size[3];
+};
 
 class RenderBufferTest : public ControllerTest {
 protected:
-    void SetUp() override {
-        setWindowView();
-        m_controller.doClear({0, 0, 0, 255});
-    }
+    void SetUp() override { setWindowView(); }
 
     // Fills the bound framebuffer's 16 x 16 corner with a colour.
     void fill(const Util::RGBA& c) {
@@ -28,11 +71,15 @@ protected:
         m_controller.doClear(c);
         glViewport(0, 0, s_width, s_height);
     }
+
+    Buffer create(int width, int height, int kind, TestTexture* texture, int layer = 0) {
+        return Buffer(m_controller.createRenderBuffer(
+            width, height, static_cast<I_RenderBuffer::RBType>(kind), texture, layer));
+    }
 };
 
-TEST_F(RenderBufferTest, RendersIntoItsOwnStorageInsteadOfTheWindow) {
-    const Buffer buffer(
-        m_controller.createRenderBuffer(16, 16, I_RenderBuffer::RBUF_RGBA, nullptr, 0));
+TEST_F(RenderBufferTest, RendersIntoItsOwnStorageAndBlitsToTheWindow) {
+    const Buffer buffer = create(16, 16, I_RenderBuffer::RBUF_RGBA, nullptr);
     ASSERT_NE(buffer, nullptr);
     EXPECT_TRUE(buffer->isValid());
     buffer->beginUsing(nullptr, 0);
@@ -40,43 +87,28 @@ TEST_F(RenderBufferTest, RendersIntoItsOwnStorageInsteadOfTheWindow) {
     EXPECT_EQ(pixel(5, 5), s_red);
     buffer->endUsing();
     EXPECT_EQ(pixel(5, 5), s_black);
+    buffer->beginUsing(nullptr, 0);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+    m_controller.blit(0, 0, 16, 16, 32, 32, 48, 48);
+    buffer->endUsing();
+    EXPECT_EQ(pixel(40, 40), s_red);
+    EXPECT_EQ(pixel(20, 20), s_black);
 }
 
 TEST_F(RenderBufferTest, UnusableSizesAndKindsGiveNull) {
     const int maxSize = m_controller.getAbility(Render::MAX_RTT_SIZE);
     EXPECT_EQ(OGL::RenderBuffer::getMaxSize(), maxSize);
-    EXPECT_EQ(Buffer(m_controller.createRenderBuffer(maxSize + 1, 16, I_RenderBuffer::RBUF_RGBA,
-                                                     nullptr, 0)),
-              nullptr);
-    EXPECT_EQ(Buffer(m_controller.createRenderBuffer(16, 0, I_RenderBuffer::RBUF_RGBA, nullptr, 0)),
-              nullptr);
-    EXPECT_EQ(
-        Buffer(m_controller.createRenderBuffer(-16, 16, I_RenderBuffer::RBUF_RGB, nullptr, 0)),
-        nullptr);
-    for (int kind : {0, 10, -1}) {
-        EXPECT_EQ(Buffer(m_controller.createRenderBuffer(
-                      16, 16, static_cast<I_RenderBuffer::RBType>(kind), nullptr, 0)),
-                  nullptr)
-            << "kind " << kind;
+    const int refused[][3] = {{maxSize + 1, 16, 2}, {16, 0, 2},   {-16, 16, 1},
+                              {16, 16, 0},          {16, 16, 10}, {16, 16, -1}};
+    for (const auto& [width, height, kind] : refused) {
+        EXPECT_EQ(create(width, height, kind, nullptr), nullptr)
+            << width << " x " << height << ", kind " << kind;
     }
 }
 
-TEST_F(RenderBufferTest, TextureKindRendersIntoTheTexture) {
+TEST_F(RenderBufferTest, TextureKindRendersIntoTheTextureWithDepthStencilAsDepthBuffer) {
     TestTexture texture(16, 16, 1);
-    const Buffer buffer(
-        m_controller.createRenderBuffer(16, 16, I_RenderBuffer::RBUF_TEX, &texture, 0));
-    ASSERT_NE(buffer, nullptr);
-    buffer->beginUsing(nullptr, 0);
-    fill({255, 0, 0, 255});
-    buffer->endUsing();
-    EXPECT_EQ(texture.texel(3, 3), s_redTexel);
-    EXPECT_EQ(pixel(3, 3), s_black);
-}
-
-TEST_F(RenderBufferTest, DepthStencilStorageServesAsTheDepthBuffer) {
-    TestTexture texture(16, 16, 1);
-    const Buffer buffer(
-        m_controller.createRenderBuffer(16, 16, I_RenderBuffer::RBUF_TEX, &texture, 0));
+    const Buffer buffer = create(16, 16, I_RenderBuffer::RBUF_TEX, &texture);
     ASSERT_NE(buffer, nullptr);
     buffer->beginUsing(nullptr, 0);
     fill({0, 0, 0, 255});
@@ -86,64 +118,38 @@ TEST_F(RenderBufferTest, DepthStencilStorageServesAsTheDepthBuffer) {
     m_controller.setColor({0, 255, 0, 255});
     drawRect(0, 0, 16, 16, -0.5f);
     buffer->endUsing();
-    EXPECT_EQ(texture.texel(8, 8), s_redTexel);
-}
+    EXPECT_EQ(texture.texel(8, 8), s_red);
+    EXPECT_EQ(pixel(8, 8), s_black);
 
-TEST_F(RenderBufferTest, DepthStencilKindWithoutTextureIsComplete) {
-    const Buffer buffer(
-        m_controller.createRenderBuffer(16, 16, I_RenderBuffer::RBUF_DRAW_TEX, nullptr, 0));
-    ASSERT_NE(buffer, nullptr);
-    buffer->beginUsing(nullptr, 0);
+    const Buffer drawOnly = create(16, 16, I_RenderBuffer::RBUF_DRAW_TEX, nullptr);
+    ASSERT_NE(drawOnly, nullptr);
+    drawOnly->beginUsing(nullptr, 0);
     GLint type = 0;
     glGetFramebufferAttachmentParameteriv(GL_DRAW_FRAMEBUFFER, GL_STENCIL_ATTACHMENT,
                                           GL_FRAMEBUFFER_ATTACHMENT_OBJECT_TYPE, &type);
-    buffer->endUsing();
+    drawOnly->endUsing();
     EXPECT_EQ(type, GL_RENDERBUFFER);
 }
 
-TEST_F(RenderBufferTest, BeginUsingSwitchesTheTextureAndAttachesOnlyOnChange) {
-    TestTexture first(16, 16, 1);
-    TestTexture second(16, 16, 1);
-    const Buffer buffer(
-        m_controller.createRenderBuffer(16, 16, I_RenderBuffer::RBUF_TEX, &first, 0));
-    ASSERT_NE(buffer, nullptr);
-    const int queries = second.m_sizeQueries;
-    buffer->beginUsing(&second, 0);
-    fill({0, 255, 0, 255});
-    buffer->endUsing();
-    buffer->beginUsing(&second, 0);
-    buffer->endUsing();
-    EXPECT_EQ(second.m_sizeQueries, queries + 1);
-    EXPECT_EQ(second.texel(1, 1), s_greenTexel);
-    EXPECT_EQ(first.texel(1, 1), s_blackTexel);
-}
-
-TEST_F(RenderBufferTest, LayerOfA3DTextureIsTheTarget) {
-    TestTexture texture(8, 8, 4);
-    const Buffer buffer(
-        m_controller.createRenderBuffer(8, 8, I_RenderBuffer::RBUF_TEX, &texture, 2));
+TEST_F(RenderBufferTest, BeginUsingAttachesAChangedTextureOrLayerOnce) {
+    TestTexture first(8, 8, 4);
+    TestTexture second(8, 8, 4);
+    const Buffer buffer = create(8, 8, I_RenderBuffer::RBUF_TEX, &first, 2);
     ASSERT_NE(buffer, nullptr);
     buffer->beginUsing(nullptr, 0);
     fill({255, 0, 0, 255});
-    buffer->beginUsing(&texture, 1);
+    buffer->beginUsing(&second, 2);
     fill({0, 255, 0, 255});
-    buffer->endUsing();
-    EXPECT_EQ(texture.texel(4, 4, 2), s_redTexel);
-    EXPECT_EQ(texture.texel(4, 4, 1), s_greenTexel);
-    EXPECT_EQ(texture.texel(4, 4, 0), s_blackTexel);
-}
-
-TEST_F(RenderBufferTest, BlitCopiesTheBoundReadBufferToTheWindow) {
-    const Buffer buffer(
-        m_controller.createRenderBuffer(16, 16, I_RenderBuffer::RBUF_RGB, nullptr, 0));
-    ASSERT_NE(buffer, nullptr);
-    buffer->beginUsing(nullptr, 0);
+    buffer->beginUsing(&second, 1);
+    buffer->beginUsing(&second, 1);
     fill({255, 0, 0, 255});
-    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
-    m_controller.blit(0, 0, 16, 16, 32, 32, 48, 48);
     buffer->endUsing();
-    EXPECT_EQ(pixel(40, 40), s_red);
-    EXPECT_EQ(pixel(20, 20), s_black);
+    EXPECT_EQ(second.m_sizeQueries, 2);
+    EXPECT_EQ(first.texel(4, 4, 2), s_red);
+    EXPECT_EQ(first.texel(4, 4, 1), Pixel{});
+    EXPECT_EQ(second.texel(4, 4, 2), s_green);
+    EXPECT_EQ(second.texel(4, 4, 1), s_red);
+    EXPECT_EQ(second.texel(4, 4, 0), Pixel{});
 }
 
 using RenderBufferDeathTest = RenderBufferTest;
@@ -151,7 +157,7 @@ using RenderBufferDeathTest = RenderBufferTest;
 TEST_F(RenderBufferDeathTest, TextureWithAColourKindEndsWithTheAbortReport) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     TestTexture texture(16, 16, 1);
-    EXPECT_DEATH(m_controller.createRenderBuffer(16, 16, I_RenderBuffer::RBUF_RGB, &texture, 0),
+    EXPECT_DEATH(create(16, 16, I_RenderBuffer::RBUF_RGB, &texture),
                  "ABORT: Func:OGL::RenderBuffer::RenderBuffer\\(int, int, "
                  "Render::I_RenderBuffer::RBType, MatSys::I_Texture\\*, int\\) "
                  "File:[^ ]*RenderBuffer\\.cpp Line: [0-9]+\n"
