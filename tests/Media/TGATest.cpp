@@ -2,46 +2,40 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <new>
 #include <string>
 #include <vector>
 
-namespace {
-std::size_t l_largestAllocation = 0;
-
-// Kept out of line: inlined into operator delete, gcc takes the free() for a mismatch.
-[[gnu::noinline]] void release(void* const block) {
-    std::free(block);
-}
-} // namespace
+static std::size_t s_largestAllocation = 0;
 
 // Records the largest single request, to show that lying headers allocate nothing big.
 void* operator new(const std::size_t size) {
-    l_largestAllocation = std::max(l_largestAllocation, size);
+    s_largestAllocation = std::max(s_largestAllocation, size);
     if (void* const block = std::malloc(size)) {
         return block;
     }
     throw std::bad_alloc();
 }
-void operator delete(void* const block) noexcept {
-    release(block);
+// Kept out of line: inlined into a caller, gcc takes the free() for a mismatch.
+[[gnu::noinline]] void operator delete(void* const block) noexcept {
+    std::free(block);
 }
-void operator delete(void* const block, std::size_t) noexcept {
-    release(block);
+[[gnu::noinline]] void operator delete(void* const block, std::size_t) noexcept {
+    std::free(block);
 }
 
 namespace {
 
 using Bytes = std::vector<unsigned char>;
 
-// The 18 header bytes as a TGA file holds them, little-endian, no id and no colour map.
-Bytes header(const unsigned char type, const unsigned int width, const unsigned int height,
-             const unsigned char bpp, const unsigned char descriptor = 0) {
+// The 18 header bytes, little-endian, no id and no colour map.
+Bytes header(unsigned char type, unsigned int width, unsigned int height, unsigned char bpp,
+             unsigned char descriptor = 0) {
     Bytes bytes(18, 0);
     bytes[2] = type;
     bytes[12] = static_cast<unsigned char>(width);
@@ -58,170 +52,153 @@ Bytes operator+(Bytes a, const Bytes& b) {
     return a;
 }
 
+Bytes read(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
 class TGATest : public testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = std::filesystem::temp_directory_path() / "TGATest.XXXXXX";
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        m_folder = pattern;
+    void TearDown() override { std::remove(path().c_str()); }
+
+    static std::string path() {
+        return testing::TempDir() + testing::UnitTest::GetInstance()->current_test_info()->name() +
+               ".tga";
     }
-    void TearDown() override { std::filesystem::remove_all(m_folder); }
 
-    std::string path(const char* name) const { return (m_folder / name).string(); }
-
-    std::string write(const Bytes& bytes, const char* name = "image.tga") const {
-        std::ofstream(path(name), std::ios::binary)
+    static std::string write(const Bytes& bytes) {
+        std::ofstream(path(), std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes.data()),
                    static_cast<std::streamsize>(bytes.size()));
-        return path(name);
+        return path();
     }
 
-    Bytes read(const std::string& file) const {
-        std::ifstream in(file, std::ios::binary);
-        return Bytes(std::istreambuf_iterator<char>(in), {});
-    }
-
-    // The decoded pixels, or an empty vector after a failed load, which must leave the
-    // data pointer null.
+    // The decoded pixels of a file that must load.
     Bytes load(const std::string& file) {
-        unsigned char* data = reinterpret_cast<unsigned char*>(this);
-        if (!Media::TGA::loadFromFile(file.c_str(), &m_width, &m_height, &m_bpp, &data)) {
-            EXPECT_EQ(data, nullptr);
-            return {};
-        }
-        const Bytes pixels(data, data + std::size_t{m_width} * m_height * m_bpp / 8);
+        unsigned char* data = nullptr;
+        const bool loaded =
+            Media::TGA::loadFromFile(file.c_str(), &m_shape[0], &m_shape[1], &m_shape[2], &data);
+        EXPECT_TRUE(loaded);
+        const Bytes pixels(data, loaded ? data + m_shape[0] * m_shape[1] * m_shape[2] / 8 : data);
         delete[] data;
         return pixels;
     }
 
-    std::filesystem::path m_folder;
-    unsigned int m_width = 0;
-    unsigned int m_height = 0;
-    unsigned int m_bpp = 0;
+    // Whether loading fails, leaving the data pointer null.
+    static bool refused(const char* file) {
+        unsigned int size = 0;
+        unsigned char* data = reinterpret_cast<unsigned char*>(&size);
+        if (Media::TGA::loadFromFile(file, &size, &size, &size, &data)) {
+            delete[] data;
+            return false;
+        }
+        return data == nullptr;
+    }
+
+    // Width, height and bits per pixel of the last image loaded.
+    std::vector<unsigned int> m_shape = std::vector<unsigned int>(3);
 };
 
 TEST_F(TGATest, RawAndRunLengthLoadInEveryDepthAndOrientation) {
-    // A 3 × 2 image: the bottom row one colour (a repeated packet), the top row three
-    // colours (a literal packet). Channels are given R, G, B, A and stored B, G, R, A.
-    const Bytes colours[] = {{10, 20, 30, 40}, {50, 60, 70, 80}, {90, 100, 110, 120}};
+    // A 3 x 2 image: the bottom row one colour (a repeated packet), the top row three
+    // colours (a literal packet). Colours as stored: B, G, R, A.
+    const Bytes a{30, 20, 10, 40}, b{70, 60, 50, 80}, c{110, 100, 90, 120};
     for (const unsigned char bpp : {8, 24, 32}) {
-        const unsigned int size = bpp / 8u;
-        const auto pixel = [&](const Bytes& rgba, const bool stored) {
-            Bytes out(rgba.begin(), rgba.begin() + size);
-            if (stored && size > 1) {
-                std::swap(out[0], out[2]);
+        // The first bpp / 8 bytes of each colour, red and blue swapped once loaded.
+        const auto pixels = [bpp](std::initializer_list<Bytes> colours, bool loaded) {
+            Bytes out;
+            for (Bytes p : colours) {
+                if (loaded && bpp > 8) {
+                    std::swap(p[0], p[2]);
+                }
+                out.insert(out.end(), p.begin(), p.begin() + bpp / 8);
             }
             return out;
         };
-        const Bytes bottom =
-            pixel(colours[0], true) + pixel(colours[0], true) + pixel(colours[0], true);
-        const Bytes top =
-            pixel(colours[0], true) + pixel(colours[1], true) + pixel(colours[2], true);
-        const Bytes expected = pixel(colours[0], false) + pixel(colours[0], false) +
-                               pixel(colours[0], false) + pixel(colours[0], false) +
-                               pixel(colours[1], false) + pixel(colours[2], false);
-        const Bytes bottomPacket = Bytes{0x82} + pixel(colours[0], true);
+        const Bytes bottom = pixels({a, a, a}, false);
+        const Bytes top = pixels({a, b, c}, false);
+        const Bytes bottomPacket = Bytes{0x82} + pixels({a}, false);
         const Bytes topPacket = Bytes{0x02} + top;
         const unsigned char raw = bpp == 8 ? 3 : 2;
-        const unsigned char rle = bpp == 8 ? 11 : 10;
         const unsigned char alpha = bpp == 32 ? 0x08 : 0;
-        const Bytes files[] = {
-            header(raw, 3, 2, bpp, alpha) + bottom + top,
-            header(raw, 3, 2, bpp, alpha | 0x20) + top + bottom,
-            header(rle, 3, 2, bpp, alpha) + bottomPacket + topPacket,
-            header(rle, 3, 2, bpp, alpha | 0x20) + topPacket + bottomPacket,
-        };
+        const Bytes files[] = {header(raw, 3, 2, bpp, alpha) + bottom + top,
+                               header(raw, 3, 2, bpp, alpha | 0x20) + top + bottom,
+                               header(raw + 8, 3, 2, bpp, alpha) + bottomPacket + topPacket,
+                               header(raw + 8, 3, 2, bpp, alpha | 0x20) + topPacket + bottomPacket};
         for (const Bytes& file : files) {
             SCOPED_TRACE("bpp " + std::to_string(bpp) + ", image type " + std::to_string(file[2]) +
                          ", descriptor " + std::to_string(file[17]));
-            EXPECT_EQ(load(write(file)), expected);
-            EXPECT_EQ(m_width, 3u);
-            EXPECT_EQ(m_height, 2u);
-            EXPECT_EQ(m_bpp, bpp);
+            EXPECT_EQ(load(write(file)), pixels({a, a, a, a, b, c}, true));
+            EXPECT_EQ(m_shape, (std::vector<unsigned int>{3, 2, bpp}));
         }
     }
 }
 
-TEST_F(TGATest, ImageIdIsSkipped) {
-    Bytes file = header(3, 2, 1, 8) + Bytes{'i', 'd', 7, 9};
-    file[0] = 2;
-    EXPECT_EQ(load(write(file)), (Bytes{7, 9}));
-}
-
-TEST_F(TGATest, RunLengthPacketsPastTheImageAreCut) {
+TEST_F(TGATest, ImageIdIsSkippedAndRunLengthPacketsPastTheImageAreCut) {
+    Bytes withId = header(3, 2, 1, 8) + Bytes{'i', 'd', 7, 9};
+    withId[0] = 2;
+    EXPECT_EQ(load(write(withId)), (Bytes{7, 9}));
     EXPECT_EQ(load(write(header(11, 2, 1, 8) + Bytes{0x83, 5})), (Bytes{5, 5}));
     // The literal packet announces four pixels; the file ends after the two needed.
     EXPECT_EQ(load(write(header(11, 2, 1, 8) + Bytes{0x03, 5, 6})), (Bytes{5, 6}));
 }
 
-TEST_F(TGATest, UnsupportedHeadersAreRefused) {
-    Bytes colourMapped = header(2, 1, 1, 24) + Bytes{1, 2, 3};
+TEST_F(TGATest, UnsupportedEmptyShortAndLyingFilesAreRefusedBeforeAllocating) {
+    const Bytes raw = header(2, 2, 1, 24) + Bytes{1, 2, 3, 4, 5, 6};
+    const Bytes runLength = header(10, 2, 1, 24) + Bytes{0x01, 1, 2, 3, 4, 5, 6};
+    Bytes colourMapped = raw, longId = raw;
     colourMapped[1] = 1;
-    EXPECT_TRUE(load(write(colourMapped)).empty());
-    EXPECT_TRUE(load(write(header(2, 1, 1, 16) + Bytes{1, 2})).empty());
-    for (const unsigned char descriptor : {0x01, 0x02, 0x04}) {
-        EXPECT_TRUE(load(write(header(2, 1, 1, 24, descriptor) + Bytes{1, 2, 3})).empty());
-    }
-}
-
-TEST_F(TGATest, EmptyImagesAreRefused) {
-    EXPECT_TRUE(load(write(header(3, 0, 1, 8) + Bytes{1})).empty());
-    EXPECT_TRUE(load(write(header(10, 1, 0, 24) + Bytes{0x80, 1, 2, 3})).empty());
-}
-
-TEST_F(TGATest, ShortAndMissingFilesAreRefused) {
-    const Bytes rawFile = header(2, 2, 1, 24) + Bytes{1, 2, 3, 4, 5, 6};
-    const Bytes rleFile = header(10, 2, 1, 24) + Bytes{0x01, 1, 2, 3, 4, 5, 6};
-    for (const std::size_t cut : {std::size_t{10}, rawFile.size() - 1}) {
-        EXPECT_TRUE(load(write(Bytes(rawFile.begin(), rawFile.end() - cut))).empty());
-    }
-    for (const std::size_t cut : {1, 3, 6}) {
-        EXPECT_TRUE(load(write(Bytes(rleFile.begin(), rleFile.end() - cut))).empty());
-    }
-    Bytes longId = rawFile;
     longId[0] = 7;
-    EXPECT_TRUE(load(write(longId)).empty());
-    EXPECT_TRUE(load(path("missing.tga")).empty());
-    unsigned int size = 0;
-    unsigned char* data = nullptr;
-    EXPECT_FALSE(Media::TGA::loadFromFile(nullptr, &size, &size, &size, &data));
-}
-
-TEST_F(TGATest, LyingSizesAreRefusedBeforeAllocating) {
-    l_largestAllocation = 0;
-    EXPECT_TRUE(load(write(header(2, 65535, 65535, 32) + Bytes{1, 2, 3})).empty());
-    EXPECT_TRUE(load(write(header(10, 65535, 65535, 32) + Bytes{0xFF, 1, 2, 3, 4})).empty());
-    EXPECT_LT(l_largestAllocation, 1u << 20);
+    const std::pair<const char*, Bytes> files[] = {
+        {"colour map", colourMapped},
+        {"16 bits", header(2, 1, 1, 16) + Bytes{1, 2}},
+        {"descriptor 1", header(2, 1, 1, 24, 0x01) + Bytes{1, 2, 3}},
+        {"descriptor 2", header(2, 1, 1, 24, 0x02) + Bytes{1, 2, 3}},
+        {"descriptor 4", header(2, 1, 1, 24, 0x04) + Bytes{1, 2, 3}},
+        {"zero width", header(3, 0, 1, 8) + Bytes{1}},
+        {"zero height", header(10, 1, 0, 24) + Bytes{0x80, 1, 2, 3}},
+        {"short header", Bytes(raw.begin(), raw.begin() + 14)},
+        {"short raw pixels", Bytes(raw.begin(), raw.end() - 1)},
+        {"packet without its pixels", Bytes(runLength.begin(), runLength.end() - 6)},
+        {"packet short of one byte", Bytes(runLength.begin(), runLength.end() - 1)},
+        {"id past the end", longId},
+        {"lying raw size", header(2, 65535, 65535, 32) + Bytes{1, 2, 3}},
+        {"lying run-length size", header(10, 65535, 65535, 32) + Bytes{0xFF, 1, 2, 3, 4}}};
+    s_largestAllocation = 0;
+    for (const auto& [name, file] : files) {
+        EXPECT_TRUE(refused(write(file).c_str())) << name;
+    }
+    EXPECT_LT(s_largestAllocation, 1u << 20);
+    EXPECT_TRUE(refused((path() + ".missing").c_str()));
+    EXPECT_TRUE(refused(nullptr));
 }
 
 TEST_F(TGATest, SavedFileHoldsTheHeaderAndLoadsBack) {
     const Bytes rgb = {1, 2, 3, 4, 5, 6};
-    ASSERT_TRUE(Media::TGA::saveToFile(path("rgb.tga").c_str(), 2, 1, 24, rgb.data()));
-    EXPECT_EQ(read(path("rgb.tga")), (header(2, 2, 1, 24, 0x08) + Bytes{3, 2, 1, 6, 5, 4}));
-    EXPECT_EQ(load(path("rgb.tga")), rgb);
-
+    ASSERT_TRUE(Media::TGA::saveToFile(path().c_str(), 2, 1, 24, rgb.data()));
+    EXPECT_EQ(read(path()), (header(2, 2, 1, 24, 0x08) + Bytes{3, 2, 1, 6, 5, 4}));
+    EXPECT_EQ(load(path()), rgb);
     const Bytes grey = {7, 8, 9};
-    ASSERT_TRUE(Media::TGA::saveToFile(path("grey.tga").c_str(), 1, 3, 8, grey.data()));
-    EXPECT_EQ(read(path("grey.tga")), header(3, 1, 3, 8, 0x08) + grey);
-
+    ASSERT_TRUE(Media::TGA::saveToFile(path().c_str(), 1, 3, 8, grey.data()));
+    EXPECT_EQ(read(path()), header(3, 1, 3, 8, 0x08) + grey);
     const Bytes rgba = {1, 2, 3, 4};
-    ASSERT_TRUE(Media::TGA::saveToFile(path("rgba.tga").c_str(), 1, 1, 32, rgba.data()));
-    EXPECT_EQ(load(path("rgba.tga")), rgba);
+    ASSERT_TRUE(Media::TGA::saveToFile(path().c_str(), 1, 1, 32, rgba.data()));
+    EXPECT_EQ(load(path()), rgba);
 }
 
 TEST_F(TGATest, RefusedSaveLeavesTheFileAlone) {
-    const Bytes before = {42};
-    const std::string file = write(before);
+    const std::string file = write({42});
     const unsigned char pixel[4] = {};
-    EXPECT_FALSE(Media::TGA::saveToFile(file.c_str(), 1, 1, 16, pixel));
+    const unsigned int refused[][3] = {
+        {1, 1, 16}, {0, 1, 24}, {1, 0, 24}, {65536, 1, 8}, {1, 65536, 8}};
+    for (const auto& [width, height, bpp] : refused) {
+        EXPECT_FALSE(Media::TGA::saveToFile(file.c_str(), width, height, bpp, pixel));
+    }
     EXPECT_FALSE(Media::TGA::saveToFile(file.c_str(), 1, 1, 24, nullptr));
-    EXPECT_FALSE(Media::TGA::saveToFile(file.c_str(), 0, 1, 24, pixel));
-    EXPECT_FALSE(Media::TGA::saveToFile(file.c_str(), 1, 0, 24, pixel));
-    EXPECT_FALSE(Media::TGA::saveToFile(file.c_str(), 65536, 1, 8, pixel));
-    EXPECT_FALSE(Media::TGA::saveToFile(file.c_str(), 1, 65536, 8, pixel));
-    EXPECT_EQ(read(file), before);
+    EXPECT_EQ(read(file), Bytes{42});
     EXPECT_FALSE(Media::TGA::saveToFile(nullptr, 1, 1, 24, pixel));
-    EXPECT_FALSE(Media::TGA::saveToFile(path("no/such/folder.tga").c_str(), 1, 1, 24, pixel));
+    EXPECT_FALSE(Media::TGA::saveToFile((testing::TempDir() + "no/such/folder.tga").c_str(), 1, 1,
+                                        24, pixel));
 }
 
 TEST_F(TGATest, RGBtoRGBAAddsOpaqueAlpha) {
