@@ -1,9 +1,12 @@
 #include "Util/HashedID.h"
+#include "AllocationCounter.h"
 #include "Util/HashedItem.h"
 #include "Util/IDHashTable.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstddef>
 #include <cstdlib>
 #include <iostream>
 #include <optional>
@@ -26,28 +29,28 @@ TEST(HashedIDTest, FirstIdsOfAProcessAreOneThenTwo) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
         {
-            {
-                const ID first;
-                const ID second;
-                std::cerr << first.getID() << ' ' << second.getID();
-            }
+            std::cerr << ID().getID() << ' ' << ID().getID();
             std::exit(0);
         },
         testing::ExitedWithCode(0), testing::Matcher<const std::string&>("1 2"));
     GTEST_FLAG_SET(death_test_style, style);
 }
 
-TEST(HashedIDTest, IdIsRecordedWhileItsHolderLivesAndNeverReused) {
+TEST(HashedIDTest, DestructionRemovesOnlyItsOwnIdFromASharedChainAndTheIdIsNotReused) {
     const unsigned before = Table::instance().entries();
     std::optional<ID> holder(std::in_place);
     const unsigned long id = holder->getID();
     EXPECT_TRUE(isRecorded(id));
     EXPECT_EQ(Table::instance().entries(), before + 1);
+    Item* const sameChain = Table::instance().insert(new Item(id + 1009));
 
     holder.reset();
     EXPECT_FALSE(isRecorded(id));
-    EXPECT_EQ(Table::instance().entries(), before);
+    EXPECT_TRUE(isRecorded(id + 1009));
     EXPECT_EQ(ID().getID(), id + 1);
+    EXPECT_EQ(Table::instance().remove(sameChain), sameChain);
+    EXPECT_EQ(Table::instance().entries(), before);
+    delete sameChain;
 }
 
 TEST(HashedIDTest, CopyRecordsAnIdOfItsOwnAndAssignmentKeepsTheTargetsId) {
@@ -64,18 +67,17 @@ TEST(HashedIDTest, CopyRecordsAnIdOfItsOwnAndAssignmentKeepsTheTargetsId) {
     EXPECT_TRUE(isRecorded(original.getID()));
 }
 
-TEST(HashedIDTest, DestructionRemovesOnlyItsOwnItemFromASharedChain) {
-    std::optional<ID> holder(std::in_place);
-    const unsigned long id = holder->getID();
-    Item* const sameBucket = Table::instance().insert(new Item(id + 1009));
-
-    holder.reset();
-    EXPECT_FALSE(isRecorded(id));
-    EXPECT_TRUE(isRecorded(id + 1009));
-
-    const Item probe(id + 1009);
-    EXPECT_EQ(Table::instance().remove(&probe), sameBucket);
-    delete sameBucket;
+TEST(HashedIDTest, SteadyCreationAndDestructionAllocatesNothing) {
+    const auto createAndDestroy = [] {
+        std::array<std::optional<ID>, 1000> holders;
+        for (auto& holder : holders) {
+            holder.emplace();
+        }
+    };
+    createAndDestroy();
+    const std::size_t before = AllocationCounter::s_allocations;
+    createAndDestroy();
+    EXPECT_EQ(AllocationCounter::s_allocations - before, 0u);
 }
 
 } // namespace

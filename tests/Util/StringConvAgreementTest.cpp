@@ -11,14 +11,34 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <random>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace {
+
+// The value converted, a float by its bits, or the error's text.
+template <typename T, typename Conversion>
+std::string outcomeOf(const Conversion conversion) {
+    try {
+        const T value = conversion();
+        std::conditional_t<std::is_same_v<T, float>, std::uint32_t, T> bits{};
+        std::memcpy(&bits, &value, sizeof bits);
+        return std::to_string(bits);
+    } catch (const std::domain_error& error) {
+        return error.what();
+    }
+}
+
+template <typename T, typename... Base>
+std::string strToNum(const std::string& text, const Base... base) {
+    return outcomeOf<T>([&] { return Util::strToNum<T>(text, base...); });
+}
 
 constexpr int BASES[] = {8, 10, 16, 0, 2, -1};
 
@@ -37,12 +57,6 @@ const char* const HAND_PICKED =
     "0.000000000000000000000000000000000000000000001401298464324817070923729583289916";
 
 std::mt19937 l_random(20240606);
-
-std::string printed(const char* const format, const double value) {
-    char text[128];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
 
 float randomFloat() {
     const std::uint32_t bits = l_random();
@@ -64,35 +78,18 @@ std::vector<std::string> makeTexts() {
         }
         texts.push_back(text);
     }
+    const char* const prefixes[] = {"", "-", "0x", "-0x", "0", " +"};
+    const char* const formats[] = {"%.9g", "%.6g", "%.12e", "%.3f", "%.40f", "%a"};
+    char printed[128];
     for (int i = 0; i < 8000; ++i) {
         const auto wide = static_cast<std::int64_t>(std::uint64_t{l_random()} << 32 | l_random());
-        const std::string prefixes[] = {"", "-", "0x", "-0x", "0", " +"};
         texts.push_back(prefixes[i % 6] + std::to_string(wide >> (l_random() % 64)));
-        const char* const formats[] = {"%.9g", "%.6g", "%.12e", "%.3f", "%.40f", "%a"};
-        texts.push_back(printed(formats[i % 6], randomFloat()));
-        texts.push_back(printed("%.8fe", l_random() % 100000 / 1e3) + std::to_string(i % 99 - 50));
+        std::snprintf(printed, sizeof printed, formats[i % 6], double{randomFloat()});
+        texts.push_back(printed);
+        std::snprintf(printed, sizeof printed, "%.8fe%d", l_random() % 100000 / 1e3, i % 99 - 50);
+        texts.push_back(printed);
     }
     return texts;
-}
-
-std::string bitsOf(const float value) {
-    std::uint32_t bits = 0;
-    std::memcpy(&bits, &value, sizeof bits);
-    return std::to_string(bits);
-}
-
-std::string bitsOf(const long long value) {
-    return std::to_string(value);
-}
-
-template <typename T, typename Conversion>
-std::string outcomeOf(const Conversion conversion) {
-    try {
-        const T value = conversion();
-        return bitsOf(std::conditional_t<std::is_same_v<T, float>, float, long long>(value));
-    } catch (const std::domain_error& error) {
-        return error.what();
-    }
 }
 
 // Reports the first mismatches, each with what was converted and both outcomes.
@@ -109,10 +106,10 @@ void expectStrToNumAgreement() {
     int mismatches = 0;
     for (const std::string& text : l_texts) {
         const std::string quoted = ::testing::PrintToString(text);
-        compare(outcomeOf<T>([&] { return Util::strToNum<T>(text); }),
-                outcomeOf<T>([&] { return StreamConv::strToNum<T>(text); }), quoted, mismatches);
+        compare(strToNum<T>(text), outcomeOf<T>([&] { return StreamConv::strToNum<T>(text); }),
+                quoted, mismatches);
         for (const int base : BASES) {
-            compare(outcomeOf<T>([&] { return Util::strToNum<T>(text, base); }),
+            compare(strToNum<T>(text, base),
                     outcomeOf<T>([&] { return StreamConv::strToNum<T>(text, base); }),
                     quoted + " base " + std::to_string(base), mismatches);
         }
@@ -136,6 +133,11 @@ void expectNumToStrAgreement(const std::vector<T>& values, const std::vector<int
 }
 
 } // namespace
+
+TEST(StrToNum, FailureNamesTheWholeText) {
+    EXPECT_EQ(strToNum<int>("  abc"), "Cant convert String to Num:  abc");
+    EXPECT_EQ(strToNum<short>("40000", 10), "Cant convert String to Num:40000");
+}
 
 TEST(StrToNumAgreesWithStream, ForEveryTypeAndBase) {
     expectStrToNumAgreement<float>();
