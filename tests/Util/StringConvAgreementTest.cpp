@@ -139,6 +139,18 @@ TEST(StrToNum, FailureNamesTheWholeText) {
     EXPECT_EQ(strToNum<short>("40000", 10), "Cant convert String to Num:40000");
 }
 
+// Nothing in the system catches the conversion error: it ends the process through the
+// standard termination path, which names the exception and its text.
+static void convertUncaught(const std::string& text) noexcept {
+    Util::strToNum<int>(text);
+}
+
+TEST(StrToNumDeathTest, UncaughtErrorEndsTheProcessThroughTerminate) {
+    EXPECT_DEATH(convertUncaught("abc"),
+                 "terminate called after throwing an instance of 'std::domain_error'\n"
+                 "  what\\(\\):  Cant convert String to Num:abc");
+}
+
 TEST(StrToNumAgreesWithStream, ForEveryTypeAndBase) {
     expectStrToNumAgreement<float>();
     expectStrToNumAgreement<int>();
