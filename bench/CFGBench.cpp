@@ -3,6 +3,7 @@
 #include "CFG/GlobalConfig.h"
 #include "CFG/Info.h"
 #include "CFG/InfoParser.h"
+#include "Support/HeapCounter.h"
 
 #include <benchmark/benchmark.h>
 #include <ini.h>
@@ -16,41 +17,6 @@
 #include <new>
 #include <string>
 #include <vector>
-
-// Live and peak heap bytes, counted by replacing the global allocation functions.
-namespace HeapCounter {
-std::size_t s_live = 0;
-std::size_t s_peak = 0;
-
-void resetPeak() {
-    s_peak = s_live;
-}
-} // namespace HeapCounter
-
-// Kept out of line: inlined, GCC sees malloc() and free() meet operator new and delete and
-// reports a mismatched pair.
-[[gnu::noinline]] void* operator new(const std::size_t size) {
-    void* const block = std::malloc(size == 0 ? 1 : size);
-    if (block == nullptr) {
-        throw std::bad_alloc();
-    }
-    HeapCounter::s_live += malloc_usable_size(block);
-    if (HeapCounter::s_live > HeapCounter::s_peak) {
-        HeapCounter::s_peak = HeapCounter::s_live;
-    }
-    return block;
-}
-
-[[gnu::noinline]] void operator delete(void* const block) noexcept {
-    if (block != nullptr) {
-        HeapCounter::s_live -= malloc_usable_size(block);
-        std::free(block);
-    }
-}
-
-[[gnu::noinline]] void operator delete(void* const block, std::size_t) noexcept {
-    operator delete(block);
-}
 
 namespace {
 

@@ -3,6 +3,7 @@
 // heap use of one decode as a multiple of the decoded image ("peak/image").
 #include "Media/TGA.h"
 #include "Media/TGAHeader.h"
+#include "Support/HeapCounter.h"
 
 #include <benchmark/benchmark.h>
 #include <malloc.h>
@@ -16,59 +17,9 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-// Heap accounting for both decoders: ours allocates through operator new, stb through
-// the STBI_ hooks below. Single-threaded, like the benchmark.
-struct Heap {
-    static std::size_t current;
-    static std::size_t peak;
-
-    static void* allocate(const std::size_t size) {
-        void* const block = std::malloc(size);
-        if (block != nullptr) {
-            current += malloc_usable_size(block);
-            peak = std::max(peak, current);
-        }
-        return block;
-    }
-    // Kept out of line: inlined into operator delete, gcc takes the free() for a mismatch.
-    [[gnu::noinline]] static void release(void* const block) {
-        current -= malloc_usable_size(block);
-        std::free(block);
-    }
-    static void* reallocate(void* const block, const std::size_t size) {
-        const std::size_t before = malloc_usable_size(block);
-        void* const moved = std::realloc(block, size);
-        if (moved != nullptr) {
-            current = current - before + malloc_usable_size(moved);
-            peak = std::max(peak, current);
-        }
-        return moved;
-    }
-};
-std::size_t Heap::current = 0;
-std::size_t Heap::peak = 0;
-
-} // namespace
-
-void* operator new(const std::size_t size) {
-    void* const block = Heap::allocate(size);
-    if (block == nullptr) {
-        throw std::bad_alloc();
-    }
-    return block;
-}
-void operator delete(void* const block) noexcept {
-    Heap::release(block);
-}
-void operator delete(void* const block, std::size_t) noexcept {
-    Heap::release(block);
-}
-
-#define STBI_MALLOC(size) Heap::allocate(size)
-#define STBI_REALLOC(block, size) Heap::reallocate(block, size)
-#define STBI_FREE(block) Heap::release(block)
+#define STBI_MALLOC(size) HeapCounter::allocate(size)
+#define STBI_REALLOC(block, size) HeapCounter::reallocate(block, size)
+#define STBI_FREE(block) HeapCounter::release(block)
 #define STBI_ONLY_TGA
 #define STB_IMAGE_IMPLEMENTATION
 #include <stb/stb_image.h>
@@ -201,10 +152,10 @@ SampleFolder& samples() {
 template <typename Decode>
 void reportPeak(benchmark::State& state, const Sample& sample, Decode decode) {
     const std::size_t image = std::size_t{side} * side * sample.bpp / 8;
-    Heap::peak = Heap::current;
-    const std::size_t before = Heap::current;
+    HeapCounter::resetPeak();
+    const std::size_t before = HeapCounter::s_live;
     decode();
-    state.counters["peak/image"] = static_cast<double>(Heap::peak - before) / image;
+    state.counters["peak/image"] = static_cast<double>(HeapCounter::s_peak - before) / image;
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * image));
 }
 

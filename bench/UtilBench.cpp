@@ -2,7 +2,7 @@
 // of living numbers. Each benchmark reports the time per id and the heap allocations per
 // iteration, once one round has warmed the structures.
 
-#include "../tests/Util/AllocationCounter.h"
+#include "Support/HeapCounter.h"
 #include "Util/HashedID.h"
 
 #include <benchmark/benchmark.h>
@@ -23,9 +23,9 @@ void measure(benchmark::State& state, const std::size_t idsPerRound, const Round
     round();
     std::size_t allocations = 0;
     for (auto _ : state) {
-        const std::size_t before = AllocationCounter::s_allocations;
+        const std::size_t before = HeapCounter::s_allocations;
         round();
-        allocations += AllocationCounter::s_allocations - before;
+        allocations += HeapCounter::s_allocations - before;
     }
     state.counters["time_per_id"] = benchmark::Counter(
         static_cast<double>(idsPerRound),

@@ -1,4 +1,5 @@
 #include "Media/TGA.h"
+#include "Support/HeapCounter.h"
 
 #include <gtest/gtest.h>
 
@@ -10,24 +11,6 @@
 #include <new>
 #include <string>
 #include <vector>
-
-static std::size_t s_largestAllocation = 0;
-
-// Records the largest single request, to show that lying headers allocate nothing big.
-void* operator new(const std::size_t size) {
-    s_largestAllocation = std::max(s_largestAllocation, size);
-    if (void* const block = std::malloc(size)) {
-        return block;
-    }
-    throw std::bad_alloc();
-}
-// Kept out of line: inlined into a caller, gcc takes the free() for a mismatch.
-[[gnu::noinline]] void operator delete(void* const block) noexcept {
-    std::free(block);
-}
-[[gnu::noinline]] void operator delete(void* const block, std::size_t) noexcept {
-    std::free(block);
-}
 
 namespace {
 
@@ -164,11 +147,11 @@ TEST_F(TGATest, UnsupportedEmptyShortAndLyingFilesAreRefusedBeforeAllocating) {
         {"id past the end", longId},
         {"lying raw size", header(2, 65535, 65535, 32) + Bytes{1, 2, 3}},
         {"lying run-length size", header(10, 65535, 65535, 32) + Bytes{0xFF, 1, 2, 3, 4}}};
-    s_largestAllocation = 0;
+    HeapCounter::s_largest = 0;
     for (const auto& [name, file] : files) {
         EXPECT_TRUE(refused(write(file).c_str())) << name;
     }
-    EXPECT_LT(s_largestAllocation, 1u << 20);
+    EXPECT_LT(HeapCounter::s_largest, 1u << 20);
     EXPECT_TRUE(refused((path() + ".missing").c_str()));
     EXPECT_TRUE(refused(nullptr));
 }

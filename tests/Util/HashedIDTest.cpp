@@ -1,5 +1,5 @@
 #include "Util/HashedID.h"
-#include "AllocationCounter.h"
+#include "Support/HeapCounter.h"
 #include "Util/HashedItem.h"
 #include "Util/IDHashTable.h"
 
@@ -75,9 +75,9 @@ TEST(HashedIDTest, SteadyCreationAndDestructionAllocatesNothing) {
         }
     };
     createAndDestroy();
-    const std::size_t before = AllocationCounter::s_allocations;
+    const std::size_t before = HeapCounter::s_allocations;
     createAndDestroy();
-    EXPECT_EQ(AllocationCounter::s_allocations - before, 0u);
+    EXPECT_EQ(HeapCounter::s_allocations - before, 0u);
 }
 
 } // namespace
