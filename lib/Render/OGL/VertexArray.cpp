@@ -7,6 +7,7 @@
 #include <GL/glew.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <cstring>
 
@@ -18,6 +19,11 @@ constexpr int s_bytesPerVertex = 3 * sizeof(float);
 
 int nonNegative(int size) {
     return size > 0 ? size : 0;
+}
+
+// The bytes of count vertices; -1, which no transfer accepts, where they would not fit an int.
+int vertexBytes(int count) {
+    return count >= 0 && count <= INT_MAX / s_bytesPerVertex ? count * s_bytesPerVertex : -1;
 }
 
 } // namespace
@@ -111,11 +117,11 @@ const void* VertexArray::pointerOf(int slot) const {
 }
 
 void VertexArray::getVertices(float* dst, int count, int offset) const {
-    getData(dst, count * s_bytesPerVertex, offset);
+    getData(dst, vertexBytes(count), offset);
 }
 
 void VertexArray::putVertices(float const* src, int count, int offset) {
-    putData(src, count * s_bytesPerVertex, offset);
+    putData(src, vertexBytes(count), offset);
 }
 
 void VertexArray::getData(void* dst, int size, int offset) const {

@@ -183,12 +183,14 @@ TEST_F(VertexArrayTest, TransfersStayInsideTheArrayAndKeepTheBinding) {
             array->getData(untouched.data(), size, offset);
         }
         EXPECT_EQ(untouched, Bytes(32, 9));
-        // Three floats per vertex, whatever the layout: 12 bytes fit behind offset 4, 24 do
-        // not fit at all.
+        // Three floats per vertex, whatever the layout: 12 bytes fit behind offset 4; 24 do
+        // not fit at all, nor does a count whose bytes wrap around the int range to 8.
         array->defineVertexInfo(2, s_float);
         const std::vector<float> vertices{1, 2, 3, 4, 5, 6};
         array->putVertices(vertices.data(), 1, 4);
-        array->putVertices(vertices.data(), 2, 0);
+        for (const int count : {2, 357913942}) {
+            array->putVertices(vertices.data(), count, 0);
+        }
         std::vector<float> back(3);
         array->getVertices(back.data(), 1, 4);
         EXPECT_EQ(back, (std::vector<float>{1, 2, 3}));
