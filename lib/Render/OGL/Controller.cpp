@@ -95,8 +95,7 @@ int Controller::getAbility(int id) const {
     if (!knownAbility(id)) {
         return -1;
     }
-    const int probed = probeAbility(id);
-    return m_overridden[id] ? m_overrides[id] : probed;
+    return m_overridden[id] ? m_overrides[id] : probeAbility(id);
 }
 
 void Controller::setAbility(int id, int value) {
@@ -236,7 +235,7 @@ MathStuff::Vector3<float> Controller::getPickRay(int x, int y) const {
     const MathStuff::Vector3<double> n = unProject(view, x, y, 0.0);
     const MathStuff::Vector3<double> f = unProject(view, x, y, 1.0);
     const MathStuff::Vector3<float>& c = m_camera.position;
-    // Only the y component is negated; kept so as callers have always received it.
+    // Only the y component is negated; kept as callers have always received it.
     return {static_cast<float>(f.x - n.x) - c.x, -static_cast<float>(f.y - n.y) - c.y,
             static_cast<float>(f.z - n.z) - c.z};
 }
