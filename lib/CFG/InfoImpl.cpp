@@ -83,8 +83,12 @@ bool Info::Impl::addConfig(const std::string& path) {
 }
 
 bool Info::Impl::add(const std::string& key, const std::string& value) {
-    LineCursor line(keep(key + " " + std::string(KEY_VALUE_SEPARATOR) + " " + value));
-    return populateMap(m_keys, line, END_OF_ADDED_KEY, 0);
+    // One line however many line feeds the value holds: a value copied from a quoted
+    // multi-line entry stays whole, and its later lines never become entries of their own.
+    const std::vector<std::string_view> line{
+        keep(key + " " + std::string(KEY_VALUE_SEPARATOR) + " " + value)};
+    LineCursor cursor(line, std::string_view());
+    return populateMap(m_keys, cursor, END_OF_ADDED_KEY, 0);
 }
 
 void Info::Impl::keys(std::vector<std::string>& out) const {

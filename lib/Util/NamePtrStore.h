@@ -15,7 +15,7 @@ template <typename T>
 class NamePtrStore : public NamePtrStoreBase<T> {
 public:
     // The store name is kept for the owner; the store itself never reads it.
-    NamePtrStore(const std::string& storeName, T* const nullValue)
+    explicit NamePtrStore(const std::string& storeName, T* const nullValue = nullptr)
         : NamePtrStoreBase<T>(nullValue), m_storeName(storeName) {}
 
     NamePtrStore(const NamePtrStore&) = delete;

@@ -10,12 +10,12 @@ std::size_t splitString(const std::string& text, const std::string& delimiter,
         const std::size_t found =
             delimiter.empty() ? std::string::npos : text.find(delimiter, start);
         const std::size_t end = found == std::string::npos ? text.size() : found;
-        std::string piece = text.substr(start, end - start);
+        std::string_view piece = std::string_view(text).substr(start, end - start);
         if (trimPieces) {
-            piece = trim(piece, BLANKS);
+            piece = trimView(piece, BLANKS);
         }
         if (keepEmpty || !piece.empty()) {
-            out.push_back(std::move(piece));
+            out.emplace_back(piece);
         }
         if (found == std::string::npos) {
             return out.size();

@@ -174,5 +174,6 @@ TEST(InfoAdd, ObeysTheRulesOfAFileLine) {
     EXPECT_FALSE(config.add("OPEN", "\"never closed"));
     EXPECT_TRUE(config.add("#C", "v"));
     EXPECT_TRUE(config.add("A==B", "v"));
-    EXPECT_EQ(dump(config), "A=B == v|K=v");
+    EXPECT_TRUE(config.add("M", "one\nN == two"));
+    EXPECT_EQ(dump(config), "A=B == v|K=v|M=one\nN == two");
 }

@@ -28,7 +28,7 @@ protected:
     void SetUp() override { s_deleted.clear(); }
     // Stores a new resource under its own name.
     I_Resource* add(const char* const name) { return store.add(name, new Resource(name)); }
-    Util::NamePtrStore<I_Resource> store{"ShaderStore", nullptr};
+    Util::NamePtrStore<I_Resource> store{"ShaderStore"};
 };
 
 TEST_F(NamePtrStoreTest, NameKeepsItsFirstObjectAndARefusedOneStaysWithTheCaller) {
