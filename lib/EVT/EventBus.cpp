@@ -17,13 +17,7 @@ void EventBus::addConsumer(const int type, I_EventConsumer* const consumer) {
     }
     // Only a consumer still listed cancels a pending removal: one that was never listed is
     // appended above and still erased when the outermost raise finishes.
-    const auto pending = m_pendingRemovals.find(type);
-    if (pending == m_pendingRemovals.end()) {
-        return;
-    }
-    const auto request = findConsumer(entry, pending->second);
-    if (request != pending->second.end()) {
-        pending->second.erase(request);
+    if (eraseFirst(m_pendingRemovals, type, entry)) {
         --m_pendingCount;
     }
 }
@@ -87,14 +81,20 @@ void EventBus::removeEntry(const int type, const Entry& entry) {
         ++m_pendingCount;
         return;
     }
-    const auto found = m_consumers.find(type);
-    if (found == m_consumers.end()) {
-        return;
+    eraseFirst(m_consumers, type, entry);
+}
+
+bool EventBus::eraseFirst(std::map<int, EntryList>& lists, const int type, const Entry& entry) {
+    const auto found = lists.find(type);
+    if (found == lists.end()) {
+        return false;
     }
     const auto listed = findConsumer(entry, found->second);
-    if (listed != found->second.end()) {
-        found->second.erase(listed);
+    if (listed == found->second.end()) {
+        return false;
     }
+    found->second.erase(listed);
+    return true;
 }
 
 bool EventBus::isPendingRemoval(const int type, const Entry& entry) {

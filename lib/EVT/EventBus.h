@@ -45,6 +45,8 @@ private:
     // The first entry of the list with the entry's id, or the list's end.
     EntryList::iterator findConsumer(const Entry& entry, EntryList& list) const;
     void removeEntry(int type, const Entry& entry);
+    // Erases the first entry with the entry's id from the type's list; false when there is none.
+    bool eraseFirst(std::map<int, EntryList>& lists, int type, const Entry& entry);
     bool isPendingRemoval(int type, const Entry& entry);
     void applyPendingRemovals();
     void deliverQueuedEvents();

@@ -29,6 +29,9 @@ namespace {
 
 // State shared by the application and its GLFW callbacks; the constructor resets it.
 
+// Whether the window has the focus, as the last poll left it. The loop reads it at every pass;
+// asking GLFW instead costs a round trip to the X server, about as long as a buffer swap.
+bool g_windowActive = false;
 // Mouse callbacks raise events only while the window is active.
 bool g_mouseAtv = true;
 // The modifier bits recorded at each key code's last press; its release carries them.
@@ -83,6 +86,10 @@ void WindowCloseFunc(GLFWwindow*) {
     EVT::EventBus::instance().raiseEvent(EVT::QUIT, false);
 }
 
+void FocusFunc(GLFWwindow*, const int focused) {
+    g_windowActive = focused == GLFW_TRUE;
+}
+
 void ReshapeFunc(GLFWwindow*, const int width, const int height) {
     announceSize(width, height);
 }
@@ -134,6 +141,7 @@ void MouseWheelFunc(GLFWwindow* const window, double, const double yOffset) {
 GLFWApp::GLFWApp(const char* const title, const int width, const int height, const bool fullscreen,
                  const unsigned long clearColor, const bool clearWindow, const float speed)
     : I_WindowApp(clearColor, clearWindow), m_clock(speed) {
+    g_windowActive = false;
     g_mouseAtv = true;
     s_keypressModifiers.fill(0);
     g_wheel = MouseWheel();
@@ -205,7 +213,9 @@ bool GLFWApp::initWindowApp() {
     glfwSetCursorPosCallback(m_window, MouseMotionFunc);
     glfwSetMouseButtonCallback(m_window, MouseButtonFunc);
     glfwSetScrollCallback(m_window, MouseWheelFunc);
-    g_mouseAtv = isActive();
+    glfwSetWindowFocusCallback(m_window, FocusFunc);
+    g_windowActive = glfwGetWindowAttrib(m_window, GLFW_FOCUSED) == GLFW_TRUE;
+    g_mouseAtv = g_windowActive;
     EVT::EventBus& bus = EVT::EventBus::instance();
     bus.addConsumer(EVT::QUIT, this);
     bus.addConsumer(EVT::SET_MOUSE, this);
@@ -216,7 +226,7 @@ void GLFWApp::run() {
     if (m_window == nullptr) {
         return;
     }
-    m_wasActive = isActive();
+    m_wasActive = g_windowActive;
     while (!m_exitApp) {
         reportActivity();
         checkJoysticks();
@@ -228,7 +238,7 @@ void GLFWApp::run() {
 }
 
 void GLFWApp::reportActivity() {
-    const bool active = isActive();
+    const bool active = g_windowActive;
     if (active != m_wasActive) {
         g_mouseAtv = active;
         EVT::Event_EnterLeave event(active);
@@ -265,10 +275,6 @@ void GLFWApp::raiseFrameEvents() {
     glPushMatrix();
     EVT::EventBus::instance().raiseEvent(EVT::RENDER, false);
     glPopMatrix();
-}
-
-bool GLFWApp::isActive() const {
-    return glfwGetWindowAttrib(m_window, GLFW_FOCUSED) == GLFW_TRUE;
 }
 
 void GLFWApp::getAllowedSizes(std::vector<std::pair<int, int>>& sizes) {

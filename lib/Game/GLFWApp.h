@@ -49,7 +49,6 @@ private:
     void reportActivity();
     void checkJoysticks();
     void setMouse(int x, int y, int mode);
-    bool isActive() const;
 
     GLFWwindow* m_window = nullptr;
     FrameClock m_clock;

@@ -83,15 +83,17 @@ TEST(EventBusTest, ConsumerRemovedOrDestroyedDuringDeliveryIsSkippedUnlessReAdde
     EXPECT_EQ(log, (Log{"S 100", "A 100", "D 100", "L 100", "A 100", "D 100", "L 100"}));
 }
 
-TEST(EventBusTest, PendingRemovalIsCancelledOnlyBySubscribingWhileStillListed) {
+TEST(EventBusTest, PendingRemovalIsCancelledOnlyBySubscribingWhileListedAndEndsWithTheRaise) {
     Log log;
     RecordingConsumer a("A", log), x("X", log);
     subscribe(200, {&a});
     subscribe(100, {&a, &x});
     a.action = [&] {
         if (a.received->type == 100) {
-            // Pending for 100 and for 200, which X never subscribed to.
+            // Pending for 100 and for 200, which X never subscribed to, and for 300, which
+            // nobody has subscribed to yet.
             bus().removeConsumer(&x);
+            bus().removeConsumer(300, &x);
             subscribe(100, {&x});
             subscribe(200, {&x});
             bus().raiseEvent(200, false);
@@ -99,7 +101,11 @@ TEST(EventBusTest, PendingRemovalIsCancelledOnlyBySubscribingWhileStillListed) {
     };
     bus().raiseEvent(100, false);
     bus().raiseEvent(200, false);
-    EXPECT_EQ(log, (Log{"A 100", "A 200", "X 100", "A 200"}));
+    // The removal from 300 went with the raise that requested it; it does not lie in wait for a
+    // later subscription.
+    subscribe(300, {&x});
+    bus().raiseEvent(300, false);
+    EXPECT_EQ(log, (Log{"A 100", "A 200", "X 100", "A 200", "X 300"}));
 }
 
 TEST(EventBusTest, ConsumerThatThrowsLeavesTheBusAtDepthZeroWithNothingLost) {
