@@ -50,6 +50,7 @@ void Info::Impl::reset() {
     m_keys.clear();
     m_nodes.clear();
     m_texts.clear();
+    m_addedLines.clear();
 }
 
 bool Info::Impl::addConfig(const std::string& path) {
@@ -83,12 +84,21 @@ bool Info::Impl::addConfig(const std::string& path) {
 }
 
 bool Info::Impl::add(const std::string& key, const std::string& value) {
+    // On the heap, so that the views into it stay put when it is handed to its entry.
+    auto text =
+        std::make_unique<std::string>(key + " " + std::string(KEY_VALUE_SEPARATOR) + " " + value);
     // One line however many line feeds the value holds: a value copied from a quoted
     // multi-line entry stays whole, and its later lines never become entries of their own.
-    const std::vector<std::string_view> line{
-        keep(key + " " + std::string(KEY_VALUE_SEPARATOR) + " " + value)};
+    const std::vector<std::string_view> line{*text};
     LineCursor cursor(line, std::string_view());
-    return populateMap(m_keys, cursor, END_OF_ADDED_KEY, 0);
+    m_lastStored = nullptr;
+    const bool read = populateMap(m_keys, cursor, END_OF_ADDED_KEY, 0);
+    // The line lives as long as the entry it made, so a key added again and again holds one
+    // line, not all of them. A line that made no entry is referred to by nothing.
+    if (m_lastStored != nullptr) {
+        m_addedLines[m_lastStored] = std::move(text);
+    }
+    return read;
 }
 
 void Info::Impl::keys(std::vector<std::string>& out) const {
@@ -167,7 +177,9 @@ Info::Impl::Node& Info::Impl::store(KeyMap& map, const std::string_view key,
     if (Util::startswith(key, INCLUDE_PREFIX)) {
         m_pendingIncludes.emplace_back(key);
     }
-    return map.assign(key, value, std::move(children));
+    Node& node = map.assign(key, value, std::move(children));
+    m_lastStored = &node;
+    return node;
 }
 
 void Info::Impl::loadPendingIncludes() {

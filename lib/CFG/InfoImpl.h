@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace CFG {
@@ -66,6 +67,9 @@ private:
     std::vector<std::string> m_loading;
     // A deque never moves its strings, so views into them stay valid until reset.
     std::deque<std::string> m_texts;
+    // The line each add made its entry from, by entry, replaced when the key is added again.
+    std::unordered_map<const Node*, std::unique_ptr<std::string>> m_addedLines;
+    const Node* m_lastStored = nullptr;
     mutable ReadBudget m_budget;
 };
 

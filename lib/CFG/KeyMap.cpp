@@ -44,11 +44,12 @@ KeyMap::Node& KeyMap::assign(const std::string_view key, const std::string_view 
     Slot& slot = m_slots[slotOf(key, hash)];
     if (slot.node == EMPTY) {
         slot = Slot{hash, static_cast<std::uint32_t>(m_nodes->size())};
-        m_nodes->push_back(
-            Node{key.data(), nullptr, static_cast<std::uint32_t>(key.size()), 0, {}});
+        m_nodes->push_back(Node{nullptr, nullptr, static_cast<std::uint32_t>(key.size()), 0, {}});
         ++m_size;
     }
     Node& node = (*m_nodes)[slot.node];
+    // The key is taken from its latest definition too, whose text its owner keeps.
+    node.keyData = key.data();
     node.valueData = value.data();
     node.valueLength = static_cast<std::uint32_t>(value.size());
     node.children = std::move(children);

@@ -34,7 +34,8 @@ public:
 
     // The key's node, or null.
     const Node* find(std::string_view key) const;
-    // Gives key the value and children, deleting the children it had; returns its node.
+    // Gives key the value and children, deleting the children it had; the node then refers to
+    // the texts of key and value given here. Returns the node.
     Node& assign(std::string_view key, std::string_view value, std::unique_ptr<KeyMap> children);
     // The keys in plain byte order.
     std::vector<std::string_view> sortedKeys() const;

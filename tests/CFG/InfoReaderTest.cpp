@@ -1,4 +1,5 @@
 #include "CFGTesting.h"
+#include "Support/HeapCounter.h"
 
 #include "CFG/INItoCFG.h"
 #include "CFG/Info.h"
@@ -176,4 +177,15 @@ TEST(InfoAdd, ObeysTheRulesOfAFileLine) {
     EXPECT_TRUE(config.add("A==B", "v"));
     EXPECT_TRUE(config.add("M", "one\nN == two"));
     EXPECT_EQ(dump(config), "A=B == v|K=v|M=one\nN == two");
+}
+
+TEST(InfoAdd, AddingAKeyAgainHoldsOnlyItsLatestLine) {
+    CFG::Info config(nullptr);
+    config.add("FRAME", "0");
+    const std::size_t before = HeapCounter::s_live;
+    for (int i = 0; i < 1000; ++i) {
+        config.add("FRAME", "a value too long for a short string " + std::to_string(i % 10));
+    }
+    EXPECT_LE(HeapCounter::s_live, before + 1000);
+    EXPECT_EQ(config.get("FRAME"), "a value too long for a short string 9");
 }
