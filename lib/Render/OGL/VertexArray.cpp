@@ -145,30 +145,28 @@ void VertexArray::writeBytes(void const* src, int size, int offset) {
 }
 
 void VertexArray::beginUsing() const {
+    // Enables one fixed-function array and points it at a slot's data, with the slot's layout.
+    using SetPointer = void(GLAPIENTRY*)(GLint, GLenum, GLsizei, const void*);
+    const auto enable = [this](const int slot, const GLenum array, const SetPointer setPointer) {
+        glEnableClientState(array);
+        setPointer(m_slots[slot].count, m_slots[slot].glType, m_stride, pointerOf(slot));
+    };
     // Buffer 0 for a client array turns the pointers below into client addresses.
     glBindBuffer(m_target, m_buffer);
     if (inUse(TEXTURE)) {
-        const Slot& s = m_slots[TEXTURE];
-        glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-        glTexCoordPointer(s.count, s.glType, m_stride, pointerOf(TEXTURE));
+        enable(TEXTURE, GL_TEXTURE_COORD_ARRAY, glTexCoordPointer);
     }
     if (inUse(COLOR)) {
-        const Slot& s = m_slots[COLOR];
-        glEnableClientState(GL_COLOR_ARRAY);
-        glColorPointer(s.count, s.glType, m_stride, pointerOf(COLOR));
+        enable(COLOR, GL_COLOR_ARRAY, glColorPointer);
     }
     if (inUse(FIRST_ATTRIBUTE)) {
-        const Slot& s = m_slots[FIRST_ATTRIBUTE];
-        glEnableClientState(GL_SECONDARY_COLOR_ARRAY);
-        glSecondaryColorPointer(s.count, s.glType, m_stride, pointerOf(FIRST_ATTRIBUTE));
+        enable(FIRST_ATTRIBUTE, GL_SECONDARY_COLOR_ARRAY, glSecondaryColorPointer);
     }
     if (inUse(POSITION)) {
-        const Slot& s = m_slots[POSITION];
-        glEnableClientState(GL_VERTEX_ARRAY);
-        glVertexPointer(s.count, s.glType, m_stride, pointerOf(POSITION));
+        enable(POSITION, GL_VERTEX_ARRAY, glVertexPointer);
         if (m_useVertexInfoAsTextureInfo) {
-            glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-            glTexCoordPointer(s.count, s.glType, m_stride, pointerOf(POSITION));
+            // The positions, with their own layout, feed the texture coordinates too.
+            enable(POSITION, GL_TEXTURE_COORD_ARRAY, glTexCoordPointer);
         }
     }
     discardErrors();
