@@ -1,5 +1,6 @@
 #include "Util/NumToStr.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
@@ -19,18 +20,23 @@ namespace {
 // decimals.
 constexpr std::size_t DIGITS_ROOM = 64;
 
+// Built in one piece: appending prefix, zeros and digits in turn costs more than the
+// digits themselves.
 std::string withPrefixAndPadding(const int base, const int width, const char* const first,
                                  const char* const last) {
     const auto length = static_cast<std::size_t>(last - first);
-    const std::size_t padding =
-        width > 0 && static_cast<std::size_t>(width) > length ? width - length : 0;
-    std::string text;
-    text.reserve(2 + padding + length);
-    if (base == 16) {
-        text += "0x";
+    const std::size_t prefix = base == 16 ? 2 : 0;
+    const std::size_t padding = width > 0 && static_cast<std::size_t>(width) > length
+                                    ? static_cast<std::size_t>(width) - length
+                                    : 0;
+    if (prefix + padding == 0) {
+        return std::string(first, last);
     }
-    text.append(padding, '0');
-    text.append(first, last);
+    std::string text(prefix + padding + length, '0');
+    if (prefix != 0) {
+        text[1] = 'x';
+    }
+    std::copy(first, last, text.begin() + static_cast<std::ptrdiff_t>(prefix + padding));
     return text;
 }
 

@@ -1,5 +1,6 @@
 #include "Util/StrToNum.h"
 
+#include <array>
 #include <charconv>
 #include <cstdint>
 #include <limits>
@@ -9,9 +10,10 @@
 #include <type_traits>
 
 // The configuration converts its texts every frame, and a string stream costs several
-// hundred nanoseconds a number. So the text is scanned here exactly as libstdc++'s
-// num_get scans it in the classic locale, and only a float beyond the float range, rare
-// and subtle (overflow fails, underflow does not), is handed to a stream.
+// hundred nanoseconds a number. So sign, prefix and what ends the number are settled here
+// exactly as libstdc++'s num_get settles them in the classic locale, the digits are read
+// by from_chars, and only a float beyond the float range, rare and subtle (overflow
+// fails, underflow does not), is handed to a stream.
 
 namespace Util {
 namespace {
@@ -21,38 +23,79 @@ bool isStreamBlank(const char c) {
     return c == ' ' || (c >= '\t' && c <= '\r');
 }
 
-// The value of c as a digit of radix 8, 10 or 16, or -1.
-int digitValue(const char c, const int radix) {
-    if (c >= '0' && c <= '9') {
-        return c - '0' < radix ? c - '0' : -1;
-    }
-    if (radix == 16 && c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (radix == 16 && c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
 struct ScannedInteger {
     bool negative = false;
-    bool found = false;
-    // Stops growing above MAGNITUDE_CAP, which lies beyond every type's limit.
-    std::uint64_t magnitude = 0;
+    // False when no digit follows the sign and prefix or the magnitude passes 2^32 - 1,
+    // beyond every type's limit.
+    bool read = false;
+    std::uint32_t magnitude = 0;
 };
 
-constexpr std::uint64_t MAGNITUDE_CAP = std::uint64_t{1} << 32;
+// The value of every byte as a hexadecimal digit, 16 where it is none. A table rather
+// than tests, since the case of the letters varies from text to text.
+constexpr std::array<unsigned char, 256> HEX_DIGITS = [] {
+    std::array<unsigned char, 256> digits{};
+    for (unsigned int c = 0; c < digits.size(); ++c) {
+        const bool decimal = c >= '0' && c <= '9';
+        const bool letter = (c | 0x20) >= 'a' && (c | 0x20) <= 'f';
+        digits[c] = static_cast<unsigned char>(decimal  ? c - '0'
+                                               : letter ? (c | 0x20) - 'a' + 10
+                                                        : 16);
+    }
+    return digits;
+}();
+
+// The value of c as a digit of the radix, or a value of at least the radix.
+template <unsigned int radix>
+unsigned int digitValue(const char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    if constexpr (radix == 16) {
+        return HEX_DIGITS[byte];
+    }
+    return static_cast<unsigned int>(byte) - '0';
+}
+
+// One loop per radix, so that the digit test is a constant. Reads the digits at p into
+// magnitude; false when there is none or their value passes 2^32 - 1.
+template <unsigned int radix>
+bool readDigits(const char* p, const char* const end, std::uint32_t& magnitude) {
+    const char* const first = p;
+    std::uint64_t value = 0;
+    for (; p != end; ++p) {
+        const unsigned int digit = digitValue<radix>(*p);
+        if (digit >= radix) {
+            break;
+        }
+        value = value * radix + digit;
+        if (value > std::numeric_limits<std::uint32_t>::max()) {
+            return false;
+        }
+    }
+    magnitude = static_cast<std::uint32_t>(value);
+    return p != first;
+}
+
+bool readDigits(const char* const p, const char* const end, const int radix,
+                std::uint32_t& magnitude) {
+    switch (radix) {
+    case 16:
+        return readDigits<16>(p, end, magnitude);
+    case 8:
+        return readDigits<8>(p, end, magnitude);
+    default:
+        return readDigits<10>(p, end, magnitude);
+    }
+}
 
 // An optional sign; in base 16 an optional 0x or 0X; with a base other than 8, 10 and 16
-// a 0x or 0X selects hexadecimal and a leading 0 octal; then the digits. After a 0x
-// prefix a digit must follow, while octal's leading 0 is a number by itself.
-ScannedInteger scanInteger(const char* p, const char* const end, const int base) {
+// a 0x or 0X selects hexadecimal and a leading 0 octal; then the digits. After a 0x prefix
+// a digit must follow, while octal's leading 0 is a number by itself.
+inline ScannedInteger scanInteger(const char* p, const char* const end, const int base) {
+    // Without branches: the sign of random numbers cannot be predicted.
+    const bool sign = p != end && (*p == '-' || *p == '+');
     ScannedInteger number;
-    if (p != end && (*p == '-' || *p == '+')) {
-        number.negative = *p == '-';
-        ++p;
-    }
+    number.negative = sign && *p == '-';
+    p += sign ? 1 : 0;
     const bool baseFromText = base != 8 && base != 10 && base != 16;
     int radix = baseFromText ? 10 : base;
     const bool hexPrefix = end - p >= 2 && p[0] == '0' && (p[1] == 'x' || p[1] == 'X');
@@ -62,16 +105,7 @@ ScannedInteger scanInteger(const char* p, const char* const end, const int base)
     } else if (baseFromText && p != end && *p == '0') {
         radix = 8;
     }
-    for (; p != end; ++p) {
-        const int digit = digitValue(*p, radix);
-        if (digit < 0) {
-            break;
-        }
-        number.found = true;
-        if (number.magnitude <= MAGNITUDE_CAP) {
-            number.magnitude = number.magnitude * radix + digit;
-        }
-    }
+    number.read = readDigits(p, end, radix, number.magnitude);
     return number;
 }
 
@@ -79,69 +113,70 @@ ScannedInteger scanInteger(const char* p, const char* const end, const int base)
 // unsigned int wraps a minus and fails only above its maximum.
 template <typename T>
 bool toInteger(const ScannedInteger& number, T& value) {
-    if (!number.found) {
+    if (!number.read) {
         return false;
     }
     if constexpr (std::is_signed_v<T>) {
-        const std::int64_t lowest = std::numeric_limits<T>::min();
-        const std::uint64_t limit =
-            number.negative ? static_cast<std::uint64_t>(-lowest) : std::numeric_limits<T>::max();
+        // The lowest value lies one beyond the highest.
+        const std::uint32_t limit =
+            static_cast<std::uint32_t>(std::numeric_limits<T>::max()) + number.negative;
         if (number.magnitude > limit) {
             return false;
         }
-        const auto wide = static_cast<std::int64_t>(number.magnitude);
+        const std::int64_t wide = number.magnitude;
         value = static_cast<T>(number.negative ? -wide : wide);
     } else {
-        if (number.magnitude > std::numeric_limits<T>::max()) {
-            return false;
-        }
-        const auto magnitude = static_cast<T>(number.magnitude);
-        value = number.negative ? T{0} - magnitude : magnitude;
+        static_assert(sizeof(T) == sizeof number.magnitude);
+        value = number.negative ? T{0} - number.magnitude : number.magnitude;
     }
     return true;
 }
 
-// Where the float text at p ends, as the stream gathers it after the sign: digits with
-// at most one point, then, once a digit was seen, e or E with an optional sign and
-// digits. An exponent letter without digits is gathered too, which fails ("1.5e").
-const char* floatTextEnd(const char* p, const char* const end) {
-    bool digitSeen = false;
-    bool pointSeen = false;
-    bool exponentSeen = false;
-    while (p != end) {
-        const char c = *p;
-        if (c >= '0' && c <= '9') {
-            digitSeen = true;
-        } else if (c == '.' && !pointSeen && !exponentSeen) {
-            pointSeen = true;
-        } else if ((c == 'e' || c == 'E') && digitSeen && !exponentSeen) {
-            exponentSeen = true;
-            if (++p == end) {
-                break;
-            }
-            if (*p != '+' && *p != '-') {
-                continue;
-            }
-        } else {
-            break;
-        }
-        ++p;
-    }
-    return p;
-}
-
 enum class FloatReading { Value, Failed, OutOfRange };
 
+bool isDigitOrPoint(const char c) {
+    return c == '.' || (c >= '0' && c <= '9');
+}
+
+// The stream gathers an optional sign, digits with at most one point, then, once a digit
+// was seen, e or E with an optional sign and digits, and converts what it gathered.
+// from_chars reads the same grammar but takes neither a plus nor inf and nan, and leaves
+// an exponent without digits unread where the stream gathers it and fails ("1.5e").
+bool isExponentLetter(const char c) {
+    return c == 'e' || c == 'E';
+}
+
+// Whether from_chars stopped at an exponent letter that follows the mantissa, rather than
+// at a second one after a complete exponent ("1e5e3" reads as 1e5).
+bool exponentLeftUnread(const char* const first, const char* const stop, const char* const end) {
+    if (stop == end || !isExponentLetter(*stop)) {
+        return false;
+    }
+    const char* p = stop;
+    while (p != first && p[-1] >= '0' && p[-1] <= '9') {
+        --p;
+    }
+    if (p != first && (p[-1] == '+' || p[-1] == '-')) {
+        --p;
+    }
+    return p == first || !isExponentLetter(p[-1]);
+}
+
 FloatReading readFloat(const char* p, const char* const end, float& value) {
-    const bool sign = p != end && (*p == '+' || *p == '-');
     // from_chars takes a minus but no plus.
-    const char* const first = sign && *p == '+' ? p + 1 : p;
-    const char* const last = floatTextEnd(sign ? p + 1 : p, end);
-    const std::from_chars_result read = std::from_chars(first, last, value);
-    if (read.ec == std::errc::result_out_of_range) {
+    const char* const first = p != end && *p == '+' ? p + 1 : p;
+    if (p != end && (*p == '+' || *p == '-')) {
+        ++p;
+    }
+    if (p == end || !isDigitOrPoint(*p)) {
+        return FloatReading::Failed;
+    }
+    const std::from_chars_result reading = std::from_chars(first, end, value);
+    if (reading.ec == std::errc::result_out_of_range) {
         return FloatReading::OutOfRange;
     }
-    return read.ec == std::errc() && read.ptr == last ? FloatReading::Value : FloatReading::Failed;
+    const bool read = reading.ec == std::errc() && !exponentLeftUnread(first, reading.ptr, end);
+    return read ? FloatReading::Value : FloatReading::Failed;
 }
 
 // Beyond the float range the stream fails on overflow but gives the rounded value, a
@@ -176,13 +211,18 @@ bool readNumber(const std::string& text, const int base, T& value) {
     }
 }
 
+// Out of line, so that the conversions need no stack frame for building the message.
+[[noreturn]] void throwCannotConvert(const std::string& text) {
+    throw std::domain_error("Cant convert String to Num:" + text);
+}
+
 } // namespace
 
 template <typename T>
 T strToNum(const std::string& text, const int base) {
     T value{};
     if (!text.empty() && !readNumber(text, base, value)) {
-        throw std::domain_error("Cant convert String to Num:" + text);
+        throwCannotConvert(text);
     }
     return value;
 }
