@@ -32,14 +32,16 @@ void repeatPixel(const unsigned char* pixel, unsigned char* to, const std::size_
     }
 }
 
-void flipRows(unsigned char* pixels, const std::size_t rowBytes, const unsigned int rows) {
-    for (unsigned int top = 0, bottom = rows - 1; top < bottom; ++top, --bottom) {
-        unsigned char* const topRow = pixels + top * rowBytes;
-        std::swap_ranges(topRow, topRow + rowBytes, pixels + bottom * rowBytes);
-    }
-}
-
 } // namespace
+
+TGAReader::Runs TGAReader::Runs::inFileOrder(unsigned char* const pixels, const TGAHeader& header,
+                                             const unsigned int bytesPerPixel) {
+    const std::size_t rowBytes = std::size_t{header.width} * bytesPerPixel;
+    if ((header.descriptor & TGAHeader::topRowFirst) != 0) {
+        return {pixels, rowBytes, header.height, true};
+    }
+    return {pixels, rowBytes * header.height, 1, false};
+}
 
 TGAReader::TGAReader(std::FILE* stream) : m_stream(stream) {}
 
@@ -52,8 +54,7 @@ bool TGAReader::read(unsigned int* width, unsigned int* height, unsigned int* bp
         return false;
     }
     const unsigned int bytesPerPixel = header.bitsPerPixel / 8u;
-    const std::uint64_t count = std::uint64_t{header.width} * header.height;
-    const std::uint64_t bytes = count * bytesPerPixel;
+    const std::uint64_t bytes = std::uint64_t{header.width} * header.height * bytesPerPixel;
     // Capped first so that the product below cannot overflow.
     const std::uint64_t usable = std::min(bytesLeft, bytes);
     const bool runLength = header.runLengthEncoded();
@@ -61,12 +62,9 @@ bool TGAReader::read(unsigned int* width, unsigned int* height, unsigned int* bp
         return false;
     }
     std::unique_ptr<unsigned char[]> pixels(new unsigned char[bytes]);
-    if (!(runLength ? readRunLength(pixels.get(), count, bytesPerPixel)
-                    : readRaw(pixels.get(), count, bytesPerPixel))) {
+    const Runs runs = Runs::inFileOrder(pixels.get(), header, bytesPerPixel);
+    if (!(runLength ? readRunLength(runs, bytesPerPixel) : readRaw(runs, bytesPerPixel))) {
         return false;
-    }
-    if ((header.descriptor & TGAHeader::topRowFirst) != 0) {
-        flipRows(pixels.get(), std::size_t{header.width} * bytesPerPixel, header.height);
     }
     *width = header.width;
     *height = header.height;
@@ -94,10 +92,31 @@ bool TGAReader::readHeader(TGAHeader& header, std::uint64_t& bytesLeft) {
     return true;
 }
 
-bool TGAReader::readRaw(unsigned char* pixels, std::uint64_t missing,
+bool TGAReader::readRaw(const Runs runs, const unsigned int bytesPerPixel) {
+    if (!runs.reversed) {
+        return readRaw(runs.pixels, runs.bytes / bytesPerPixel, bytesPerPixel);
+    }
+    // Rows read one by one would each cost a read from the system; so as many rows as make
+    // up a chunk are read at once into a buffer, and from there each to its place.
+    const std::size_t rowPixels = runs.bytes / bytesPerPixel;
+    const std::size_t rowsPerChunk = std::max<std::size_t>(1, rawChunkPixels / rowPixels);
+    const std::unique_ptr<unsigned char[]> chunk(new unsigned char[rowsPerChunk * runs.bytes]);
+    for (std::size_t row = 0; row < runs.count;) {
+        const std::size_t rows = std::min(rowsPerChunk, runs.count - row);
+        if (std::fread(chunk.get(), runs.bytes, rows, m_stream) != rows) {
+            return false;
+        }
+        for (std::size_t i = 0; i < rows; ++i, ++row) {
+            swapRedBlue(chunk.get() + i * runs.bytes, runs.at(row), rowPixels, bytesPerPixel);
+        }
+    }
+    return true;
+}
+
+bool TGAReader::readRaw(unsigned char* pixels, std::size_t missing,
                         const unsigned int bytesPerPixel) {
     while (missing > 0) {
-        const std::size_t count = std::min<std::uint64_t>(rawChunkPixels, missing);
+        const std::size_t count = std::min(rawChunkPixels, missing);
         if (std::fread(pixels, bytesPerPixel, count, m_stream) != count) {
             return false;
         }
@@ -108,28 +127,33 @@ bool TGAReader::readRaw(unsigned char* pixels, std::uint64_t missing,
     return true;
 }
 
-bool TGAReader::readRunLength(unsigned char* pixels, const std::uint64_t count,
-                              const unsigned int bytesPerPixel) {
+bool TGAReader::readRunLength(const Runs runs, const unsigned int bytesPerPixel) {
     // One loop per depth, so that every pixel copy below has a fixed size.
     if (bytesPerPixel == 3) {
-        return readRunLength<3>(pixels, count);
+        return readRunLength<3>(runs);
     }
     if (bytesPerPixel == 4) {
-        return readRunLength<4>(pixels, count);
+        return readRunLength<4>(runs);
     }
-    return readRunLength<1>(pixels, count);
+    return readRunLength<1>(runs);
 }
 
-// The buffer position lives in locals: as members, every pixel store (unsigned char may
-// alias anything) would force them to be reloaded for the next packet.
+// The buffer and image positions live in locals: as members, every pixel store (unsigned
+// char may alias anything) would force them to be reloaded for the next packet.
 template <unsigned int bytesPerPixel>
-bool TGAReader::readRunLength(unsigned char* pixels, std::uint64_t missing) {
+bool TGAReader::readRunLength(const Runs runs) {
     constexpr std::size_t longestPacket = 1 + 128 * bytesPerPixel;
+    const std::size_t runPixels = runs.bytes / bytesPerPixel;
+    std::uint64_t missing = std::uint64_t{runPixels} * runs.count;
+    std::size_t nextRun = 0;
+    unsigned char* pixels = nullptr;
+    std::size_t runLeft = 0;
     const unsigned char* packet = m_buffer.data();
     const unsigned char* buffered = packet;
     while (missing > 0) {
         if (static_cast<std::size_t>(buffered - packet) < longestPacket) {
-            buffered = m_buffer.data() + refill(packet, buffered - packet);
+            buffered =
+                m_buffer.data() + refill(packet, static_cast<std::size_t>(buffered - packet));
             packet = m_buffer.data();
             if (packet == buffered) {
                 return false;
@@ -142,15 +166,29 @@ bool TGAReader::readRunLength(unsigned char* pixels, std::uint64_t missing) {
         if (static_cast<std::size_t>(buffered - packet) < used) {
             return false;
         }
+        unsigned char pixel[bytesPerPixel]{};
         if (repeated) {
-            unsigned char pixel[bytesPerPixel];
             ChannelOrder<bytesPerPixel>::swapRedBlue(packet + 1, pixel, 1);
-            repeatPixel<bytesPerPixel>(pixel, pixels, count);
-        } else {
-            ChannelOrder<bytesPerPixel>::swapRedBlue(packet + 1, pixels, count);
+        }
+        const unsigned char* literal = packet + 1;
+        // A packet may go on in the next run.
+        for (std::size_t left = count; left > 0;) {
+            if (runLeft == 0) {
+                pixels = runs.at(nextRun++);
+                runLeft = runPixels;
+            }
+            const std::size_t part = std::min(left, runLeft);
+            if (repeated) {
+                repeatPixel<bytesPerPixel>(pixel, pixels, part);
+            } else {
+                ChannelOrder<bytesPerPixel>::swapRedBlue(literal, pixels, part);
+                literal += part * bytesPerPixel;
+            }
+            pixels += part * bytesPerPixel;
+            runLeft -= part;
+            left -= part;
         }
         packet += used;
-        pixels += count * bytesPerPixel;
         missing -= count;
     }
     return true;

@@ -22,11 +22,29 @@ public:
     bool read(unsigned int* width, unsigned int* height, unsigned int* bpp, unsigned char** data);
 
 private:
+    // The image as runs of bytes in the order the file stores its pixels, so that every
+    // pixel is decoded straight into its place. Memory holds the bottom row first: for a
+    // file that does too, the whole image is one run; for one that stores the top row first
+    // (descriptor bit 5), each row is a run, the first of them at the end of memory.
+    struct Runs {
+        unsigned char* pixels;
+        std::size_t bytes;
+        std::size_t count;
+        bool reversed;
+
+        static Runs inFileOrder(unsigned char* pixels, const TGAHeader& header,
+                                unsigned int bytesPerPixel);
+        unsigned char* at(const std::size_t i) const {
+            return pixels + (reversed ? count - 1 - i : i) * bytes;
+        }
+    };
+
     bool readHeader(TGAHeader& header, std::uint64_t& bytesLeft);
-    bool readRaw(unsigned char* pixels, std::uint64_t count, unsigned int bytesPerPixel);
-    bool readRunLength(unsigned char* pixels, std::uint64_t count, unsigned int bytesPerPixel);
+    bool readRaw(Runs runs, unsigned int bytesPerPixel);
+    bool readRaw(unsigned char* pixels, std::size_t count, unsigned int bytesPerPixel);
+    bool readRunLength(Runs runs, unsigned int bytesPerPixel);
     template <unsigned int bytesPerPixel>
-    bool readRunLength(unsigned char* pixels, std::uint64_t count);
+    bool readRunLength(Runs runs);
     // Moves the `kept` unread bytes at `unread` to the front of m_buffer and fills the rest
     // from the stream; returns how many bytes m_buffer now holds.
     std::size_t refill(const unsigned char* unread, std::size_t kept);
