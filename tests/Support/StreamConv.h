@@ -1,14 +1,15 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <ios>
 #include <sstream>
 #include <stdexcept>
 #include <string>
 #include <type_traits>
 
-// The plain string-stream conversions that Util::strToNum and Util::numToStr replace:
-// the peer of the benchmark and the reference the agreement tests compare with.
+// The plain string-stream conversions that Util::strToNum and Util::numToStr replace: the
+// reference that the agreement test and fuzz target compare them with.
 namespace StreamConv {
 
 inline std::ios::fmtflags baseField(const int base) {
@@ -60,6 +61,20 @@ std::string numToStr(const T value, const int base, const int width, const int p
     stream.setf(baseField(base), std::ios::basefield);
     stream << value;
     return stream.str();
+}
+
+// The outcome of a conversion as text, to compare two of them: the value converted, a
+// float by its bits, or the error's message.
+template <typename T, typename Conversion>
+std::string outcomeOf(const Conversion conversion) {
+    try {
+        const T value = conversion();
+        std::conditional_t<std::is_same_v<T, float>, std::uint32_t, T> bits{};
+        std::memcpy(&bits, &value, sizeof bits);
+        return std::to_string(bits);
+    } catch (const std::domain_error& error) {
+        return error.what();
+    }
 }
 
 } // namespace StreamConv

@@ -1,0 +1,1 @@
+kessok_fuzz(NAME StringConvFuzz SOURCES StringConvFuzz.cpp DEPS Util)
