@@ -7,6 +7,7 @@
 #include "Media/TGA.h"
 #include "Media/TGAHeader.h"
 #include "Support/HeapCounter.h"
+#include "Support/RunLengthPackets.h"
 
 #include <benchmark/benchmark.h>
 #include <malloc.h>
@@ -104,38 +105,6 @@ Bytes reverseRows(const Bytes& pixels, const std::size_t rowBytes) {
     return reversed;
 }
 
-bool samePixel(const unsigned char* a, const unsigned char* b, const unsigned int size) {
-    return std::equal(a, a + size, b);
-}
-
-// Greedy packets: two or more equal pixels make a repeated packet, the rest literal ones.
-Bytes runLengthEncode(const Bytes& pixels, const unsigned int bpp) {
-    Bytes packets;
-    const std::size_t count = pixels.size() / bpp;
-    const auto at = [&](const std::size_t i) { return pixels.data() + i * bpp; };
-    const auto repeats = [&](const std::size_t i) {
-        return i + 1 < count && samePixel(at(i), at(i + 1), bpp);
-    };
-    for (std::size_t i = 0; i < count;) {
-        std::size_t n = 1;
-        if (repeats(i)) {
-            while (n < 128 && i + n < count && samePixel(at(i), at(i + n), bpp)) {
-                ++n;
-            }
-            packets.push_back(static_cast<unsigned char>(0x80 | (n - 1)));
-            packets.insert(packets.end(), at(i), at(i) + bpp);
-        } else {
-            while (n < 128 && i + n < count && !repeats(i + n)) {
-                ++n;
-            }
-            packets.push_back(static_cast<unsigned char>(n - 1));
-            packets.insert(packets.end(), at(i), at(i + n));
-        }
-        i += n;
-    }
-    return packets;
-}
-
 void writeFile(const std::string& path, const Sample& sample) {
     const unsigned int bytesPerPixel = sample.bpp / 8;
     Bytes pixels = makePixels(bytesPerPixel, sample.content);
@@ -143,7 +112,7 @@ void writeFile(const std::string& path, const Sample& sample) {
         pixels = reverseRows(pixels, std::size_t{side} * bytesPerPixel);
     }
     if (sample.runLength) {
-        pixels = runLengthEncode(pixels, bytesPerPixel);
+        pixels = runLengthPackets(pixels, bytesPerPixel);
     }
     Media::TGAHeader header{};
     header.imageType =

@@ -1,5 +1,6 @@
 #include "Media/TGA.h"
 #include "Support/HeapCounter.h"
+#include "Support/RunLengthPackets.h"
 
 #include <gtest/gtest.h>
 
@@ -113,6 +114,50 @@ TEST_F(TGATest, RawAndRunLengthLoadInEveryDepthAndOrientation) {
                          ", descriptor " + std::to_string(file[17]));
             EXPECT_EQ(load(write(file)), pixels({a, a, a, a, b, c}, true));
             EXPECT_EQ(m_shape, (std::vector<unsigned int>{3, 2, bpp}));
+        }
+    }
+}
+
+// Rows go in file order straight to their place: one row per run for a top-row-first file,
+// with packets running on across rows, and raw rows gathered a chunk at a time. The shapes
+// cover an odd row count, a last chunk cut short and a row longer than a chunk.
+TEST_F(TGATest, TopRowFirstFilesLoadAsTheirBottomRowFirstTwins) {
+    const unsigned int shapes[][2] = {{5, 7}, {100, 400}, {16385, 3}};
+    const unsigned char depths[] = {8, 24, 32};
+    for (const unsigned char bpp : depths) {
+        const unsigned int bytesPerPixel = bpp / 8u;
+        for (const auto& [width, height] : shapes) {
+            // Groups of four pixels, every other group in one colour, as stored: B, G, R, A.
+            Bytes bottomFirst(std::size_t{width} * height * bytesPerPixel);
+            for (std::size_t i = 0; i < bottomFirst.size(); ++i) {
+                const std::size_t pixel = i / bytesPerPixel;
+                const std::size_t seed = pixel / 4 % 2 == 0 ? pixel / 4 : pixel * 13;
+                bottomFirst[i] = static_cast<unsigned char>(seed * 29 + i % bytesPerPixel * 7);
+            }
+            Bytes topFirst;
+            const std::size_t rowBytes = std::size_t{width} * bytesPerPixel;
+            for (std::size_t row = height; row > 0; --row) {
+                const auto rowStart = bottomFirst.begin() + static_cast<long>((row - 1) * rowBytes);
+                topFirst.insert(topFirst.end(), rowStart, rowStart + static_cast<long>(rowBytes));
+            }
+            Bytes expected = bottomFirst;
+            for (std::size_t i = 0; bytesPerPixel > 1 && i < expected.size(); i += bytesPerPixel) {
+                std::swap(expected[i], expected[i + 2]);
+            }
+            const unsigned char raw = bpp == 8 ? 3 : 2;
+            const unsigned char alpha = bpp == 32 ? 0x08 : 0;
+            const Bytes files[] = {header(raw, width, height, bpp, alpha) + bottomFirst,
+                                   header(raw, width, height, bpp, alpha | 0x20) + topFirst,
+                                   header(raw + 8, width, height, bpp, alpha) +
+                                       runLengthPackets(bottomFirst, bytesPerPixel),
+                                   header(raw + 8, width, height, bpp, alpha | 0x20) +
+                                       runLengthPackets(topFirst, bytesPerPixel)};
+            for (const Bytes& file : files) {
+                SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height) + ", bpp " +
+                             std::to_string(bpp) + ", image type " + std::to_string(file[2]) +
+                             ", descriptor " + std::to_string(file[17]));
+                EXPECT_TRUE(load(write(file)) == expected);
+            }
         }
     }
 }
