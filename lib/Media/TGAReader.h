@@ -12,7 +12,9 @@ namespace Media {
 struct TGAHeader;
 
 // Decodes one TGA image from a seekable stream positioned at its header. TGA::loadFromFile
-// hands it a file; a stream over memory (fmemopen) works the same way.
+// hands it a file; a stream over memory (fmemopen) works the same way. Where the stream
+// has a file descriptor, the raw rows of a top-row-first image are read through it, and
+// the stream is left short of the end of the pixels.
 class TGAReader : private Util::NonCopyable<TGAReader> {
 public:
     explicit TGAReader(std::FILE* stream);
@@ -41,6 +43,8 @@ private:
 
     bool readHeader(TGAHeader& header, std::uint64_t& bytesLeft);
     bool readRaw(Runs runs, unsigned int bytesPerPixel);
+    bool readRowsScattered(Runs runs, unsigned int bytesPerPixel, int descriptor);
+    bool readRowsOneByOne(Runs runs, unsigned int bytesPerPixel);
     bool readRaw(unsigned char* pixels, std::size_t count, unsigned int bytesPerPixel);
     bool readRunLength(Runs runs, unsigned int bytesPerPixel);
     template <unsigned int bytesPerPixel>

@@ -1,4 +1,5 @@
 #include "Media/TGA.h"
+#include "Media/TGAReader.h"
 #include "Support/HeapCounter.h"
 #include "Support/RunLengthPackets.h"
 
@@ -68,6 +69,19 @@ protected:
         return pixels;
     }
 
+    // The decoded pixels of a file that must load, read from a stream over memory.
+    static Bytes loadFromMemory(Bytes file) {
+        std::FILE* const stream = fmemopen(file.data(), file.size(), "rb");
+        unsigned int shape[3] = {};
+        unsigned char* data = nullptr;
+        const bool loaded = Media::TGAReader(stream).read(&shape[0], &shape[1], &shape[2], &data);
+        std::fclose(stream);
+        EXPECT_TRUE(loaded);
+        const Bytes pixels(data, loaded ? data + shape[0] * shape[1] * shape[2] / 8 : data);
+        delete[] data;
+        return pixels;
+    }
+
     // Whether loading fails, leaving the data pointer null.
     static bool refused(const char* file) {
         unsigned int size = 0;
@@ -118,9 +132,10 @@ TEST_F(TGATest, RawAndRunLengthLoadInEveryDepthAndOrientation) {
     }
 }
 
-// Rows go in file order straight to their place: one row per run for a top-row-first file,
-// with packets running on across rows, and raw rows gathered a chunk at a time. The shapes
-// cover an odd row count, a last chunk cut short and a row longer than a chunk.
+// Rows go in file order straight to their place: for a top-row-first file one row at a
+// time, with packets running on across rows, and raw rows a chunk at a time from a file or
+// one by one from memory. The shapes cover an odd row count, a last chunk cut short and a
+// row longer than a chunk.
 TEST_F(TGATest, TopRowFirstFilesLoadAsTheirBottomRowFirstTwins) {
     const unsigned int shapes[][2] = {{5, 7}, {100, 400}, {16385, 3}};
     const unsigned char depths[] = {8, 24, 32};
@@ -157,6 +172,7 @@ TEST_F(TGATest, TopRowFirstFilesLoadAsTheirBottomRowFirstTwins) {
                              std::to_string(bpp) + ", image type " + std::to_string(file[2]) +
                              ", descriptor " + std::to_string(file[17]));
                 EXPECT_TRUE(load(write(file)) == expected);
+                EXPECT_TRUE(loadFromMemory(file) == expected);
             }
         }
     }
