@@ -66,7 +66,7 @@ Wide weight(const FluidParticle& particle, const int i, const int j) {
 template <typename Visit>
 void Liquid::forStencil(const FluidParticle& particle, const Visit& visit) {
     FluidNode* const origin = stencilOrigin(particle);
-    const std::ptrdiff_t column = m_height;
+    const auto column = static_cast<std::ptrdiff_t>(m_columnStride);
     for (int i = 0; i < 3; ++i) {
         for (int j = 0; j < 3; ++j) {
             visit(origin[i * column + j], i, j);
@@ -97,7 +97,7 @@ Liquid::NodeOffset Liquid::firstNodeOutside(const int cx, const int cy) const {
 }
 
 FluidNode* Liquid::stencilOrigin(const FluidParticle& particle) {
-    return &m_nodes[static_cast<std::size_t>(particle.cx) * static_cast<std::size_t>(m_height) +
+    return &m_nodes[static_cast<std::size_t>(particle.cx) * m_columnStride +
                     static_cast<std::size_t>(particle.cy)];
 }
 
@@ -311,20 +311,15 @@ void Liquid::updateDeformation(FluidParticle& particle, const Strain& strain,
 // gradients of the four nodes around it, turned into a pressure capped from above only.
 Wide Liquid::pressureAt(FluidParticle& particle, const int cellX, const int cellY,
                        const float* const props) {
-    // The cell's corners are stencil nodes; clamping keeps float rounding far from the origin
-    // from reaching past the stencil.
-    FluidNode* const origin = stencilOrigin(particle);
-    const auto corner = [&](const int i, const int j) -> const FluidNode& {
-        return origin[std::clamp(std::int64_t{cellX} - particle.cx + i, std::int64_t{0},
-                                 std::int64_t{2}) *
-                          m_height +
-                      std::clamp(std::int64_t{cellY} - particle.cy + j, std::int64_t{0},
-                                 std::int64_t{2})];
-    };
-    const FluidNode& a = corner(0, 0);
-    const FluidNode& c = corner(1, 0);
-    const FluidNode& b = corner(0, 1);
-    const FluidNode& d = corner(1, 1);
+    // The cell's corners are stencil nodes: the cell starts at the stencil's first or second
+    // node. Clamping keeps float rounding far from the origin from reaching past the stencil.
+    const auto stride = static_cast<std::ptrdiff_t>(m_columnStride);
+    const FluidNode& a =
+        stencilOrigin(particle)[std::clamp<std::int64_t>(std::int64_t{cellX} - particle.cx, 0, 1) * stride +
+                                std::clamp<std::int64_t>(std::int64_t{cellY} - particle.cy, 0, 1)];
+    const FluidNode& c = (&a)[stride];
+    const FluidNode& b = (&a)[1];
+    const FluidNode& d = (&a)[stride + 1];
     const Wide tx = Wide{particle.x} - cellX;
     const Wide ty = Wide{particle.y} - cellY;
     const Wide dX = Wide{c.mass} - a.mass;

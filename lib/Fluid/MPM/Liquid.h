@@ -149,7 +149,10 @@ private:
     int m_width;
     int m_height;
     RNG::I_Random* m_random;
-    // Node (i, j) is element i * m_height + j.
+    // Node (i, j) is element i * m_columnStride + j. Columns are padded by a cache line so
+    // that neighbouring columns of a grid whose height is a power of two do not fall into the
+    // same cache sets.
+    std::size_t m_columnStride;
     std::vector<FluidNode> m_nodes;
     // The nodes touched in the current step, each once, in first-touch order.
     std::vector<FluidNode*> m_activeNodes;

@@ -41,7 +41,8 @@ Liquid::Liquid(const Map::TileMap* const tileMap, const BoundaryForceGrid* const
     : m_tileMap(tileMap), m_boundary(boundary), m_shift(shift), m_defaultDt(defaultDt),
       m_mapType(mapType), m_width(nodesAlong(tileMap->width, shift)),
       m_height(nodesAlong(tileMap->height, shift)), m_random(random),
-      m_nodes(static_cast<std::size_t>(m_width) * static_cast<std::size_t>(m_height)) {}
+      m_columnStride(static_cast<std::size_t>(m_height) + 64 / sizeof(FluidNode)),
+      m_nodes(static_cast<std::size_t>(m_width) * m_columnStride) {}
 
 Liquid::~Liquid() = default;
 
@@ -66,7 +67,8 @@ void Liquid::reserveActiveNodes() {
     for (const LiquidInfo& liquid : m_separateLiquids) {
         together = std::max(together, static_cast<std::size_t>(liquid.maxParticles));
     }
-    m_activeNodes.reserve(std::min(m_nodes.size(), 9 * together));
+    const std::size_t gridNodes = static_cast<std::size_t>(m_width) * static_cast<std::size_t>(m_height);
+    m_activeNodes.reserve(std::min(gridNodes, 9 * together));
 }
 
 int Liquid::addParticles(const Handle& handle, const FluidParticle* const particles,
