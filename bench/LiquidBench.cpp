@@ -23,7 +23,7 @@ using namespace Fluid::MPM;
 
 constexpr int kSteps = 100;
 constexpr int kTileShift = 3; // eight nodes per tile
-constexpr int kBoxTiles = 6; // the dense box, inside its border
+constexpr int kBoxTiles = 6;  // the dense box, inside its border
 constexpr float kBlockSide = 40.0f;
 
 // A map of solid tiles open inside a square box of the given side in tiles, centred, its
@@ -32,8 +32,8 @@ constexpr float kBlockSide = 40.0f;
 struct Scene {
     Scene(const int nodes, const int boxTiles)
         : tiles(box(nodes >> kTileShift, boxTiles)),
-          map{tiles.data(), nodes >> kTileShift, nodes >> kTileShift, 0, 1u},
-          boundary{nullptr, 0, 0},
+          map{tiles.data(), nodes >> kTileShift, nodes >> kTileShift, 0, 1u}, boundary{nullptr, 0,
+                                                                                       0},
           liquid(&map, &boundary, kTileShift, 1.0f, Liquid::TILE_MAP, &random) {}
 
     static std::vector<std::uint32_t> box(const int side, const int boxTiles) {
@@ -97,8 +97,8 @@ void BM_LiquidStep(benchmark::State& state) {
     state.counters["time_per_particle_step"] = benchmark::Counter(
         static_cast<double>(count) * kSteps,
         benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
-    state.counters["allocs_per_step"] =
-        benchmark::Counter(static_cast<double>(allocations) / kSteps, benchmark::Counter::kAvgIterations);
+    state.counters["allocs_per_step"] = benchmark::Counter(
+        static_cast<double>(allocations) / kSteps, benchmark::Counter::kAvgIterations);
 }
 
 BENCHMARK(BM_LiquidStep)

@@ -111,7 +111,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* const data, const std:
     for (int liquids = 1 + bytes.below(3); liquids > 0; --liquids) {
         const bool separate = bytes.below(2) == 0;
         const int liquidShift = bytes.next<std::int8_t>();
-        const Liquid::Handle handle = liquid.createLiquid(separate, liquidShift, bytes.below(40) - 4);
+        const Liquid::Handle handle =
+            liquid.createLiquid(separate, liquidShift, bytes.below(40) - 4);
         for (int id = -1; id <= NUM_PROPERTIES; ++id) {
             liquid.setProperty(handle, id, bytes.value(-2.0f, 12.0f));
         }
@@ -119,7 +120,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* const data, const std:
         for (FluidParticle& particle : particles) {
             particle = particleFrom(bytes, nodesWide, nodesHigh);
         }
-        liquid.addParticles(handle, particles.data(), static_cast<int>(particles.size()) - bytes.below(3));
+        liquid.addParticles(handle, particles.data(),
+                            static_cast<int>(particles.size()) - bytes.below(3));
         handles.push_back(handle);
     }
     for (int steps = bytes.below(64); steps > 0 && staysOnGrid(liquid, handles); --steps) {

@@ -8,8 +8,8 @@ namespace Map {
 // a mask that marks a tile solid when the word shares a bit with it. The words are not owned.
 struct TileMap {
     const std::uint32_t* cells;
-    int width;  // tiles per row
-    int height; // rows
+    int width;     // tiles per row
+    int height;    // rows
     int tileShift; // log2 of a tile's size in map units
     std::uint32_t solidMask;
 };

@@ -298,8 +298,8 @@ void Liquid::updateDeformation(FluidParticle& particle, const Strain& strain,
     particle.sxy =
         static_cast<float>(sxy + (((sxx - syy) * spin * 0.5f + strain.shear) - yieldRate * sxy));
     particle.syy = static_cast<float>(syy + ((sxy * spin + strain.devyy) - yieldRate * syy));
-    const Wide size = Wide{particle.sxx} * particle.sxx +
-                      2.0f * Wide{particle.sxy} * particle.sxy + Wide{particle.syy} * particle.syy;
+    const Wide size = Wide{particle.sxx} * particle.sxx + 2.0f * Wide{particle.sxy} * particle.sxy +
+                      Wide{particle.syy} * particle.syy;
     if (size > 5.0f) {
         particle.sxx = 0.0f;
         particle.sxy = 0.0f;
@@ -310,13 +310,13 @@ void Liquid::updateDeformation(FluidParticle& particle, const Strain& strain,
 // The density at the particle from a cubic Hermite patch through the masses and mass
 // gradients of the four nodes around it, turned into a pressure capped from above only.
 Wide Liquid::pressureAt(FluidParticle& particle, const int cellX, const int cellY,
-                       const float* const props) {
+                        const float* const props) {
     // The cell's corners are stencil nodes: the cell starts at the stencil's first or second
     // node. Clamping keeps float rounding far from the origin from reaching past the stencil.
     const auto stride = static_cast<std::ptrdiff_t>(m_columnStride);
-    const FluidNode& a =
-        stencilOrigin(particle)[std::clamp<std::int64_t>(std::int64_t{cellX} - particle.cx, 0, 1) * stride +
-                                std::clamp<std::int64_t>(std::int64_t{cellY} - particle.cy, 0, 1)];
+    const FluidNode& a = stencilOrigin(
+        particle)[std::clamp<std::int64_t>(std::int64_t{cellX} - particle.cx, 0, 1) * stride +
+                  std::clamp<std::int64_t>(std::int64_t{cellY} - particle.cy, 0, 1)];
     const FluidNode& c = (&a)[stride];
     const FluidNode& b = (&a)[1];
     const FluidNode& d = (&a)[stride + 1];
@@ -335,10 +335,11 @@ Wide Liquid::pressureAt(FluidParticle& particle, const int cellX, const int cell
     const Wide c21 = 3.0f * d.mass - 2.0f * b.gradX - d.gradX - 3.0f * massB - a2;
     const Wide c31 = -2.0f * d.mass + b.gradX + d.gradX + 2.0f * massB - a3;
     const Wide c11 = b.gradX - c13 - c12 - a.gradX;
-    const Wide density = a.mass + a.gradX * tx + a.gradY * ty + a2 * tx * tx + b2 * ty * ty +
-                         a3 * tx * tx * tx + b3 * ty * ty * ty + c11 * tx * ty +
-                         c21 * tx * tx * ty + c31 * tx * tx * tx * ty + c12 * tx * ty * ty +
-                         c13 * tx * ty * ty * ty;
+    // mA + pA tx + qA ty + a2 tx² + b2 ty² + a3 tx³ + b3 ty³ + c11 tx ty + c21 tx² ty
+    // + c31 tx³ ty + c12 tx ty² + c13 tx ty³, in nested form.
+    const Wide density = a.mass + tx * (a.gradX + tx * (a2 + tx * a3)) +
+                         ty * (a.gradY + ty * (b2 + ty * b3)) +
+                         tx * ty * (c11 + tx * (c21 + tx * c31) + ty * (c12 + ty * c13));
     const Wide pressure =
         (density - props[DENSITY]) * props[STIFFNESS] / std::max(Wide{1.0f}, Wide{props[DENSITY]});
     return std::min(pressure, Wide{2.0f});
@@ -348,7 +349,7 @@ Wide Liquid::pressureAt(FluidParticle& particle, const int cellX, const int cell
 // they cancel or are open, from the four diagonals. A particle inside a solid tile is marked
 // for removal by the next step.
 Liquid::Vec2 Liquid::bounceAt(FluidParticle& particle, const int cellX, const int cellY,
-                                const float force, const int shiftDifference) const {
+                              const float force, const int shiftDifference) const {
     if (m_mapType == NO_MAP) {
         return Vec2{0.0, 0.0};
     }

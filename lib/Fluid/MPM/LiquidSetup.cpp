@@ -50,7 +50,10 @@ Liquid::Handle Liquid::createLiquid(const bool separate, const int shift, const 
     std::vector<LiquidInfo>& list = separate ? m_separateLiquids : m_sharedLiquids;
     const int maxParticles = std::max(capacity, 0);
     LiquidInfo liquid{std::make_unique<FluidParticle[]>(static_cast<std::size_t>(maxParticles)),
-                      maxParticles, 0, shift, {}};
+                      maxParticles,
+                      0,
+                      shift,
+                      {}};
     std::memcpy(liquid.props, s_newLiquid, sizeof liquid.props);
     list.push_back(std::move(liquid));
     reserveActiveNodes();
@@ -67,7 +70,8 @@ void Liquid::reserveActiveNodes() {
     for (const LiquidInfo& liquid : m_separateLiquids) {
         together = std::max(together, static_cast<std::size_t>(liquid.maxParticles));
     }
-    const std::size_t gridNodes = static_cast<std::size_t>(m_width) * static_cast<std::size_t>(m_height);
+    const std::size_t gridNodes =
+        static_cast<std::size_t>(m_width) * static_cast<std::size_t>(m_height);
     m_activeNodes.reserve(std::min(gridNodes, 9 * together));
 }
 
@@ -142,7 +146,8 @@ const Liquid::LiquidInfo* Liquid::find(const Handle& handle) const {
 }
 
 int Liquid::shiftDifference(const LiquidInfo& liquid) const {
-    return static_cast<int>(std::clamp<std::int64_t>(std::int64_t{m_shift} - liquid.shift, -31, 31));
+    return static_cast<int>(
+        std::clamp<std::int64_t>(std::int64_t{m_shift} - liquid.shift, -31, 31));
 }
 
 } // namespace Fluid::MPM

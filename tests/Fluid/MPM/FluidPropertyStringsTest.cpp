@@ -13,10 +13,9 @@ static_assert(!std::is_default_constructible_v<FluidPropertyStrings>,
               "only the singleton builds the table");
 
 TEST(FluidPropertyStringsTest, NamesTheTwelvePropertiesBothWaysInIdOrder) {
-    const char* const names[] = {"DENSITY",        "DENSITY_INC", "STIFFNESS", "BULK_VISCOSITY",
-                                 "ELASTICITY",     "VISCOSITY",   "YIELD_RATE", "GRAVITY_X",
-                                 "GRAVITY_Y",      "SMOOTHING",   "BOUNCE_FORCE",
-                                 "COUNT_ADJACENT"};
+    const char* const names[] = {"DENSITY",    "DENSITY_INC", "STIFFNESS",    "BULK_VISCOSITY",
+                                 "ELASTICITY", "VISCOSITY",   "YIELD_RATE",   "GRAVITY_X",
+                                 "GRAVITY_Y",  "SMOOTHING",   "BOUNCE_FORCE", "COUNT_ADJACENT"};
     const auto& mapping = FluidPropertyStrings::instance().mapping();
     EXPECT_EQ(&FluidPropertyStrings::instance(), &FluidPropertyStrings::instance());
     for (int id = 0; id < 12; ++id) {

@@ -57,10 +57,9 @@ TEST(LiquidStepTest, BlockWithoutGravityKeepsItsMomentumAndParticles) {
     const auto liquid = world.make(Liquid::NO_MAP);
     std::vector<FluidParticle> block;
     for (int k = 0; k < 144; ++k) {
-        block.push_back(particleAt(17.0f + 0.5f * static_cast<float>(k % 12),
-                                   17.0f + 0.5f * static_cast<float>(k / 12),
-                                   0.1f * world.random.getFloat() - 0.05f,
-                                   0.1f * world.random.getFloat() - 0.05f));
+        block.push_back(particleAt(
+            17.0f + 0.5f * static_cast<float>(k % 12), 17.0f + 0.5f * static_cast<float>(k / 12),
+            0.1f * world.random.getFloat() - 0.05f, 0.1f * world.random.getFloat() - 0.05f));
     }
     const auto handle = addLiquid(*liquid, block);
     liquid->setProperty(handle, ELASTICITY, 0.5f);
@@ -188,7 +187,8 @@ TEST(LiquidStepTest, UsedAndFreshSimulatorsGiveTheSameStep) {
                                               particleAt(10.6f, 10.4f), particleAt(11.0f, 10.1f)};
     const auto inUsed = addLiquid(*used, block);
     const auto inFresh = addLiquid(*fresh, block);
-    for (const auto& [liquid, handle] : {std::pair(used.get(), inUsed), std::pair(fresh.get(), inFresh)}) {
+    for (const auto& [liquid, handle] :
+         {std::pair(used.get(), inUsed), std::pair(fresh.get(), inFresh)}) {
         liquid->setProperty(handle, COUNT_ADJACENT, 1.0f);
         for (int k = 0; k < 5; ++k) {
             liquid->simulate(1.0f);

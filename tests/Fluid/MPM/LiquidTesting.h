@@ -43,9 +43,9 @@ inline Fluid::MPM::FluidParticle particleAt(const float x, const float y, const 
 }
 
 // A liquid of the given particles on the separate list, or on the shared one.
-inline Fluid::MPM::Liquid::Handle
-addLiquid(Fluid::MPM::Liquid& liquid, const std::vector<Fluid::MPM::FluidParticle>& particles,
-          const bool separate = true) {
+inline Fluid::MPM::Liquid::Handle addLiquid(Fluid::MPM::Liquid& liquid,
+                                            const std::vector<Fluid::MPM::FluidParticle>& particles,
+                                            const bool separate = true) {
     const auto handle = liquid.createLiquid(separate, 0, static_cast<int>(particles.size()));
     liquid.addParticles(handle, particles.data(), static_cast<int>(particles.size()));
     return handle;
