@@ -61,8 +61,8 @@ std::vector<FluidParticle> lattice(const int count, const float corner, const fl
     std::vector<FluidParticle> particles(static_cast<std::size_t>(count), FluidParticle{});
     for (int k = 0; k < count; ++k) {
         FluidParticle& particle = particles[static_cast<std::size_t>(k)];
-        particle.x = corner + spacing * (static_cast<float>(k % perRow) + jitter.getFloat() * 0.5f);
-        particle.y = corner + spacing * (static_cast<float>(k / perRow) + jitter.getFloat() * 0.5f);
+        particle.x = corner + spacing * (static_cast<float>(k / perRow) + jitter.getFloat() * 0.5f);
+        particle.y = corner + spacing * (static_cast<float>(k % perRow) + jitter.getFloat() * 0.5f);
         particle.life = kSteps + 1;
     }
     return particles;
