@@ -86,7 +86,7 @@ TEST_F(TGATest, RawAndRunLengthLoadInEveryDepthAndOrientation) {
     // A 3 x 2 image: the bottom row one colour (a repeated packet), the top row three
     // colours (a literal packet). Colours as stored: B, G, R, A.
     const Bytes a{30, 20, 10, 40}, b{70, 60, 50, 80}, c{110, 100, 90, 120};
-    for (const unsigned char bpp : {8, 24, 32}) {
+    for (const unsigned char bpp : std::initializer_list<unsigned char>{8, 24, 32}) {
         // The first bpp / 8 bytes of each colour, red and blue swapped once loaded.
         const auto pixels = [bpp](std::initializer_list<Bytes> colours, bool loaded) {
             Bytes out;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <filesystem>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -10,9 +11,10 @@
 // Checks the abort report of Util/Abort.h in a death test:
 //     EXPECT_ABORT_REPORT(manager.run(), "Game::GameManager::run", "Failed to init window");
 // The process must end through SIGABRT having written exactly the two report lines on
-// standard error: the first names a function whose signature contains `function`, a file and
-// a line number; the second is "ABORT: " followed by exactly `message` (plain text, not a
-// pattern). TestSupport::abortReport is the matcher alone, for EXPECT_EXIT.
+// standard error: the first names a function whose signature contains `function`, a file by
+// its path within the source tree (the same wherever the tree was built) and a line number;
+// the second is "ABORT: " followed by exactly `message` (plain text, not a pattern).
+// TestSupport::abortReport is the matcher alone, for EXPECT_EXIT.
 #define EXPECT_ABORT_REPORT(statement, function, message)                                          \
     EXPECT_EXIT(statement, testing::KilledBySignal(SIGABRT),                                       \
                 TestSupport::abortReport(function, message))
@@ -40,13 +42,20 @@ public:
             *listener << "naming the function " << function;
             return false;
         }
+        const std::string path = report.substr(file + 6, line - file - 6);
+        if (path.empty() || path.front() == '/' ||
+            !std::filesystem::is_regular_file(std::string(KESSOK_SOURCE_DIR) + "/" + path)) {
+            *listener << "naming the file " << path << ", not a path within the source tree";
+            return false;
+        }
         const std::string lineNumber = report.substr(line + 7, firstEnd - line - 7);
         if (lineNumber.empty() || lineNumber.find_first_not_of("0123456789") != std::string::npos) {
             *listener << "naming the line " << lineNumber;
             return false;
         }
         if (report.substr(firstEnd + 1) != "ABORT: " + m_message + "\n") {
-            *listener << "whose second part is " << testing::PrintToString(report.substr(firstEnd + 1));
+            *listener << "whose second part is "
+                      << testing::PrintToString(report.substr(firstEnd + 1));
             return false;
         }
         return true;
@@ -63,7 +72,7 @@ private:
 };
 
 inline testing::Matcher<const std::string&> abortReport(const std::string& function,
-                                                         const std::string& message) {
+                                                        const std::string& message) {
     return testing::MakeMatcher(new AbortReportMatcher(function, message));
 }
 

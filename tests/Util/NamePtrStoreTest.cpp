@@ -18,7 +18,7 @@ struct I_Resource {
 };
 
 struct Resource : I_Resource {
-    explicit Resource(std::string name) : name(std::move(name)) {}
+    explicit Resource(std::string resourceName) : name(std::move(resourceName)) {}
     ~Resource() override { s_deleted.push_back(name); }
     std::string name;
 };

@@ -20,7 +20,7 @@ public:
     TestTexture(int width, int height, int depth) : m_size{width, height, depth} {
         glGenTextures(1, &m_id);
         glBindTexture(target(), m_id);
-        const Bytes black(4 * width * height * depth, 0);
+        const Bytes black(static_cast<std::size_t>(4 * width * height * depth), 0);
         if (depth > 1) {
             glTexImage3D(GL_TEXTURE_3D, 0, GL_RGBA8, width, height, depth, 0, GL_RGBA,
                          GL_UNSIGNED_BYTE, black.data());
@@ -47,10 +47,10 @@ public:
     void getImage(unsigned char*, bool) const override { std::abort(); }
 
     Pixel texel(int x, int y, int layer = 0) const {
-        Bytes image(4 * m_size[0] * m_size[1] * m_size[2]);
+        Bytes image(static_cast<std::size_t>(4 * m_size[0] * m_size[1] * m_size[2]));
         glBindTexture(target(), m_id);
         glGetTexImage(target(), 0, GL_RGBA, GL_UNSIGNED_BYTE, image.data());
-        const int at = 4 * ((layer * m_size[1] + y) * m_size[0] + x);
+        const auto at = static_cast<std::size_t>(4 * ((layer * m_size[1] + y) * m_size[0] + x));
         return {image[at], image[at + 1], image[at + 2], image[at + 3]};
     }
 
