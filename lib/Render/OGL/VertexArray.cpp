@@ -1,7 +1,7 @@
 #include "Render/OGL/VertexArray.h"
 
+#include "OGL/GLErrors.h"
 #include "Render/OGL/BufferObjects.h"
-#include "Render/OGL/GLErrors.h"
 #include "Util/Abort.h"
 
 #include <GL/glew.h>

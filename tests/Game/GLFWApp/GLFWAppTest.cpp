@@ -108,7 +108,7 @@ public:
         }
     }
 
-    // Opens the window, closing one opened before: its glfwTerminate would close the new one.
+    // Opens the window, closing one opened before.
     void create(const int width, const int height, const bool fullscreen = false) {
         m_app.reset();
         m_app = std::make_unique<Game::GLFWApp>("GLFWAppTest", width, height, fullscreen,
