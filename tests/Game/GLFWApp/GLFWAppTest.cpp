@@ -249,17 +249,11 @@ TEST_F(AppTest, KeysArriveAsCodesWithTheModifiersOfTheirPress) {
             .xdotool("keydown Shift_L keydown a sleep 0.1 keyup Shift_L sleep 0.1 keyup a")
             .xdotool("keydown Control_L keydown Alt_L keydown b sleep 0.1 keyup b keyup Alt_L "
                      "keyup Control_L")
-            .xdotool("key --delay 30 Prior Return Escape Left Home BackSpace Delete Next "
-                     "KP_Divide KP_Multiply KP_Subtract KP_Add KP_Enter 3 semicolon Tab F1 F12 "
-                     "Print Pause Super_L Menu Shift_L z")
+            .xdotool("key --delay 30 Prior F1 Shift_L z")
             .runLoop());
-    Log expected{"key 97 down 0", "key 97 up 0",   "key 97 down 1",
-                 "key 97 up 1",   "key 98 down 6", "key 98 up 6"};
-    for (const int code : {13, 13, 27, 4, 8, 11, 12, 14, 138, 139, 140, 141, 144, 51, 59, 122}) {
-        expected.push_back("key " + std::to_string(code) + " down 0");
-        expected.push_back("key " + std::to_string(code) + " up 0");
-    }
-    EXPECT_EQ(logged({"key"}), expected);
+    EXPECT_EQ(logged({"key"}), (Log{"key 97 down 0", "key 97 up 0", "key 97 down 1", "key 97 up 1",
+                                    "key 98 down 6", "key 98 up 6", "key 13 down 0", "key 13 up 0",
+                                    "key 122 down 0", "key 122 up 0"}));
 }
 
 TEST_F(AppTest, ButtonsAndWheelArriveAsMouseEventsAtTheCursor) {
