@@ -176,8 +176,9 @@ private:
 const std::string s_moveTo = "search --sync --name '^GLFWAppTest$' mousemove --window %1 ";
 
 TEST_F(AppTest, OpensAtTheChosenSizeWithDepthAndNoStencilAndAnnouncesEverySize) {
-    for (const auto& [requested, fullscreen] : std::vector<std::pair<Size, bool>>{
-             {{0, 0}, false}, {{0, 600}, false}, {{3000, 2000}, false}, {{640, 480}, true}}) {
+    // The size rule has its own test; these two reach the window system's desktop size.
+    for (const auto& [requested, fullscreen] :
+         std::vector<std::pair<Size, bool>>{{{0, 600}, false}, {{640, 480}, true}}) {
         SCOPED_TRACE(::testing::Message() << requested.first << " x " << requested.second);
         m_log.clear();
         open(requested.first, requested.second, fullscreen);
