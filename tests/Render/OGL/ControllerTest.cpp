@@ -35,13 +35,12 @@ TEST_F(ControllerViewTest, AbilitiesAreProbedUnlessForcedAndUnknownIdsReadMinusO
     }
     EXPECT_EQ(m_controller.getAbility(Render::MAX_TEXTURE_SIZE_3D),
               integer(GL_MAX_3D_TEXTURE_SIZE));
-    for (const int id : {13, -1, int{Render::HAVE_VBOS}, int{Render::MAX_TEXTURE_SIZE_2D}}) {
+    for (const int id : {13, -1, int{Render::HAVE_VBOS}}) {
         m_controller.setAbility(id, 7);
     }
     EXPECT_EQ(m_controller.getAbility(13), -1);
     EXPECT_EQ(m_controller.getAbility(-1), -1);
     EXPECT_EQ(m_controller.getAbility(Render::HAVE_VBOS), 7);
-    EXPECT_EQ(m_controller.getAbility(Render::MAX_TEXTURE_SIZE_2D), 7);
     EXPECT_EQ(m_controller.getAbility(Render::HAVE_FBOS), 1);
 }
 
