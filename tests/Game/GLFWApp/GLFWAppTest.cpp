@@ -241,6 +241,17 @@ TEST_F(AppTest, QuitOrACloseRequestEndsTheLoopAfterThePassInProgressAndKeepsTheC
     EXPECT_EQ(depth, 1.0f);
 }
 
+// GLFW lives until the last application ends, and each window reaches its own application.
+TEST_F(AppTest, ApplicationOpenedBesideAnotherOutlivesIt) {
+    open(64, 64);
+    std::unique_ptr<Game::GLFWApp> first = std::move(m_app);
+    open(96, 96);
+    first.reset();
+    EXPECT_TRUE(passes(3).act(requestClose).then([] { return false; }).runLoop());
+    EXPECT_EQ(logged({"quit"}), Log{"quit"});
+    EXPECT_EQ(windowSize(), Size(96, 96));
+}
+
 TEST_F(AppTest, KeysArriveAsCodesWithTheModifiersOfTheirPress) {
     open(320, 240);
     // Held past the auto-repeat delay, the key repeats inside GLFW. Keys with no code raise
