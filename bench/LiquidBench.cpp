@@ -104,7 +104,6 @@ void BM_LiquidStep(benchmark::State& state) {
 BENCHMARK(BM_LiquidStep)
     ->ArgNames({"particles", "nodes", "scattered"})
     ->ArgsProduct({{10000, 100000}, {64, 512, 2048}, {0, 1}})
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

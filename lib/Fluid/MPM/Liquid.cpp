@@ -56,20 +56,35 @@ std::int64_t tileOf(const std::int64_t node, const int shift) {
     return shift >= 0 ? node >> shift : node * (std::int64_t{1} << -shift);
 }
 
-Wide weight(const FluidParticle& particle, const int i, const int j) {
-    return Wide{particle.wx[i]} * particle.wy[j];
-}
+// A particle's stencil weights and gradients, widened once. Kept apart from the particle, they
+// need no reloading after each store to a node, which the compiler must assume could change
+// the particle.
+struct Weights {
+    explicit Weights(const FluidParticle& particle) {
+        for (int k = 0; k < 3; ++k) {
+            wx[k] = particle.wx[k];
+            wy[k] = particle.wy[k];
+            gx[k] = particle.gx[k];
+            gy[k] = particle.gy[k];
+        }
+    }
+
+    Wide wx[3], wy[3], gx[3], gy[3];
+};
 
 } // namespace
 
-// Calls visit(node, i, j) for the stencil's nodes, i outer and j inner.
+// Calls visit(node, w, alongX, alongY) for the stencil's nodes (i, j), i outer and j inner, with
+// the node's weight W(i, j) and the weight gradients gx[i] wy[j] and wx[i] gy[j].
 template <typename Visit>
 void Liquid::forStencil(const FluidParticle& particle, const Visit& visit) {
+    const Weights weights(particle);
     FluidNode* const origin = stencilOrigin(particle);
     const auto column = static_cast<std::ptrdiff_t>(m_columnStride);
     for (int i = 0; i < 3; ++i) {
         for (int j = 0; j < 3; ++j) {
-            visit(origin[i * column + j], i, j);
+            visit(origin[i * column + j], weights.wx[i] * weights.wy[j],
+                  weights.gx[i] * weights.wy[j], weights.wx[i] * weights.gy[j]);
         }
     }
 }
@@ -204,17 +219,18 @@ void Liquid::calcUV(FluidParticle* const particles, const int count, const float
         }
         setWeights(static_cast<Wide>(particle.cx) - particle.x, particle.wx, particle.gx);
         setWeights(static_cast<Wide>(particle.cy) - particle.y, particle.wy, particle.gy);
-        forStencil(particle, [&](FluidNode& node, const int i, const int j) {
-            if (i == 1 && j == 1) {
-                node.count = static_cast<std::uint16_t>(node.count + 1);
-            }
+        FluidNode& centre = stencilOrigin(particle)[m_columnStride + 1];
+        centre.count = static_cast<std::uint16_t>(centre.count + 1);
+        const Wide u = particle.u;
+        const Wide v = particle.v;
+        forStencil(particle, [&](FluidNode& node, const Wide w, const Wide alongX,
+                                 const Wide alongY) {
             activate(node);
-            const Wide w = weight(particle, i, j);
             accumulate(node.mass, w);
-            accumulate(node.gradX, Wide{particle.gx[i]} * particle.wy[j]);
-            accumulate(node.gradY, Wide{particle.wx[i]} * particle.gy[j]);
-            accumulate(node.u, w * particle.u);
-            accumulate(node.v, w * particle.v);
+            accumulate(node.gradX, alongX);
+            accumulate(node.gradY, alongY);
+            accumulate(node.u, w * u);
+            accumulate(node.v, w * v);
         });
     }
 }
@@ -262,10 +278,8 @@ void Liquid::calcAXY(FluidParticle* const particles, const int count, const floa
         const Wide sxy = strain.shear * props[VISCOSITY] + Wide{particle.sxy} * props[ELASTICITY];
         const Wide syy = bulk + pressure + props[VISCOSITY] * strain.devyy +
                          Wide{props[ELASTICITY]} * particle.syy;
-        forStencil(particle, [&](FluidNode& node, const int i, const int j) {
-            const Wide w = weight(particle, i, j);
-            const Wide alongX = Wide{particle.gx[i]} * particle.wy[j];
-            const Wide alongY = Wide{particle.wx[i]} * particle.gy[j];
+        forStencil(particle, [&](FluidNode& node, const Wide w, const Wide alongX,
+                                 const Wide alongY) {
             accumulate(node.ax, bounce.x * w - (sxx * alongX + sxy * alongY));
             accumulate(node.ay, bounce.y * w - (sxy * alongX + syy * alongY));
         });
@@ -274,9 +288,7 @@ void Liquid::calcAXY(FluidParticle* const particles, const int count, const floa
 
 Liquid::Strain Liquid::strainAt(FluidParticle& particle) {
     Wide dudx = 0.0, dudy = 0.0, dvdx = 0.0, dvdy = 0.0;
-    forStencil(particle, [&](const FluidNode& node, const int i, const int j) {
-        const Wide alongX = Wide{particle.gx[i]} * particle.wy[j];
-        const Wide alongY = Wide{particle.wx[i]} * particle.gy[j];
+    forStencil(particle, [&](const FluidNode& node, Wide, const Wide alongX, const Wide alongY) {
         dudx += node.u * alongX;
         dudy += node.u * alongY;
         dvdx += node.v * alongX;
@@ -460,8 +472,7 @@ void Liquid::bounceOffSolidNeighbours(Vec2& velocity, const FluidParticle& parti
 // The particle's velocity plus the grid's acceleration at its position.
 Liquid::Vec2 Liquid::acceleratedVelocity(FluidParticle& particle) {
     Vec2 sum{0.0, 0.0};
-    forStencil(particle, [&](const FluidNode& node, const int i, const int j) {
-        const Wide w = weight(particle, i, j);
+    forStencil(particle, [&](const FluidNode& node, const Wide w, Wide, Wide) {
         sum.x += w * node.ax;
         sum.y += w * node.ay;
     });
@@ -472,10 +483,11 @@ Liquid::Vec2 Liquid::acceleratedVelocity(FluidParticle& particle) {
 void Liquid::setVelocity(FluidParticle& particle, const Vec2& velocity) {
     particle.u = static_cast<float>(velocity.x);
     particle.v = static_cast<float>(velocity.y);
-    forStencil(particle, [&](FluidNode& node, const int i, const int j) {
-        const Wide w = weight(particle, i, j);
-        accumulate(node.u, w * particle.u);
-        accumulate(node.v, w * particle.v);
+    const Wide u = particle.u;
+    const Wide v = particle.v;
+    forStencil(particle, [&](FluidNode& node, const Wide w, Wide, Wide) {
+        accumulate(node.u, w * u);
+        accumulate(node.v, w * v);
     });
 }
 
@@ -484,8 +496,7 @@ void Liquid::doMove(FluidParticle* const particles, const int count, const float
     for (int k = 0; k < count; ++k) {
         FluidParticle& particle = particles[k];
         Wide gridU = 0.0, gridV = 0.0;
-        forStencil(particle, [&](const FluidNode& node, const int i, const int j) {
-            const Wide w = weight(particle, i, j);
+        forStencil(particle, [&](const FluidNode& node, const Wide w, Wide, Wide) {
             gridU += w * node.u;
             gridV += w * node.v;
         });
@@ -508,7 +519,7 @@ void Liquid::updatePCount(FluidParticle* const particles, const int count,
     for (int k = 0; k < count; ++k) {
         FluidParticle& particle = particles[k];
         int adjacent = 0;
-        forStencil(particle, [&](const FluidNode& node, int, int) { adjacent += node.count; });
+        forStencil(particle, [&](const FluidNode& node, Wide, Wide, Wide) { adjacent += node.count; });
         particle.adjacent = static_cast<std::uint16_t>(adjacent);
     }
 }
