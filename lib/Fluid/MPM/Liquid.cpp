@@ -119,7 +119,7 @@ FluidNode* Liquid::stencilOrigin(const FluidParticle& particle) {
 void Liquid::activate(FluidNode& node) {
     if (node.active == 0) {
         node.active = 1;
-        m_activeNodes.push_back(&node);
+        m_activeNodes[m_activeCount++] = &node;
     }
 }
 
@@ -223,43 +223,45 @@ void Liquid::calcUV(FluidParticle* const particles, const int count, const float
         centre.count = static_cast<std::uint16_t>(centre.count + 1);
         const Wide u = particle.u;
         const Wide v = particle.v;
-        forStencil(particle, [&](FluidNode& node, const Wide w, const Wide alongX,
-                                 const Wide alongY) {
-            activate(node);
-            accumulate(node.mass, w);
-            accumulate(node.gradX, alongX);
-            accumulate(node.gradY, alongY);
-            accumulate(node.u, w * u);
-            accumulate(node.v, w * v);
-        });
+        forStencil(particle,
+                   [&](FluidNode& node, const Wide w, const Wide alongX, const Wide alongY) {
+                       activate(node);
+                       accumulate(node.mass, w);
+                       accumulate(node.gradX, alongX);
+                       accumulate(node.gradY, alongY);
+                       accumulate(node.u, w * u);
+                       accumulate(node.v, w * v);
+                   });
     }
 }
 
 void Liquid::scaleActiveNodesUV() {
-    for (FluidNode* const node : m_activeNodes) {
-        if (node->mass > 0.0f) {
-            node->u /= node->mass;
-            node->v /= node->mass;
+    for (std::size_t k = 0; k < m_activeCount; ++k) {
+        FluidNode& node = *m_activeNodes[k];
+        if (node.mass > 0.0f) {
+            node.u /= node.mass;
+            node.v /= node.mass;
         }
     }
 }
 
 void Liquid::scaleActiveNodesAXY() {
-    for (FluidNode* const node : m_activeNodes) {
-        if (node->mass > 0.0f) {
-            node->u = 0.0f;
-            node->v = 0.0f;
-            node->ax /= node->mass;
-            node->ay /= node->mass;
+    for (std::size_t k = 0; k < m_activeCount; ++k) {
+        FluidNode& node = *m_activeNodes[k];
+        if (node.mass > 0.0f) {
+            node.u = 0.0f;
+            node.v = 0.0f;
+            node.ax /= node.mass;
+            node.ay /= node.mass;
         }
     }
 }
 
 void Liquid::clearActiveNodes() {
-    for (FluidNode* const node : m_activeNodes) {
-        *node = FluidNode{};
+    for (std::size_t k = 0; k < m_activeCount; ++k) {
+        *m_activeNodes[k] = FluidNode{};
     }
-    m_activeNodes.clear();
+    m_activeCount = 0;
 }
 
 void Liquid::calcAXY(FluidParticle* const particles, const int count, const float* const props,
@@ -278,11 +280,11 @@ void Liquid::calcAXY(FluidParticle* const particles, const int count, const floa
         const Wide sxy = strain.shear * props[VISCOSITY] + Wide{particle.sxy} * props[ELASTICITY];
         const Wide syy = bulk + pressure + props[VISCOSITY] * strain.devyy +
                          Wide{props[ELASTICITY]} * particle.syy;
-        forStencil(particle, [&](FluidNode& node, const Wide w, const Wide alongX,
-                                 const Wide alongY) {
-            accumulate(node.ax, bounce.x * w - (sxx * alongX + sxy * alongY));
-            accumulate(node.ay, bounce.y * w - (sxy * alongX + syy * alongY));
-        });
+        forStencil(particle,
+                   [&](FluidNode& node, const Wide w, const Wide alongX, const Wide alongY) {
+                       accumulate(node.ax, bounce.x * w - (sxx * alongX + sxy * alongY));
+                       accumulate(node.ay, bounce.y * w - (sxy * alongX + syy * alongY));
+                   });
     }
 }
 
@@ -519,7 +521,8 @@ void Liquid::updatePCount(FluidParticle* const particles, const int count,
     for (int k = 0; k < count; ++k) {
         FluidParticle& particle = particles[k];
         int adjacent = 0;
-        forStencil(particle, [&](const FluidNode& node, Wide, Wide, Wide) { adjacent += node.count; });
+        forStencil(particle,
+                   [&](const FluidNode& node, Wide, Wide, Wide) { adjacent += node.count; });
         particle.adjacent = static_cast<std::uint16_t>(adjacent);
     }
 }

@@ -154,8 +154,10 @@ private:
     // same cache sets.
     std::size_t m_columnStride;
     std::vector<FluidNode> m_nodes;
-    // The nodes touched in the current step, each once, in first-touch order.
+    // The first m_activeCount entries are the nodes touched in the current step, each once,
+    // in first-touch order.
     std::vector<FluidNode*> m_activeNodes;
+    std::size_t m_activeCount = 0;
     std::vector<LiquidInfo> m_separateLiquids;
     std::vector<LiquidInfo> m_sharedLiquids;
 };

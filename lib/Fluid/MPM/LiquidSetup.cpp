@@ -61,7 +61,8 @@ Liquid::Handle Liquid::createLiquid(const bool separate, const int shift, const 
 }
 
 // A particle touches at most nine nodes, so the list never outgrows nine times the particles
-// stepped together, nor the grid: reserving that now keeps every step free of allocation.
+// stepped together, nor the grid: sizing it for that now keeps every step free of allocation
+// and of the list's growth checks.
 void Liquid::reserveActiveNodes() {
     std::size_t together = 0;
     for (const LiquidInfo& liquid : m_sharedLiquids) {
@@ -72,7 +73,7 @@ void Liquid::reserveActiveNodes() {
     }
     const std::size_t gridNodes =
         static_cast<std::size_t>(m_width) * static_cast<std::size_t>(m_height);
-    m_activeNodes.reserve(std::min(gridNodes, 9 * together));
+    m_activeNodes.resize(std::max(m_activeNodes.size(), std::min(gridNodes, 9 * together)));
 }
 
 int Liquid::addParticles(const Handle& handle, const FluidParticle* const particles,
