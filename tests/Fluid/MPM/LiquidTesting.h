@@ -7,8 +7,8 @@
 #include <memory>
 #include <vector>
 
-// A tile map of open tiles that tests can make solid, a boundary grid of one force
-// everywhere, and particles placed by position and velocity.
+// A tile map of open tiles that tests can make solid, a boundary grid of no force, and
+// particles placed by position and velocity.
 struct LiquidWorld {
     LiquidWorld(const int width, const int height, const int tileShift = 0)
         : tiles(static_cast<std::size_t>(width * height), 0u),
@@ -34,12 +34,20 @@ struct LiquidWorld {
 inline Fluid::MPM::FluidParticle particleAt(const float x, const float y, const float u = 0.0f,
                                             const float v = 0.0f) {
     Fluid::MPM::FluidParticle particle{};
-    particle.x = x;
-    particle.y = y;
-    particle.u = u;
-    particle.v = v;
+    particle.x = x, particle.y = y, particle.u = u, particle.v = v;
     particle.life = 1000000;
     return particle;
+}
+
+// count resting particles in rows of perRow from the corner, spacing apart.
+inline std::vector<Fluid::MPM::FluidParticle> block(const int count, const int perRow,
+                                                    const float corner, const float spacing) {
+    std::vector<Fluid::MPM::FluidParticle> particles;
+    for (int k = 0; k < count; ++k) {
+        particles.push_back(particleAt(corner + spacing * static_cast<float>(k % perRow),
+                                       corner + spacing * static_cast<float>(k / perRow)));
+    }
+    return particles;
 }
 
 // A liquid of the given particles on the separate list, or on the shared one.
@@ -49,4 +57,10 @@ inline Fluid::MPM::Liquid::Handle addLiquid(Fluid::MPM::Liquid& liquid,
     const auto handle = liquid.createLiquid(separate, 0, static_cast<int>(particles.size()));
     liquid.addParticles(handle, particles.data(), static_cast<int>(particles.size()));
     return handle;
+}
+
+inline void simulate(Fluid::MPM::Liquid& liquid, const int steps, const float dt = 1.0f) {
+    for (int k = 0; k < steps; ++k) {
+        liquid.simulate(dt);
+    }
 }
