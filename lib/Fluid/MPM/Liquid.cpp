@@ -288,7 +288,7 @@ void Liquid::calcAXY(FluidParticle* const particles, const int count, const floa
     }
 }
 
-Liquid::Strain Liquid::strainAt(FluidParticle& particle) {
+Liquid::Strain Liquid::strainAt(const FluidParticle& particle) {
     Wide dudx = 0.0, dudy = 0.0, dvdx = 0.0, dvdy = 0.0;
     forStencil(particle, [&](const FluidNode& node, Wide, const Wide alongX, const Wide alongY) {
         dudx += node.u * alongX;
@@ -323,7 +323,7 @@ void Liquid::updateDeformation(FluidParticle& particle, const Strain& strain,
 
 // The density at the particle from a cubic Hermite patch through the masses and mass
 // gradients of the four nodes around it, turned into a pressure capped from above only.
-Wide Liquid::pressureAt(FluidParticle& particle, const int cellX, const int cellY,
+Wide Liquid::pressureAt(const FluidParticle& particle, const int cellX, const int cellY,
                         const float* const props) {
     // The cell's corners are stencil nodes: the cell starts at the stencil's first or second
     // node. Clamping keeps float rounding far from the origin from reaching past the stencil.
@@ -472,7 +472,7 @@ void Liquid::bounceOffSolidNeighbours(Vec2& velocity, const FluidParticle& parti
 }
 
 // The particle's velocity plus the grid's acceleration at its position.
-Liquid::Vec2 Liquid::acceleratedVelocity(FluidParticle& particle) {
+Liquid::Vec2 Liquid::acceleratedVelocity(const FluidParticle& particle) {
     Vec2 sum{0.0, 0.0};
     forStencil(particle, [&](const FluidNode& node, const Wide w, Wide, Wide) {
         sum.x += w * node.ax;

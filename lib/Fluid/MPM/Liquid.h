@@ -31,10 +31,10 @@ public:
         int index;
     };
 
-    // The map, boundary grid and random source are not owned and must outlive the simulator;
-    // the random source is drawn from only when a particle meets the grid's edge (none drawn
-    // reads as 0). A negative shift counts as 0; a grid whose side passes the int range
-    // raises std::bad_alloc.
+    // The map, boundary grid and random source are not owned and must outlive the simulator.
+    // The random source is drawn from only when a particle meets the grid's edge; without one
+    // every draw reads as 0. A negative shift counts as 0 for the grid's size; a grid whose
+    // side passes the int range raises std::bad_alloc.
     Liquid(const Map::TileMap* tileMap, const BoundaryForceGrid* boundary, int shift,
            float defaultDt, MapType mapType, RNG::I_Random* random);
     virtual ~Liquid();
@@ -120,12 +120,12 @@ private:
     void scaleActiveNodesAXY();
     void clearActiveNodes();
 
-    Strain strainAt(FluidParticle& particle);
+    Strain strainAt(const FluidParticle& particle);
     static void updateDeformation(FluidParticle& particle, const Strain& strain, float yieldRate);
-    double pressureAt(FluidParticle& particle, int cellX, int cellY, const float* props);
+    double pressureAt(const FluidParticle& particle, int cellX, int cellY, const float* props);
     Vec2 bounceAt(FluidParticle& particle, int cellX, int cellY, float force,
                   int shiftDifference) const;
-    Vec2 acceleratedVelocity(FluidParticle& particle);
+    Vec2 acceleratedVelocity(const FluidParticle& particle);
     bool keepOffEdges(double& velocity, float position, int nodes) const;
     void bounceOffSolidNeighbours(Vec2& velocity, const FluidParticle& particle,
                                   int shiftDifference) const;
