@@ -376,7 +376,7 @@ Liquid::Vec2 Liquid::bounceAt(FluidParticle& particle, const int cellX, const in
     if (force == 0.0f) {
         return Vec2{0.0, 0.0};
     }
-    // Each neighbour's offset and the direction of the push it gives.
+    // A solid neighbour at offset (i, j) pushes the other way.
     const auto push = [&](Vec2& bounce, const int i, const int j) {
         if (isSolid(column + i, row + j)) {
             bounce.x -= i * Wide{force};
