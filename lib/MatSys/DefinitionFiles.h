@@ -50,7 +50,8 @@ private:
     // and its chain, with their stamps.
     static std::vector<std::pair<std::string, Stamp>> filesOf(const std::string& path,
                                                               const Entry& entry);
-    static void addChain(const std::string& path, std::vector<std::pair<std::string, Stamp>>& files);
+    static void addChain(const std::string& path,
+                         std::vector<std::pair<std::string, Stamp>>& files);
 
     std::unordered_map<std::string, Entry> m_entries;
 };

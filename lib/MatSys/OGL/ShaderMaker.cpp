@@ -15,8 +15,8 @@
 namespace MatSys::OGL {
 
 ShaderMaker::ShaderMaker(const std::string& loadDir)
-    : m_loadDir(Files::Directory::asPrefix(loadDir)),
-      m_typeMappings{{".VS", GL_VERTEX_SHADER}, {".FS", GL_FRAGMENT_SHADER}} {}
+    : m_loadDir(Files::Directory::asPrefix(loadDir)), m_typeMappings{{".VS", GL_VERTEX_SHADER},
+                                                                     {".FS", GL_FRAGMENT_SHADER}} {}
 
 void ShaderMaker::getTypeStrings(std::vector<std::string>& list) const {
     for (const TypeMapping& mapping : m_typeMappings) {
