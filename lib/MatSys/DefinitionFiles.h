@@ -16,7 +16,9 @@ namespace MatSys {
 // The configurations of the shader, program and material definition files, each read with the
 // process-wide overrides as parent. One file typically defines many materials, programs and
 // shaders, and every one of them asks for it, so a file is read once and read again only when
-// it, a ".MOD" companion or an included file changed on disk (or appeared or went).
+// it, a ".MOD" companion or an included file changed on disk (or appeared or went): when its
+// size, modification time or inode changed, or when its modification time lies so close to
+// the last read that a change in the same clock tick could hide behind it.
 class DefinitionFiles : public Util::Singleton<DefinitionFiles> {
 public:
     // A file that cannot be read gives a configuration without keys.
@@ -34,8 +36,7 @@ private:
     struct Stamp {
         bool exists;
         long long size;
-        long long seconds;
-        long long nanoseconds;
+        long long modified;
         unsigned long long inode;
         bool operator==(const Stamp& other) const;
     };
@@ -43,9 +44,11 @@ private:
         std::shared_ptr<const CFG::Info> config;
         std::vector<std::string> includeKeys;
         std::vector<std::pair<std::string, Stamp>> files;
+        long long readAt;
     };
 
     static Stamp stampOf(const std::string& path);
+    static bool isCurrent(const std::string& path, const Entry& entry);
     // The files a read of path takes in: path and its ".MOD" chain, then each included file
     // and its chain, with their stamps.
     static std::vector<std::pair<std::string, Stamp>> filesOf(const std::string& path,
