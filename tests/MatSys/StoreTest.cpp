@@ -1,6 +1,7 @@
-#include "Fakes.h"
+#include "MatSys/ShaderProgramStore.h"
 #include "MatSys/ShaderStore.h"
 #include "MatSys/TextureStore.h"
+#include "Support/MatSysFakes.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +19,8 @@ protected:
     MatSysFakes::TextureMaker textureMaker;
     MatSys::ShaderStore shaders{&shaderMaker};
     MatSys::TextureStore textures{&textureMaker};
+    MatSysFakes::ProgramMaker programMaker;
+    MatSys::ShaderProgramStore programs{&programMaker};
 };
 
 TEST_F(StoreTest, LookupsMakeAMissingObjectOnceAndOnlyWhenAskedTo) {
@@ -43,6 +46,40 @@ TEST_F(StoreTest, LookupsMakeAMissingObjectOnceAndOnlyWhenAskedTo) {
     shaders.setShaderMaker(&shaderMaker);
     shaders.getTypeStrings(types);
     EXPECT_EQ(types, (std::vector<std::string>{"old", ".VS"}));
+}
+
+// The parameters a stored program holds as its own, as "name=value" texts.
+std::vector<std::string> ownParams(MatSys::I_ShaderProgram* const program) {
+    std::vector<std::string> texts;
+    program->getParams().forEach([&texts](const MatSys::ShaderParam& param) {
+        texts.push_back(param.getName() + "=" + param.getValue());
+    });
+    return texts;
+}
+
+TEST_F(StoreTest, StoredProgramsTakeNewParametersExceptThroughShaderNames) {
+    MatSys::ShaderParams params;
+    params.add("k:1f=1");
+    auto* const lit = static_cast<MatSysFakes::Program*>(programs.get("lit", true));
+    ASSERT_NE(lit, nullptr);
+    EXPECT_TRUE(ownParams(lit).empty());
+    EXPECT_EQ(programs.add("lit", params), lit);
+    params.add("k:1f=2");
+    EXPECT_EQ(ownParams(lit), std::vector<std::string>{"k=1"});
+    EXPECT_EQ(programs.add("lit", params, std::vector<std::string>{"a.VS"}), lit);
+    EXPECT_EQ(ownParams(lit), std::vector<std::string>{"k=1"});
+    EXPECT_EQ(programs.add("lit", params, "x.prg"), lit);
+    EXPECT_EQ(ownParams(lit), std::vector<std::string>{"k=2"});
+    lit->refusesParams = true;
+    EXPECT_EQ(programs.add("lit", params), nullptr);
+    EXPECT_EQ(programs.get("lit", false), lit);
+
+    MatSys::I_ShaderProgram* const sky = programs.add("sky", params, "x.prg");
+    EXPECT_EQ(ownParams(sky), std::vector<std::string>{"k=2"});
+    programs.add("sun", params, std::vector<std::string>{"sun.FS"});
+    programs.add("moon", params);
+    EXPECT_EQ(s_log,
+              (Log{"create lit", "create sky x.prg", "create sun shaders sun.FS", "create moon"}));
 }
 
 TEST_F(StoreTest, ARefusedObjectStaysWithItsOfferer) {

@@ -5,9 +5,13 @@
 
 #include "MatSys/I_Shader.h"
 #include "MatSys/I_ShaderMaker.h"
+#include "MatSys/I_ShaderProgram.h"
+#include "MatSys/I_ShaderProgramMaker.h"
 #include "MatSys/I_Texture.h"
 #include "MatSys/I_TextureMaker.h"
+#include "MatSys/ShaderParams.h"
 
+#include <memory>
 #include <set>
 #include <string>
 #include <utility>
@@ -46,6 +50,38 @@ struct Texture : MatSys::I_Texture {
     MatSys::TextureOptions options;
 };
 
+// Walks the set it is given, or else its own, by reference as an upload does, and counts
+// the parameters; it logs its calls unless it is quiet.
+struct Program : MatSys::I_ShaderProgram {
+    explicit Program(std::string programName) : name(std::move(programName)) {}
+    ~Program() override { s_log.push_back("delete " + name); }
+    unsigned int getID() const override { return 0; }
+    bool beginUsing(const MatSys::ShaderParams* const params) override {
+        if (!quiet) {
+            s_log.push_back("begin " + name + (params != nullptr ? " given" : " own"));
+        }
+        (params != nullptr ? *params : getParams()).forEach([this](const MatSys::ShaderParam&) {
+            ++uploaded;
+        });
+        return true;
+    }
+    void endUsing() override {
+        if (!quiet) {
+            s_log.push_back("end " + name);
+        }
+    }
+    const MatSys::ShaderParams& getParams() const override { return *own; }
+    bool setParams(const MatSys::ShaderParams& params) override {
+        own = std::make_unique<MatSys::ShaderParams>(params);
+        return !refusesParams;
+    }
+    std::string name;
+    std::unique_ptr<MatSys::ShaderParams> own = std::make_unique<MatSys::ShaderParams>();
+    int uploaded = 0;
+    bool quiet = false;
+    bool refusesParams = false;
+};
+
 // Makers log each call as "create" and its text arguments; names in refused make nothing.
 template <typename T>
 struct Maker {
@@ -77,6 +113,27 @@ struct TextureMaker : MatSys::I_TextureMaker, Maker<Texture> {
     }
     MatSys::I_Texture* create(const std::string& name) override {
         return make("create " + name, name);
+    }
+};
+
+struct ProgramMaker : MatSys::I_ShaderProgramMaker, Maker<Program> {
+    MatSys::I_ShaderProgram* create(const std::string& name, const MatSys::ShaderParams& params,
+                                    const std::vector<std::string>& shaderNames) override {
+        return withParams(make("create " + name + " shaders " + shaderNames.at(0), name), params);
+    }
+    MatSys::I_ShaderProgram* create(const std::string& name,
+                                    const MatSys::ShaderParams& params) override {
+        return withParams(make("create " + name, name), params);
+    }
+    MatSys::I_ShaderProgram* create(const std::string& name, const MatSys::ShaderParams& params,
+                                    const std::string& path) override {
+        return withParams(make("create " + name + " " + path, name), params);
+    }
+    static Program* withParams(Program* const program, const MatSys::ShaderParams& params) {
+        if (program != nullptr) {
+            program->setParams(params);
+        }
+        return program;
     }
 };
 

@@ -1,0 +1,55 @@
+// The material system's hot paths without OpenGL: reading parameter lines into a set, the
+// work of every definition file, and walking a material's parameters for an upload, the work
+// of every material use. Each case reports the heap allocations per item; there is no peer
+// library doing the same.
+#include "MatSys/ShaderParams.h"
+#include "Support/HeapCounter.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace {
+
+template <typename Run>
+void measure(benchmark::State& state, const double itemsPerRun, const Run& run) {
+    run();
+    std::size_t allocations = 0;
+    for (auto _ : state) {
+        const std::size_t before = HeapCounter::s_allocations;
+        run();
+        allocations += HeapCounter::s_allocations - before;
+    }
+    state.counters["per_item"] = benchmark::Counter(
+        itemsPerRun, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    state.counters["allocs_per_item"] = benchmark::Counter(
+        static_cast<double>(allocations) / itemsPerRun, benchmark::Counter::kAvgIterations);
+}
+
+const std::vector<std::string> s_typicalLines = {
+    "color:4f=1, 0.5, 0.25, 1",
+    "mask:1i=0x1F",
+    "offsets:3fv=0.5, 1.5, 2.5, -1, 0, 1, 0.125, 0.25, 0.375",
+};
+
+// Each typical line into a fresh set, and the three into one set, as a definition is read.
+void BM_ShaderParamsAddLine(benchmark::State& state) {
+    const auto which = static_cast<std::size_t>(state.range(0));
+    const bool all = which == s_typicalLines.size();
+    state.SetLabel(all ? "all three" : s_typicalLines[which]);
+    measure(state, all ? 3.0 : 1.0, [&] {
+        MatSys::ShaderParams params;
+        if (all) {
+            params.add(s_typicalLines);
+        } else {
+            params.add(s_typicalLines[which]);
+        }
+        benchmark::DoNotOptimize(&params);
+        benchmark::ClobberMemory();
+    });
+}
+BENCHMARK(BM_ShaderParamsAddLine)->DenseRange(0, 3);
+
+} // namespace
