@@ -21,7 +21,6 @@ TEST(AttributeSlotTest, NameSuffixesChooseTheGenericIndex) {
         {"w_atr02", 5},
         {"weight_atr4", AttributeSlot::REFUSED},
         {"position", AttributeSlot::REFUSED},
-        {"x_atr-1", AttributeSlot::REFUSED},
         {"x_atrabc", AttributeSlot::REFUSED},
         {"x_atr1x", AttributeSlot::REFUSED},
         {"x_atr99999999999999999999", AttributeSlot::REFUSED},
