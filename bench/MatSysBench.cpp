@@ -2,8 +2,10 @@
 // work of every definition file, and walking a material's parameters for an upload, the work
 // of every material use. Each case reports the heap allocations per item; there is no peer
 // library doing the same.
+#include "MatSys/Material.h"
 #include "MatSys/ShaderParams.h"
 #include "Support/HeapCounter.h"
+#include "Support/MatSysFakes.h"
 
 #include <benchmark/benchmark.h>
 
@@ -51,5 +53,23 @@ void BM_ShaderParamsAddLine(benchmark::State& state) {
     });
 }
 BENCHMARK(BM_ShaderParamsAddLine)->DenseRange(0, 3);
+
+// One use of a material with 16 parameters: its program, a counting fake, walks them all as
+// an upload does.
+void BM_MaterialUpload(benchmark::State& state) {
+    MatSys::ShaderParams params;
+    for (int i = 0; i < 16; ++i) {
+        params.add("parameter" + std::to_string(i) + ":4f=1, 0.5, 0.25, 1");
+    }
+    MatSysFakes::Program program("prog");
+    program.quiet = true;
+    MatSys::Material material(&program, &params);
+    measure(state, 1.0, [&material] {
+        material.beginUsing();
+        material.endUsing();
+    });
+    benchmark::DoNotOptimize(program.uploaded);
+}
+BENCHMARK(BM_MaterialUpload);
 
 } // namespace

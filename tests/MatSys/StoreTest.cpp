@@ -1,3 +1,4 @@
+#include "MatSys/MaterialStore.h"
 #include "MatSys/ShaderProgramStore.h"
 #include "MatSys/ShaderStore.h"
 #include "MatSys/TextureStore.h"
@@ -21,6 +22,8 @@ protected:
     MatSys::TextureStore textures{&textureMaker};
     MatSysFakes::ProgramMaker programMaker;
     MatSys::ShaderProgramStore programs{&programMaker};
+    MatSysFakes::MaterialMaker materialMaker;
+    MatSys::MaterialStore materials{&materialMaker};
 };
 
 TEST_F(StoreTest, LookupsMakeAMissingObjectOnceAndOnlyWhenAskedTo) {
@@ -80,6 +83,42 @@ TEST_F(StoreTest, StoredProgramsTakeNewParametersExceptThroughShaderNames) {
     programs.add("moon", params);
     EXPECT_EQ(s_log,
               (Log{"create lit", "create sky x.prg", "create sun shaders sun.FS", "create moon"}));
+}
+
+// The names of a material's parameters, or "none" when it has no set.
+std::string paramNames(const MatSys::Material* const material) {
+    if (material->getParams() == nullptr) {
+        return "none";
+    }
+    std::string names;
+    material->getParams()->forEach(
+        [&names](const MatSys::ShaderParam& param) { names += param.getName(); });
+    return names;
+}
+
+TEST_F(StoreTest, StoredMaterialsTakeNewParametersAndNullRemovesThemOnlyWithoutAPath) {
+    MatSys::ShaderParams params;
+    params.add("k:1f=1");
+    const MatSys::ShaderParams* const none = nullptr;
+    MatSys::Material* const stone = materials.get("stone", true);
+    EXPECT_EQ(paramNames(stone), "none");
+    EXPECT_EQ(materials.add("stone", &params), stone);
+    EXPECT_EQ(paramNames(stone), "k");
+    EXPECT_EQ(materials.add("stone", none, "x.matdef"), stone);
+    EXPECT_EQ(paramNames(stone), "k");
+    EXPECT_EQ(materials.add("stone", none), stone);
+    EXPECT_EQ(paramNames(stone), "none");
+    EXPECT_EQ(materials.add("stone", &params, "x.matdef"), stone);
+    EXPECT_EQ(paramNames(stone), "k");
+    EXPECT_EQ(paramNames(materials.add("wood", &params, "x.matdef")), "k");
+    EXPECT_EQ(paramNames(materials.add("moss", &params)), "k");
+    EXPECT_EQ(s_log, (Log{"create stone", "create wood x.matdef", "create moss"}));
+
+    materialMaker.setMatdefExt(".mat");
+    EXPECT_EQ(materials.getMatdefExt(), ".mat");
+    materials.setMaterialMaker(nullptr);
+    EXPECT_EQ(materials.getMatdefExt(), "WTH!!");
+    EXPECT_EQ(materials.add("bare", &params), nullptr);
 }
 
 TEST_F(StoreTest, ARefusedObjectStaysWithItsOfferer) {

@@ -3,12 +3,14 @@
 // Counting fakes of the material system's resources and makers: each records what it is
 // asked to do in one shared log, so tests can pin calls and their order.
 
+#include "MatSys/I_MaterialMaker.h"
 #include "MatSys/I_Shader.h"
 #include "MatSys/I_ShaderMaker.h"
 #include "MatSys/I_ShaderProgram.h"
 #include "MatSys/I_ShaderProgramMaker.h"
 #include "MatSys/I_Texture.h"
 #include "MatSys/I_TextureMaker.h"
+#include "MatSys/Material.h"
 #include "MatSys/ShaderParams.h"
 
 #include <memory>
@@ -135,6 +137,36 @@ struct ProgramMaker : MatSys::I_ShaderProgramMaker, Maker<Program> {
         }
         return program;
     }
+};
+
+// Logs the names and paths of the materials it makes, each without a program.
+struct MaterialMaker : MatSys::I_MaterialMaker {
+    void setTextureStore(MatSys::TextureStore*) override {}
+    MatSys::TextureStore* getTextureStore() const override { return nullptr; }
+    void setLoadDir(const std::string&) override {}
+    void setMatdefExt(const std::string& ext) override { matdefExt = ext; }
+    const std::string& getMatdefExt() const override { return matdefExt; }
+    MatSys::Material* create(const std::string& name, MatSys::I_ShaderProgram*,
+                             const MatSys::ShaderParams* params) override {
+        return create(name, params);
+    }
+    MatSys::Material* create(const std::string& name, const std::string&,
+                             const MatSys::ShaderParams* params) override {
+        return create(name, params);
+    }
+    MatSys::Material* create(const std::string& name, const MatSys::ShaderParams* params) override {
+        s_log.push_back("create " + name);
+        return new MatSys::Material(nullptr, params);
+    }
+    MatSys::Material* create(const std::string& name, const MatSys::ShaderParams* params,
+                             const std::string& path) override {
+        s_log.push_back("create " + name + " " + path);
+        return new MatSys::Material(nullptr, params);
+    }
+    MatSys::Material* bindTexture(MatSys::Material* material, int, const std::string&) override {
+        return material;
+    }
+    std::string matdefExt = ".matdef";
 };
 
 } // namespace MatSysFakes
