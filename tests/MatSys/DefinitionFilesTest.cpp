@@ -14,7 +14,7 @@ std::shared_ptr<const CFG::Info> open(const std::string& path) {
     return MatSys::DefinitionFiles::instance().open(path);
 }
 
-TEST(DefinitionFilesTest, AFileIsReadOnceUntilItsFolderOrAnIncludedFileChanges) {
+TEST(DefinitionFilesTest, AFileIsReadOnceUntilItsFolderOrAnIncludeChanges) {
     const ScratchDir dir;
     std::filesystem::create_directory(dir.path("inc"));
     const std::string path = dir.write("a.matdef", "A == 1\n<INCLUDE_X == ::INC::\n");
@@ -36,20 +36,11 @@ TEST(DefinitionFilesTest, AFileIsReadOnceUntilItsFolderOrAnIncludedFileChanges) 
     CFG::getDefaultOverrides()->add("INC", dir.path("inc/c.cfg"));
     EXPECT_EQ(open(path)->get("B"), "3");
     CFG::getDefaultOverrides()->add("INC", "");
-}
-
-TEST(DefinitionFilesTest, MissingFilesHaveNoKeysUntilTheyAppearAndOverridesWin) {
-    const ScratchDir dir;
-    const std::string path = dir.path("late.prg");
-    EXPECT_EQ(open(path)->get("P_SHADERS"), "");
-    dir.write("late.prg", "P_SHADERS == a.VS.glsl\n");
-    EXPECT_EQ(open(path)->get("P_SHADERS"), "a.VS.glsl");
-    CFG::getDefaultOverrides()->add("P_SHADERS", "b.VS.glsl");
-    EXPECT_EQ(open(path)->get("P_SHADERS"), "b.VS.glsl");
-    CFG::getDefaultOverrides()->add("P_SHADERS", "");
-    // A folder that does not exist cannot be watched: its files are read every time.
-    const std::string nowhere = dir.path("none/x.prg");
-    EXPECT_NE(open(nowhere), open(nowhere));
+    // Missing, then there; and a folder that cannot be watched is read every time.
+    EXPECT_EQ(open(dir.path("late.prg"))->get("A"), "");
+    dir.write("late.prg", "A == 7\n");
+    EXPECT_EQ(open(dir.path("late.prg"))->get("A"), "7");
+    EXPECT_NE(open(dir.path("none/x.prg")), open(dir.path("none/x.prg")));
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 
 #include "MatSys/Facade/MaterialSystemFacade.h"
 #include "MatSys/I_Color.h"
-#include "MatSys/I_ShaderProgramMaker.h"
 #include "MatSys/I_Texture.h"
 #include "MatSys/Material.h"
 #include "MatSys/MaterialStore.h"
@@ -16,13 +15,6 @@
 namespace {
 
 using MatSys::MaterialSystemFacade;
-
-constexpr Pixel s_red{255, 0, 0, 255};
-constexpr Pixel s_black{0, 0, 0, 255};
-constexpr Pixel s_blue{0, 0, 255, 255};
-
-// 2 × 2 pixels, bottom row red and green, top row blue and white.
-const Bytes s_quadrants{255, 0, 0, 255, 0, 255, 0, 255, 0, 0, 255, 255, 255, 255, 255, 255};
 
 // A program whose colour is its texture on unit 1 times tint, with a blue tint of its own, a
 // material "stone" that tints red, and a material "plain" that brings no parameters.
@@ -105,41 +97,6 @@ TEST_F(FacadeTest, ColoursFromValuesAndHexadecimalText) {
     EXPECT_EQ(rgba("FF0000FF"), s_red);
     EXPECT_EQ(rgba("0xFF0000FF"), s_red);
     EXPECT_EQ(rgba("FF"), (Pixel{0, 0, 0, 255}));
-    const std::unique_ptr<MatSys::I_Color> given(facade.getColor(Util::RGBA{1, 2, 3, 4}));
-    EXPECT_EQ(given->RGBA().b, 3);
-    EXPECT_EQ(std::unique_ptr<MatSys::I_Color>(facade.getColor())->RGBA().a, 0);
-}
-
-// Records its own destruction; makes nothing.
-class GivenProgramMaker : public MatSys::I_ShaderProgramMaker {
-public:
-    explicit GivenProgramMaker(bool& deleted) : m_deleted(deleted) {}
-    ~GivenProgramMaker() override { m_deleted = true; }
-    MatSys::I_ShaderProgram* create(const std::string&, const MatSys::ShaderParams&,
-                                    const std::vector<std::string>&) override {
-        return nullptr;
-    }
-    MatSys::I_ShaderProgram* create(const std::string&, const MatSys::ShaderParams&) override {
-        return nullptr;
-    }
-    MatSys::I_ShaderProgram* create(const std::string&, const MatSys::ShaderParams&,
-                                    const std::string&) override {
-        return nullptr;
-    }
-
-private:
-    bool& m_deleted;
-};
-
-TEST_F(FacadeTest, AGivenProgramMakerIsUsedAndDeletedWithTheFacade) {
-    bool deleted = false;
-    {
-        MaterialSystemFacade facade(m_dir.path("data/scene.matdef"),
-                                    new GivenProgramMaker(deleted));
-        EXPECT_FALSE(facade.addMaterial("stone"));
-        EXPECT_FALSE(deleted);
-    }
-    EXPECT_TRUE(deleted);
 }
 
 // Nothing catches the conversion error: it ends the process through terminate.

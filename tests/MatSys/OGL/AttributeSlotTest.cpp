@@ -19,12 +19,12 @@ TEST(AttributeSlotTest, NameSuffixesChooseTheGenericIndex) {
         {"atr3", 6},
         {"data_atr", 3},
         {"w_atr02", 5},
+        {"atr_vtx", 0},
         {"weight_atr4", AttributeSlot::REFUSED},
         {"position", AttributeSlot::REFUSED},
         {"x_atrabc", AttributeSlot::REFUSED},
         {"x_atr1x", AttributeSlot::REFUSED},
         {"x_atr99999999999999999999", AttributeSlot::REFUSED},
-        {"atr_vtx", 0},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(AttributeSlot::forName(c.name), c.slot) << c.name;

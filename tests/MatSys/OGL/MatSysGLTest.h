@@ -13,6 +13,15 @@
 using Pixel = std::array<unsigned char, 4>;
 using Bytes = std::vector<unsigned char>;
 
+inline constexpr Pixel s_black{0, 0, 0, 255};
+inline constexpr Pixel s_red{255, 0, 0, 255};
+inline constexpr Pixel s_green{0, 255, 0, 255};
+inline constexpr Pixel s_blue{0, 0, 255, 255};
+inline constexpr Pixel s_white{255, 255, 255, 255};
+
+// 2 × 2 RGBA pixels, bottom row red and green, top row blue and white.
+inline const Bytes s_quadrants{255, 0, 0, 255, 0, 255, 0, 255, 0, 0, 255, 255, 255, 255, 255, 255};
+
 // A GL window with a scratch folder for image, source and definition files, and a way to see
 // what a texture or program draws.
 class MatSysGLTest : public TestSupport::GLTest {

@@ -45,11 +45,6 @@ TEST_F(ShaderMakerTest, SourceFilesCompileWithKeysReplacedAndTheKindFromTheSuffi
     for (const char* name : {"lit.glsl", "lit.VS", "missing.VS.glsl", "broken.FS.glsl"}) {
         EXPECT_EQ(create(name), nullptr) << name;
     }
-    m_maker.defineTypeMappings({{".glsl", GL_FRAGMENT_SHADER}});
-    EXPECT_EQ(create("lit.VS.glsl"), nullptr);
-    std::vector<std::string> types{"old"};
-    ShaderMaker(m_dir.path()).getTypeStrings(types);
-    EXPECT_EQ(types, (std::vector<std::string>{"old", ".VS", ".FS"}));
 }
 
 TEST_F(ShaderMakerTest, InlineCodeComesFirstThenTheFilesInOrder) {

@@ -113,16 +113,7 @@ TEST_F(ShaderProgramTest, OwnParametersComeFromTheDefinitionAndAreUploadedWhenPe
     EXPECT_EQ(uniform(*program, "gain", 1), (Floats{4}));
     program->endUsing();
     EXPECT_EQ(integer(GL_CURRENT_PROGRAM), 0);
-}
-
-TEST_F(ShaderProgramTest, AShaderListedTwiceLinksAsOnceAndUnlinkedProgramsShareOneEmptySet) {
-    m_dir.write("twice.prg", "twice_SHADERS == plain.VS.glsl plain.VS.glsl\n");
-    EXPECT_NE(make("twice.prg"), nullptr);
-    EXPECT_EQ(glGetError(), GLenum{GL_INVALID_OPERATION});
-    MatSys::OGL::ShaderProgram first;
-    const MatSys::OGL::ShaderProgram second;
-    EXPECT_EQ(&first.getParams(), &second.getParams());
-    EXPECT_FALSE(first.beginUsing(nullptr));
+    EXPECT_FALSE(MatSys::OGL::ShaderProgram().beginUsing(nullptr));
 }
 
 } // namespace
