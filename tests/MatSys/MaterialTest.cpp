@@ -51,10 +51,7 @@ TEST(MaterialTest, ParametersAreTheMaterialsOwnCopyEvenOfItsOwnSet) {
 }
 
 TEST(MaterialTest, UsingAMaterialWalksItsSixteenParametersWithoutAllocating) {
-    MatSys::ShaderParams params;
-    for (int i = 0; i < 16; ++i) {
-        params.add("parameter" + std::to_string(i) + ":4f=1, 0.5, 0.25, 1");
-    }
+    const MatSys::ShaderParams params = MatSysFakes::sixteenParams();
     MatSysFakes::Program program("prog");
     program.quiet = true;
     MatSys::Material material(&program, &params);

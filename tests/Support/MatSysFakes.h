@@ -22,6 +22,15 @@ namespace MatSysFakes {
 using Log = std::vector<std::string>;
 inline Log s_log;
 
+// Sixteen parameters of four floats: the load of one material use.
+inline MatSys::ShaderParams sixteenParams() {
+    MatSys::ShaderParams params;
+    for (int i = 0; i < 16; ++i) {
+        params.add("parameter" + std::to_string(i) + ":4f=1, 0.5, 0.25, 1");
+    }
+    return params;
+}
+
 template <typename T>
 T* make(const std::string& call, const std::string& name) {
     s_log.push_back(call);
