@@ -1,10 +1,10 @@
 // The material system's hot paths without OpenGL: reading parameter lines into a set, the
 // work of every definition file, and walking a material's parameters for an upload, the work
-// of every material use. Each case reports the heap allocations per item; there is no peer
-// library doing the same.
+// of every material use. Each case reports the heap allocations per iteration; there is no
+// peer library doing the same.
 #include "MatSys/Material.h"
 #include "MatSys/ShaderParams.h"
-#include "Support/HeapCounter.h"
+#include "Support/BenchRounds.h"
 #include "Support/MatSysFakes.h"
 
 #include <benchmark/benchmark.h>
@@ -14,21 +14,6 @@
 #include <vector>
 
 namespace {
-
-template <typename Run>
-void measure(benchmark::State& state, const double itemsPerRun, const Run& run) {
-    run();
-    std::size_t allocations = 0;
-    for (auto _ : state) {
-        const std::size_t before = HeapCounter::s_allocations;
-        run();
-        allocations += HeapCounter::s_allocations - before;
-    }
-    state.counters["per_item"] = benchmark::Counter(
-        itemsPerRun, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
-    state.counters["allocs_per_item"] = benchmark::Counter(
-        static_cast<double>(allocations) / itemsPerRun, benchmark::Counter::kAvgIterations);
-}
 
 const std::vector<std::string> s_typicalLines = {
     "color:4f=1, 0.5, 0.25, 1",
@@ -41,7 +26,7 @@ void BM_ShaderParamsAddLine(benchmark::State& state) {
     const auto which = static_cast<std::size_t>(state.range(0));
     const bool all = which == s_typicalLines.size();
     state.SetLabel(all ? "all three" : s_typicalLines[which]);
-    measure(state, all ? 3.0 : 1.0, [&] {
+    BenchRounds::measure(state, "per_line", all ? 3.0 : 1.0, [&] {
         MatSys::ShaderParams params;
         if (all) {
             params.add(s_typicalLines);
@@ -57,14 +42,11 @@ BENCHMARK(BM_ShaderParamsAddLine)->DenseRange(0, 3);
 // One use of a material with 16 parameters: its program, a counting fake, walks them all as
 // an upload does.
 void BM_MaterialUpload(benchmark::State& state) {
-    MatSys::ShaderParams params;
-    for (int i = 0; i < 16; ++i) {
-        params.add("parameter" + std::to_string(i) + ":4f=1, 0.5, 0.25, 1");
-    }
+    const MatSys::ShaderParams params = MatSysFakes::sixteenParams();
     MatSysFakes::Program program("prog");
     program.quiet = true;
     MatSys::Material material(&program, &params);
-    measure(state, 1.0, [&material] {
+    BenchRounds::measure(state, "per_use", 1.0, [&material] {
         material.beginUsing();
         material.endUsing();
     });
