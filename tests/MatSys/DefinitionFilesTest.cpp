@@ -2,7 +2,7 @@
 
 #include "CFG/GlobalConfig.h"
 #include "CFG/Info.h"
-#include "Files/ScratchDir.h"
+#include "Support/ScratchDir.h"
 
 #include <gtest/gtest.h>
 

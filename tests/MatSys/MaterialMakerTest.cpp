@@ -2,12 +2,12 @@
 
 #include "CFG/GlobalConfig.h"
 #include "CFG/Info.h"
-#include "Files/ScratchDir.h"
 #include "MatSys/Material.h"
 #include "MatSys/MaterialStore.h"
 #include "MatSys/ShaderProgramStore.h"
 #include "MatSys/TextureStore.h"
 #include "Support/MatSysFakes.h"
+#include "Support/ScratchDir.h"
 
 #include <gtest/gtest.h>
 
@@ -69,8 +69,7 @@ TEST_F(MaterialMakerTest, DefinitionGivesProgramParametersAndTextureBindings) {
     ASSERT_EQ(bound.size(), 2u);
     EXPECT_EQ(bound[0], std::make_pair(0, m_textures.get("rock.tga", false)));
     EXPECT_EQ(bound[1], std::make_pair(1, m_textures.get("late.tga", false)));
-    EXPECT_EQ(s_log, (Log{"create lit " + m_path, "create rock.tga", "create detail.tga",
-                          "create late.tga"}));
+    EXPECT_EQ(s_log, (Log{"lit from " + m_path, "rock.tga", "detail.tga", "late.tga"}));
     // Only blanks: no parameter set at all; a program of the material's own name.
     const MaterialPtr blank = read("blank");
     ASSERT_NE(blank, nullptr);
@@ -84,19 +83,25 @@ TEST_F(MaterialMakerTest, AStoredProgramKeepsItsOwnParameters) {
     const MaterialPtr stone = read("stone");
     ASSERT_NE(stone, nullptr);
     EXPECT_EQ(dump(stone->getProgram()->getParams()), "d=7 ");
-    EXPECT_EQ(s_log.front(), "create rock.tga");
+    EXPECT_EQ(s_log.front(), "rock.tga");
 }
 
 TEST_F(MaterialMakerTest, NamesOverridesAndMissingPrograms) {
     MatSys::MaterialStore materials(&m_maker);
     ASSERT_NE(materials.get("scene.matdef", true), nullptr);
-    EXPECT_EQ(s_log.front(), "create scene " + m_dir.path("scene.matdef"));
+    EXPECT_EQ(s_log.front(), "scene from " + m_dir.path("scene.matdef"));
     CFG::getDefaultOverrides()->add("stone_PROG", "other");
-    m_programMaker.refused = {"other"};
     s_log.clear();
-    EXPECT_EQ(read("stone"), nullptr);
-    EXPECT_EQ(s_log, (Log{"create other " + m_path}));
+    const MaterialPtr overridden = read("stone");
+    EXPECT_EQ(overridden->getProgram(), m_programs.get("other", false));
     CFG::getDefaultOverrides()->add("stone_PROG", "");
+    // Without a program nothing else is read: no texture is asked for.
+    MatSys::ShaderProgramStore none(nullptr);
+    s_log.clear();
+    EXPECT_EQ(
+        MaterialPtr(MatSys::MaterialMaker(&none, &m_textures, "").create("stone", nullptr, m_path)),
+        nullptr);
+    EXPECT_TRUE(s_log.empty());
 }
 
 // Nothing catches the conversion error: it ends the process through terminate.
