@@ -9,27 +9,32 @@ namespace {
 using GetInteger = void(GLAPIENTRY*)(GLuint, GLenum, GLint*);
 using GetLog = void(GLAPIENTRY*)(GLuint, GLsizei, GLsizei*, GLchar*);
 
-void appendLog(const GLuint object, const GetInteger getInteger, const GetLog getLog,
-               std::string& text) {
+bool succeeded(const GLuint object, const GLenum status, const GetInteger getInteger,
+               const GetLog getLog, std::string& text) {
+    GLint value = GL_FALSE;
+    getInteger(object, status, &value);
+    if (value != GL_FALSE) {
+        return true;
+    }
     GLint length = 0;
     getInteger(object, GL_INFO_LOG_LENGTH, &length);
-    if (length <= 0) {
-        return;
+    if (length > 0) {
+        std::string log(static_cast<std::size_t>(length), '\0');
+        GLsizei written = 0;
+        getLog(object, length, &written, log.data());
+        text.append(log, 0, static_cast<std::size_t>(written));
     }
-    std::string log(static_cast<std::size_t>(length), '\0');
-    GLsizei written = 0;
-    getLog(object, length, &written, log.data());
-    text.append(log, 0, static_cast<std::size_t>(written));
+    return false;
 }
 
 } // namespace
 
-void appendShaderLog(const unsigned int shader, std::string& text) {
-    appendLog(shader, glGetShaderiv, glGetShaderInfoLog, text);
+bool compiled(const unsigned int shader, std::string& log) {
+    return succeeded(shader, GL_COMPILE_STATUS, glGetShaderiv, glGetShaderInfoLog, log);
 }
 
-void appendProgramLog(const unsigned int program, std::string& text) {
-    appendLog(program, glGetProgramiv, glGetProgramInfoLog, text);
+bool linked(const unsigned int program, std::string& log) {
+    return succeeded(program, GL_LINK_STATUS, glGetProgramiv, glGetProgramInfoLog, log);
 }
 
 } // namespace MatSys::OGL

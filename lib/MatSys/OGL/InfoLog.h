@@ -4,8 +4,9 @@
 
 namespace MatSys::OGL {
 
-// Appends the GL info log of a shader or of a program object to text, whole.
-void appendShaderLog(unsigned int shader, std::string& text);
-void appendProgramLog(unsigned int program, std::string& text);
+// Whether GL reports the shader compiled, resp. the program linked; when not, the object's
+// info log is appended to log, whole.
+bool compiled(unsigned int shader, std::string& log);
+bool linked(unsigned int program, std::string& log);
 
 } // namespace MatSys::OGL

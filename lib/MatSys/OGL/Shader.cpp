@@ -37,13 +37,7 @@ bool Shader::compile(std::string& log) {
     glShaderSource(m_id, static_cast<GLsizei>(texts.size()), texts.data(), nullptr);
     glCompileShader(m_id);
     freeSources();
-    GLint compiled = GL_FALSE;
-    glGetShaderiv(m_id, GL_COMPILE_STATUS, &compiled);
-    if (compiled != GL_FALSE) {
-        return true;
-    }
-    appendShaderLog(m_id, log);
-    return false;
+    return compiled(m_id, log);
 }
 
 void Shader::setSources(const std::vector<std::string>& sources) {

@@ -16,13 +16,7 @@ namespace {
 
 bool linkProgram(const GLuint id, std::string& error) {
     glLinkProgram(id);
-    GLint linked = GL_FALSE;
-    glGetProgramiv(id, GL_LINK_STATUS, &linked);
-    if (linked != GL_FALSE) {
-        return true;
-    }
-    appendProgramLog(id, error);
-    return false;
+    return linked(id, error);
 }
 
 using GetActive = void(GLAPIENTRY*)(GLuint, GLuint, GLsizei, GLsizei*, GLint*, GLenum*, GLchar*);

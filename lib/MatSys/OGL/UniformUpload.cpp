@@ -4,98 +4,41 @@
 
 #include <GL/glew.h>
 
-#include <cstring>
-
 namespace MatSys::OGL {
 
 namespace {
 
-using Upload = void (*)(GLint, const MatSys::ShaderParam&);
-
-struct TypeUpload {
-    const char* type;
-    Upload upload;
-};
-
-void uniform1i(const GLint at, const MatSys::ShaderParam& p) {
-    glUniform1i(at, p.getInts()[0]);
+// "Nf" and "Ni" send one element of N values, "Nfv" and "Niv" the array count of them, through
+// the same vector call. GLEW's entry points are read when called: they are loaded at run time.
+void uploadVector(const GLint location, const MatSys::ShaderParam& param, const int size,
+                  const char kind, const GLsizei count) {
+    const int at = size - 1;
+    if (kind == 'f') {
+        const PFNGLUNIFORM1FVPROC calls[] = {glUniform1fv, glUniform2fv, glUniform3fv,
+                                             glUniform4fv};
+        calls[at](location, count, param.getFloats());
+        return;
+    }
+    const PFNGLUNIFORM1IVPROC calls[] = {glUniform1iv, glUniform2iv, glUniform3iv, glUniform4iv};
+    calls[at](location, count, param.getInts());
 }
-
-// The GL entry points are loaded at run time, so each row calls through GLEW's pointer then.
-const TypeUpload s_uploads[] = {
-    {"1f", [](GLint at, const MatSys::ShaderParam& p) { glUniform1f(at, p.getFloats()[0]); }},
-    {"2f",
-     [](GLint at, const MatSys::ShaderParam& p) {
-         const float* const f = p.getFloats();
-         glUniform2f(at, f[0], f[1]);
-     }},
-    {"3f",
-     [](GLint at, const MatSys::ShaderParam& p) {
-         const float* const f = p.getFloats();
-         glUniform3f(at, f[0], f[1], f[2]);
-     }},
-    {"4f",
-     [](GLint at, const MatSys::ShaderParam& p) {
-         const float* const f = p.getFloats();
-         glUniform4f(at, f[0], f[1], f[2], f[3]);
-     }},
-    {"1i", uniform1i},
-    {"2i",
-     [](GLint at, const MatSys::ShaderParam& p) {
-         const int* const i = p.getInts();
-         glUniform2i(at, i[0], i[1]);
-     }},
-    {"3i",
-     [](GLint at, const MatSys::ShaderParam& p) {
-         const int* const i = p.getInts();
-         glUniform3i(at, i[0], i[1], i[2]);
-     }},
-    {"4i",
-     [](GLint at, const MatSys::ShaderParam& p) {
-         const int* const i = p.getInts();
-         glUniform4i(at, i[0], i[1], i[2], i[3]);
-     }},
-    {"1fv",
-     [](GLint at, const MatSys::ShaderParam& p) {
-         glUniform1fv(at, p.getArrayCount(), p.getFloats());
-     }},
-    {"2fv",
-     [](GLint at, const MatSys::ShaderParam& p) {
-         glUniform2fv(at, p.getArrayCount(), p.getFloats());
-     }},
-    {"3fv",
-     [](GLint at, const MatSys::ShaderParam& p) {
-         glUniform3fv(at, p.getArrayCount(), p.getFloats());
-     }},
-    {"4fv",
-     [](GLint at, const MatSys::ShaderParam& p) {
-         glUniform4fv(at, p.getArrayCount(), p.getFloats());
-     }},
-    {"1iv", [](GLint at,
-               const MatSys::ShaderParam& p) { glUniform1iv(at, p.getArrayCount(), p.getInts()); }},
-    {"2iv", [](GLint at,
-               const MatSys::ShaderParam& p) { glUniform2iv(at, p.getArrayCount(), p.getInts()); }},
-    {"3iv", [](GLint at,
-               const MatSys::ShaderParam& p) { glUniform3iv(at, p.getArrayCount(), p.getInts()); }},
-    {"4iv", [](GLint at,
-               const MatSys::ShaderParam& p) { glUniform4iv(at, p.getArrayCount(), p.getInts()); }},
-    // The value of a sampler is the texture unit it reads.
-    {"sampler1D", uniform1i},
-    {"sampler2D", uniform1i},
-    {"sampler3D", uniform1i},
-};
 
 } // namespace
 
 bool uploadUniform(const int location, const MatSys::ShaderParam& param) {
-    const char* const type = param.getType().c_str();
-    for (const TypeUpload& row : s_uploads) {
-        if (std::strcmp(row.type, type) == 0) {
-            row.upload(location, param);
-            return true;
-        }
+    const std::string& type = param.getType();
+    // The value of a sampler is the texture unit it reads.
+    if (type == "sampler1D" || type == "sampler2D" || type == "sampler3D") {
+        glUniform1i(location, param.getInts()[0]);
+        return true;
     }
-    return false;
+    const bool array = type.size() == 3 && type[2] == 'v';
+    if ((type.size() != 2 && !array) || type[0] < '1' || type[0] > '4' ||
+        (type[1] != 'f' && type[1] != 'i')) {
+        return false;
+    }
+    uploadVector(location, param, type[0] - '0', type[1], array ? param.getArrayCount() : 1);
+    return true;
 }
 
 } // namespace MatSys::OGL

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Support/ScratchDir.h"
 #include "Media/TGA.h"
 #include "Support/GLTest.h"
+#include "Support/ScratchDir.h"
 
 #include <GL/glew.h>
 
