@@ -1,0 +1,28 @@
+#include "game/Level.h"
+
+#include "CFG/GlobalConfig.h"
+#include "CFG/InfoParser.h"
+
+#include <algorithm>
+
+namespace Tool {
+
+Level Level::read(const std::vector<std::string>& names, const int index) {
+    const int count = static_cast<int>(names.size());
+    const bool listed = index < count;
+    Level level;
+    level.name = listed          ? names[static_cast<std::size_t>(index)]
+                 : names.empty() ? ""
+                                 : names.back();
+    const CFG::InfoParser& config = CFG::parser();
+    level.numSides =
+        config.getNumber<int>(level.name + "_NUM_SIDES") + (listed ? 0 : index + 1 - count);
+    level.innerRadius = config.getNumber<float>(level.name + "_INNER_RADIUS");
+    level.rotation = listed ? config.getNumber<float>(level.name + "_ROTATION") : 0.0f;
+    level.outerRadius = config.getNumber<float>(level.name + "_OUTER_RADIUS");
+    level.enemies =
+        std::clamp(config.getNumber<int>(level.name + "_ENEMY_TOTAL") + index, 0, MAX_ENEMIES);
+    return level;
+}
+
+} // namespace Tool
