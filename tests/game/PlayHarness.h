@@ -6,6 +6,7 @@
 #include "Game/GameManager.h"
 #include "game/MainLogic.h"
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <utility>
@@ -19,7 +20,7 @@ namespace KessokTest {
 // process, so every harness uses the same ones.
 class PlayHarness {
 public:
-    using Keys = std::vector<std::pair<std::string, std::string>>;
+    using Keys = std::initializer_list<std::pair<const char*, const char*>>;
 
     static constexpr unsigned char LEFT = 4;
     static constexpr unsigned char RIGHT = 5;
@@ -28,10 +29,11 @@ public:
     explicit PlayHarness(const Keys& changes = {},
                          const Tool::MainLogic::ViewMaker makeView = nullptr)
         : m_manager(800, 600, 60, 0) {
-        for (const Keys* keys : {&defaults(), &changes}) {
-            for (const auto& [key, value] : *keys) {
-                CFG::global()->add(key, value);
-            }
+        for (const auto& [key, value] : defaults()) {
+            CFG::global()->add(key, value);
+        }
+        for (const auto& [key, value] : changes) {
+            CFG::global()->add(key, value);
         }
         Devices::setKeyboard(&m_keyboard);
         logic = std::make_unique<Tool::MainLogic>(&m_manager, makeView);
@@ -65,8 +67,8 @@ public:
     std::unique_ptr<Tool::MainLogic> logic;
 
 private:
-    static const Keys& defaults() {
-        static const Keys s_keys = {
+    static const std::vector<std::pair<const char*, const char*>>& defaults() {
+        static const std::vector<std::pair<const char*, const char*>> s_keys = {
             {"GRID_WIDTH", "64"},
             {"GRID_HEIGHT", "48"},
             {"MOVE_SPEED", "1"},
