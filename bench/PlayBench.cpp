@@ -15,7 +15,6 @@ using KessokTest::PlayHarness;
 // A level under way with the enemies out and walking and the player moving. No beam: it would
 // thin the enemies out.
 void runUpdates(benchmark::State& state, PlayHarness& play, const int enemies) {
-    play.logic->onEnter("", "");
     play.start();
     for (int k = 0; k < enemies; ++k) {
         play.logic->enemiesToCreate = 1 + k % 189;

@@ -7,7 +7,7 @@
 
 namespace KessokTest {
 
-// Cells written as "x,y x,y ...", the form the expected tables use.
+// Cells as "x,y x,y ...", the form of the expected tables.
 inline std::string cellText(const Tool::Cells& cells) {
     std::string text;
     for (const Tool::Cell& cell : cells) {
@@ -16,15 +16,11 @@ inline std::string cellText(const Tool::Cells& cells) {
     return text;
 }
 
-// The grid as rows of '#' for a non-zero cell and '.' for an empty one, row 0 first.
+// The grid as rows of '#' for a written cell and '.' for an empty one, row 0 first.
 inline std::vector<std::string> picture(const Tool::PlayGrid& field) {
-    std::vector<std::string> rows;
-    for (int y = 0; y < field.gridHeight; ++y) {
-        std::string row;
-        for (int x = 0; x < field.gridWidth; ++x) {
-            row += field.grid[static_cast<std::size_t>(y * field.gridWidth + x)] != 0 ? '#' : '.';
-        }
-        rows.push_back(row);
+    std::vector<std::string> rows(static_cast<std::size_t>(field.gridHeight));
+    for (std::size_t k = 0; k < field.grid.size(); ++k) {
+        rows[k / static_cast<std::size_t>(field.gridWidth)] += field.grid[k] != 0 ? '#' : '.';
     }
     return rows;
 }

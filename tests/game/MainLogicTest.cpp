@@ -7,7 +7,9 @@
 
 #include <algorithm>
 #include <csignal>
+#include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -16,66 +18,53 @@ using KessokTest::cellText;
 using KessokTest::PlayHarness;
 using Tool::Cell;
 
-// The abort report with exactly the message given.
-std::string abortReport(const std::string& message) {
-    return "^ABORT: Func:[^\n]* File:[^\n]* Line: [0-9]+\nABORT: " + message + "\n$";
-}
-
 int indexOf(const Tool::Cells& cells, const Cell& cell) {
-    const auto found = std::find_if(cells.begin(), cells.end(), [&cell](const Cell& c) {
-        return c.x == cell.x && c.y == cell.y;
-    });
-    return static_cast<int>(found - cells.begin());
+    return static_cast<int>(
+        std::find_if(cells.begin(), cells.end(),
+                     [&cell](const Cell& c) { return c.x == cell.x && c.y == cell.y; }) -
+        cells.begin());
 }
 
-// Past the first entry, which only shows the board, into a new game at level 0.
-void startGame(PlayHarness& play) {
-    play.logic->onEnter("", "");
-    play.start();
+long beamCells(const Tool::MainLogic& logic) {
+    return std::count(logic.grid.begin(), logic.grid.end(), Tool::PlayGrid::BEAM);
 }
 
-// Paused, so that only the player moves, until it stands on the outer cell.
-void walkPlayerTo(PlayHarness& play, const Cell& cell) {
-    const int position = indexOf(play.logic->outerPoints, cell);
-    ASSERT_LT(position, static_cast<int>(play.logic->outerPoints.size()) - 1);
-    play.logic->setPause(true);
-    play.press(PlayHarness::RIGHT);
-    play.run(position);
-    play.release(PlayHarness::RIGHT);
-    play.logic->setPause(false);
-    ASSERT_EQ(play.logic->playerPos, position);
+// An axis-aligned square enemy standing still, which every line through its middle crosses.
+void placeEnemy(Tool::MainLogic& logic, const Cell& cell, const unsigned char value) {
+    auto enemy = std::make_unique<Tool::Enemy>(
+        logic, cell, cell, GameHelper::EaserStore::get("inQuad"), 1000.0f,
+        Util::Range<float>{0.05f, 0.05f}, Util::Range<float>{100.0f, 100.0f});
+    enemy->shape = {4, enemy->shape.x, enemy->shape.y, 0.05f, 45.0f, value};
+    logic.enemies.push_back(std::move(enemy));
 }
 
 TEST(MainLogicTest, TheFirstEntryBuildsTheViewAndHandsOverToTheTitle) {
-    static Tool::MainLogic* s_viewedLogic = nullptr;
-    static bool s_viewDeleted = false;
+    // What the view manager did with the view: told it the screen size, then deleted it.
+    static std::string s_log;
     struct FakeView : Game::I_View {
-        ~FakeView() override { s_viewDeleted = true; }
+        ~FakeView() override { s_log += " deleted"; }
         void setPause(bool) override {}
-        void setScreenSize(int, int) override {}
+        void setScreenSize(int, int) override { s_log += " sized"; }
         void preUpdate(float) override {}
         void onUpdate(float) override {}
         void onRender() override {}
         EVT::I_Event* onInput(EVT::I_Event* event) override { return event; }
         Game::ViewBox getViewBox() const override { return {}; }
     };
-    const auto makeView = [](Game::GameManager*, Tool::MainLogic* logic) {
-        s_viewedLogic = logic;
-        return std::unique_ptr<Game::I_View>(new FakeView);
-    };
     {
-        PlayHarness play({}, makeView);
+        PlayHarness play({}, [](Game::GameManager*, Tool::MainLogic* logic) {
+            s_log += logic->levels.at(0);
+            return std::unique_ptr<Game::I_View>(new FakeView);
+        });
         play.logic->onEnter("", "");
-        EXPECT_EQ(s_viewedLogic, play.logic.get());
-        EXPECT_TRUE(play.logic->gameOver);
         EXPECT_EQ(play.update(), "EXIT");
-        EXPECT_TRUE(play.logic->enemies.empty());
-        play.start();
-        EXPECT_FALSE(play.logic->gameOver);
+        EXPECT_TRUE(play.logic->gameOver && play.logic->enemies.empty());
+        play.logic->onEnter("TITLE", "*");
         EXPECT_EQ(play.update(), "");
-        EXPECT_EQ(play.logic->enemies.size(), 1u);
+        EXPECT_FALSE(play.logic->gameOver || play.logic->enemies.empty());
+        EXPECT_EQ(s_log, "SQUARE sized");
     }
-    EXPECT_TRUE(s_viewDeleted);
+    EXPECT_EQ(s_log, "SQUARE sized deleted");
 }
 
 TEST(MainLogicTest, EntriesChooseTheLevelItsBoardAndItsEnemies) {
@@ -83,27 +72,24 @@ TEST(MainLogicTest, EntriesChooseTheLevelItsBoardAndItsEnemies) {
         const char* code;
         int level;
         std::size_t sides;
-        Cell firstOuterVertex;
-        std::size_t outerCells;
+        const char* firstOuterVertex;
         int enemies;
     };
-    // Two names: levels past the list take the last with one side more each, unrotated.
-    const std::vector<Row> rows = {
-        {"", 0, 4, {52, 39}, 140, 3},          {"*", 0, 4, {52, 39}, 140, 3},
-        {"NEXTLEVEL", 1, 6, {46, 43}, 132, 5}, {"NEXTLEVEL", 2, 7, {32, 46}, 138, 6},
-        {"NEXTLEVEL", 3, 8, {32, 46}, 140, 7}, {"START", 0, 4, {52, 39}, 140, 3},
-    };
+    // Past the two names: the last name, one side more each, unrotated.
+    const std::vector<Row> rows = {{"*", 0, 4, "52,39", 3},
+                                   {"NEXTLEVEL", 1, 6, "46,43", 5},
+                                   {"NEXTLEVEL", 2, 7, "32,46", 6},
+                                   {"NEXTLEVEL", 3, 8, "32,46", 7},
+                                   {"START", 0, 4, "52,39", 3}};
     PlayHarness play({{"LEVELS_LIST", " ,SQUARE ,, \tHEX ,"}});
-    EXPECT_EQ(play.logic->levels, (std::vector<std::string>{"SQUARE", "HEX"}));
+    play.start();
     for (const Row& row : rows) {
         play.logic->score = 9;
         play.logic->onEnter("RUNNING", row.code);
-        EXPECT_EQ(play.logic->level, row.level) << row.code;
-        EXPECT_EQ(play.logic->outerVertices.size(), row.sides) << row.code;
-        EXPECT_EQ(play.logic->innerVertices.size(), row.sides) << row.code;
-        EXPECT_EQ(cellText({play.logic->outerVertices[0]}), cellText({row.firstOuterVertex}));
-        EXPECT_EQ(play.logic->outerPoints.size(), row.outerCells) << row.code;
-        EXPECT_EQ(play.logic->enemiesToCreate, row.enemies) << row.code;
+        EXPECT_EQ(play.logic->level, row.level);
+        EXPECT_EQ(play.logic->innerVertices.size(), row.sides);
+        EXPECT_EQ(cellText({play.logic->outerVertices.at(0)}), row.firstOuterVertex);
+        EXPECT_EQ(play.logic->enemiesToCreate, row.enemies);
         EXPECT_EQ(play.logic->score, 0);
     }
 }
@@ -112,8 +98,9 @@ TEST(MainLogicTest, TheBoardIsTwoRingsJoinedBySpokesUnderEveryUpdate) {
     PlayHarness play({{"GRID_WIDTH", "20"},
                       {"GRID_HEIGHT", "15"},
                       {"SQUARE_INNER_RADIUS", "0.15"},
+                      {"SQUARE_ENEMY_TOTAL", "0"},
                       {"PLAYER_POLY_RADIUS", "0"}});
-    startGame(play);
+    play.start();
     const std::vector<std::string> board = {
         "....................", "....................", "....................",
         "....#############...", "....##.........##...", "....#.##.....##.#...",
@@ -122,34 +109,25 @@ TEST(MainLogicTest, TheBoardIsTwoRingsJoinedBySpokesUnderEveryUpdate) {
         "....##.........##...", "....#############...", "....................",
         "....................",
     };
-    EXPECT_EQ(cellText(play.logic->innerVertices), "12,10 12,6 8,6 8,10");
-    EXPECT_EQ(play.logic->innerVertexIndex, (std::vector<int>{0, 4, 8, 12}));
-    EXPECT_EQ(cellText(play.logic->outerVertices), "16,13 16,3 4,3 4,13");
-    EXPECT_EQ(play.logic->outerVertexIndex, (std::vector<int>{0, 10, 22, 32}));
-    EXPECT_EQ(KessokTest::picture(*play.logic), board);
-    play.logic->enemiesToCreate = 0;
     play.update();
     EXPECT_EQ(KessokTest::picture(*play.logic), board);
 }
 
 TEST(MainLogicTest, EnemiesSpawnOnATimerAndCrawlFromTheInnerToTheOuterRing) {
     PlayHarness play;
-    startGame(play);
+    play.start();
     play.update();
-    ASSERT_EQ(play.logic->enemies.size(), 1u);
-    const Tool::Enemy& first = *play.logic->enemies.front();
+    const Tool::Enemy& first = *play.logic->enemies.at(0);
     EXPECT_EQ(first.shape.value, 66 + 3);
     EXPECT_LT(indexOf(play.logic->innerPoints, first.start), play.logic->innerPoints.size());
     EXPECT_LT(indexOf(play.logic->outerPoints, first.target), play.logic->outerPoints.size());
-    // The first step comes at once; the next spawn 400 ms later.
+    // The first step comes at once, the next enemy 400 ms later.
     EXPECT_NE(cellText({first.current()}), cellText({first.start}));
     play.run(25);
     EXPECT_EQ(play.logic->enemies.size(), 1u);
     play.update();
-    ASSERT_EQ(play.logic->enemies.size(), 2u);
-    EXPECT_EQ(play.logic->enemies.back()->shape.value, 66 + 2);
+    EXPECT_EQ(play.logic->enemies.at(1)->shape.value, 66 + 2);
     EXPECT_EQ(play.run(300), "");
-    EXPECT_EQ(play.logic->enemiesToCreate, 0);
     for (const auto& enemy : play.logic->enemies) {
         EXPECT_EQ(cellText({enemy->current()}), cellText({enemy->target}));
         EXPECT_FLOAT_EQ(enemy->shape.radius, 0.06f);
@@ -157,147 +135,118 @@ TEST(MainLogicTest, EnemiesSpawnOnATimerAndCrawlFromTheInnerToTheOuterRing) {
 }
 
 TEST(MainLogicTest, ThePlayerMovesByWholeCellsRoundTheRingWhilePausedToo) {
-    PlayHarness play({{"MOVE_SPEED", "3"}, {"SQUARE_ENEMY_TOTAL", "1"}});
-    startGame(play);
+    PlayHarness play({{"MOVE_SPEED", "3"}});
+    play.start();
     play.update();
-    const Cell enemyCell = play.logic->enemies.front()->current();
+    const std::string enemyCell = cellText({play.logic->enemies.at(0)->current()});
     play.logic->setPause(true);
     const int track = static_cast<int>(play.logic->outerPoints.size()) - 1;
-    struct Row {
-        std::vector<unsigned char> held;
-        int position;
-    };
-    const std::vector<Row> rows = {
-        {{PlayHarness::RIGHT}, 3}, {{PlayHarness::LEFT, PlayHarness::RIGHT}, 3},
-        {{PlayHarness::LEFT}, 0},  {{PlayHarness::LEFT}, track - 3},
-        {{PlayHarness::RIGHT}, 0},
-    };
-    for (const Row& row : rows) {
-        for (const unsigned char key : row.held) {
-            play.press(key);
-        }
+    const std::vector<std::pair<std::vector<unsigned char>, int>> moves = {
+        {{PlayHarness::RIGHT}, 3},
+        {{PlayHarness::LEFT, PlayHarness::RIGHT}, 3},
+        {{PlayHarness::LEFT}, 0},
+        {{PlayHarness::LEFT}, track - 3},
+        {{PlayHarness::RIGHT}, 0}};
+    for (const auto& [keys, position] : moves) {
+        std::for_each(keys.begin(), keys.end(), [&play](unsigned char key) { play.press(key); });
         play.update(50.0f);
-        for (const unsigned char key : row.held) {
-            play.release(key);
-        }
-        EXPECT_EQ(play.logic->playerPos, row.position);
+        std::for_each(keys.begin(), keys.end(), [&play](unsigned char key) { play.release(key); });
+        EXPECT_EQ(play.logic->playerPos, position);
     }
-    EXPECT_EQ(cellText({play.logic->enemies.front()->current()}), cellText({enemyCell}));
-    EXPECT_EQ(play.logic->enemiesToCreate, 0);
+    EXPECT_EQ(cellText({play.logic->enemies.at(0)->current()}), enemyCell);
+    EXPECT_EQ(play.logic->enemies.size(), 1u);
 }
 
-TEST(MainLogicTest, TheBeamDestroysTheEnemyOnItsLineScoresAndClearsTheLevel) {
+TEST(MainLogicTest, TheBeamFromThePlayerDestroysTheEnemyOnItsWayAndClearsTheLevel) {
     PlayHarness play({{"SQUARE_ENEMY_TOTAL", "1"}});
-    startGame(play);
+    play.start();
     play.update();
-    walkPlayerTo(play, play.logic->enemies.front()->target);
+    // Paused, so that only the player moves, onto the cell the enemy walks to.
+    play.logic->setPause(true);
+    play.press(PlayHarness::RIGHT);
+    play.run(indexOf(play.logic->outerPoints, play.logic->enemies.at(0)->target));
+    play.release(PlayHarness::RIGHT);
+    play.logic->setPause(false);
     play.press(PlayHarness::FIRE);
     EXPECT_EQ(play.update(), "NEXTLEVEL");
     EXPECT_EQ(play.logic->score, 1);
-    EXPECT_TRUE(play.logic->enemies.empty());
-    EXPECT_NE(std::count(play.logic->grid.begin(), play.logic->grid.end(), Tool::PlayGrid::BEAM),
-              0);
+    EXPECT_NE(beamCells(*play.logic), 0);
     // A fire key held into the next level does not fire there.
     play.logic->onEnter("RUNNING", "NEXTLEVEL");
     play.update();
-    EXPECT_EQ(std::count(play.logic->grid.begin(), play.logic->grid.end(), Tool::PlayGrid::BEAM),
-              0);
-}
-
-// An axis-aligned square enemy, still, that any line through its middle must cross.
-void placeEnemy(Tool::MainLogic& logic, const Cell& cell, const float radius,
-                const unsigned char value) {
-    logic.enemies.push_back(std::make_unique<Tool::Enemy>(
-        logic, cell, cell, GameHelper::EaserStore::get("inQuad"), 1000.0f,
-        Util::Range<float>{radius, radius}, Util::Range<float>{100.0f, 100.0f}));
-    logic.enemies.back()->shape.numSides = 4;
-    logic.enemies.back()->shape.rotation = 45.0f;
-    logic.enemies.back()->shape.value = value;
-}
-
-// A game with the spawning done, paused so that nothing moves but the player and the beam.
-void startStillGame(PlayHarness& play) {
-    startGame(play);
-    play.logic->enemiesToCreate = 0;
-    play.logic->setPause(true);
+    EXPECT_EQ(beamCells(*play.logic), 0);
 }
 
 TEST(MainLogicTest, TheBeamKillsOneEnemyPerUpdateTheOneNearestTheInnerRingFirst) {
-    PlayHarness play;
-    startStillGame(play);
+    PlayHarness play({{"SQUARE_ENEMY_TOTAL", "0"}});
+    play.start();
     Tool::MainLogic& logic = *play.logic;
-    const Tool::RingMapping rings({logic.outerPoints, logic.outerVertices, logic.outerVertexIndex},
-                                  {logic.innerPoints, logic.innerVertices, logic.innerVertexIndex});
     const Cell outer = logic.outerPoints[0];
-    const Cell inner = rings.innerCell(0, 0);
-    placeEnemy(logic, {(outer.x + inner.x) / 2, (outer.y + inner.y) / 2}, 0.05f, 70);
-    placeEnemy(logic, inner, 0.05f, 71);
+    const Cell inner =
+        Tool::RingMapping({logic.outerPoints, logic.outerVertices, logic.outerVertexIndex},
+                          {logic.innerPoints, logic.innerVertices, logic.innerVertexIndex})
+            .innerCell(0, 0);
+    placeEnemy(logic, {(outer.x + inner.x) / 2, (outer.y + inner.y) / 2}, 70);
+    placeEnemy(logic, inner, 71);
+    logic.setPause(true);
     play.press(PlayHarness::FIRE);
     EXPECT_EQ(play.update(), "");
-    ASSERT_EQ(logic.enemies.size(), 1u);
-    EXPECT_EQ(logic.enemies.front()->shape.value, 70);
+    EXPECT_EQ(logic.enemies.at(0)->shape.value, 70);
     EXPECT_EQ(play.update(), "NEXTLEVEL");
     EXPECT_EQ(logic.score, 2);
 }
 
-TEST(MainLogicTest, AnEnemyReachingThePlayerEndsTheGame) {
-    PlayHarness play({{"SQUARE_ENEMY_TOTAL", "1"}});
-    startGame(play);
-    play.update();
-    walkPlayerTo(play, play.logic->enemies.front()->target);
-    EXPECT_EQ(play.run(1000), "DEAD");
-    EXPECT_TRUE(play.logic->gameOver);
-}
-
-TEST(MainLogicTest, ThePlayerTouchingTheLastEnemyAsTheBeamKillsItEndsTheGame) {
-    PlayHarness play;
-    startStillGame(play);
-    placeEnemy(*play.logic, play.logic->outerPoints[0], 0.03f, 66);
+TEST(MainLogicTest, ThePlayerTouchingTheLastEnemyAsTheBeamKillsItDies) {
+    PlayHarness play({{"SQUARE_ENEMY_TOTAL", "0"}});
+    play.start();
+    placeEnemy(*play.logic, play.logic->outerPoints[0], 66);
     play.press(PlayHarness::FIRE);
     EXPECT_EQ(play.update(), "DEAD");
+    EXPECT_TRUE(play.logic->gameOver && play.logic->enemies.empty());
     EXPECT_EQ(play.logic->score, 1);
-    EXPECT_TRUE(play.logic->enemies.empty());
 }
 
 TEST(MainLogicTest, EnemyCountsStayWithinTheValuesTheGridTellsApart) {
     PlayHarness play({{"SQUARE_ENEMY_TOTAL", "300"}, {"HEX_ENEMY_TOTAL", "-5"}});
-    startGame(play);
+    play.start();
     EXPECT_EQ(play.logic->enemiesToCreate, 189);
     play.update();
-    EXPECT_EQ(play.logic->enemies.front()->shape.value, 255);
+    EXPECT_EQ(play.logic->enemies.at(0)->shape.value, 255);
     play.logic->onEnter("RUNNING", "NEXTLEVEL");
     EXPECT_EQ(play.logic->enemiesToCreate, 0);
 }
 
 TEST(MainLogicTest, ARadiusStepThatShrinksNothingDrawsOneRing) {
     for (const char* step : {"0", "-0.01", "1e-12"}) {
-        PlayHarness play({{"PLAYER_POLY_RADIUS_STEP", step}, {"SQUARE_ENEMY_TOTAL", "0"}});
-        startGame(play);
+        PlayHarness play({{"PLAYER_POLY_RADIUS_STEP", step}});
+        play.start();
         play.update();
-        const Tool::MainLogic& logic = *play.logic;
-        EXPECT_EQ(logic.lastVertices.size(), 5u) << step;
-        EXPECT_NE(std::count(logic.grid.begin(), logic.grid.end(), Tool::PlayGrid::PLAYER), 0);
+        EXPECT_EQ(play.logic->lastVertices.size(), 5u) << step;
     }
+}
+
+// The abort report with exactly the message given.
+std::string abortReport(const std::string& message) {
+    return "^ABORT: Func:[^\n]* File:[^\n]* Line: [0-9]+\nABORT: " + message + "\n$";
 }
 
 TEST(MainLogicTest, AnUnknownEaserEndsTheGameAtTheFirstSpawn) {
     PlayHarness play({{"NME_EASER", "outInQuad"}});
-    startGame(play);
+    play.start();
     EXPECT_EXIT(play.update(), testing::KilledBySignal(SIGABRT),
                 abortReport("Unknown easer outInQuad in NME_EASER"));
 }
 
 TEST(MainLogicTest, ALevelWithoutAnOuterRingEndsTheGameAtItsEntry) {
-    for (const auto& [key, value] : {std::pair<const char*, const char*>{"SQUARE_NUM_SIDES", "0"},
-                                     {"SQUARE_OUTER_RADIUS", "0"},
-                                     {"SQUARE_OUTER_RADIUS", "1e30"}}) {
+    for (const auto& [key, value, name] :
+         std::vector<std::tuple<const char*, const char*, std::string>>{
+             {"SQUARE_NUM_SIDES", "0", "SQUARE"},
+             {"SQUARE_OUTER_RADIUS", "1e30", "SQUARE"},
+             {"LEVELS_LIST", "", ""}}) {
         PlayHarness play({{key, value}});
-        EXPECT_EXIT(startGame(play), testing::KilledBySignal(SIGABRT),
-                    abortReport("Level SQUARE has no outer ring"));
+        EXPECT_EXIT(play.start(), testing::KilledBySignal(SIGABRT),
+                    abortReport("Level " + name + " has no outer ring"));
     }
-    PlayHarness play({{"LEVELS_LIST", ""}});
-    EXPECT_EXIT(startGame(play), testing::KilledBySignal(SIGABRT),
-                abortReport("Level  has no outer ring"));
 }
 
 } // namespace
