@@ -86,7 +86,10 @@ void MainLogic::onEnter(const std::string&, const std::string& code) {
 
 void MainLogic::doExit(const std::string&) {
     if (view != nullptr) {
+        // Applied at once unless a pass over the views is running, so that no later pass
+        // reaches the view deleted here.
         gameManager->getViewManager()->remove(view.get());
+        gameManager->getViewManager()->doPendingUpdates();
         view.reset();
     }
     firstEntry = true;
