@@ -4,6 +4,7 @@
 #include "CFG/InfoParser.h"
 
 #include <algorithm>
+#include <cstddef>
 
 namespace Tool {
 
@@ -11,9 +12,11 @@ Level Level::read(const std::vector<std::string>& names, const int index) {
     const int count = static_cast<int>(names.size());
     const bool listed = index < count;
     Level level;
-    level.name = listed          ? names[static_cast<std::size_t>(index)]
-                 : names.empty() ? ""
-                                 : names.back();
+    if (listed) {
+        level.name = names[static_cast<std::size_t>(index)];
+    } else if (!names.empty()) {
+        level.name = names.back();
+    }
     const CFG::InfoParser& config = CFG::parser();
     level.numSides =
         config.getNumber<int>(level.name + "_NUM_SIDES") + (listed ? 0 : index + 1 - count);
