@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 
 namespace Tool {
 
@@ -23,8 +24,9 @@ Level Level::read(const std::vector<std::string>& names, const int index) {
     level.innerRadius = config.getNumber<float>(level.name + "_INNER_RADIUS");
     level.rotation = listed ? config.getNumber<float>(level.name + "_ROTATION") : 0.0f;
     level.outerRadius = config.getNumber<float>(level.name + "_OUTER_RADIUS");
-    level.enemies =
-        std::clamp(config.getNumber<int>(level.name + "_ENEMY_TOTAL") + index, 0, MAX_ENEMIES);
+    const std::int64_t enemies =
+        config.getNumber<int>(level.name + "_ENEMY_TOTAL") + std::int64_t{index};
+    level.enemies = static_cast<int>(std::clamp<std::int64_t>(enemies, 0, MAX_ENEMIES));
     return level;
 }
 

@@ -80,7 +80,7 @@ unsigned char PlayGrid::drawPolygon(const Polygon& polygon) {
     // advanced angle, not copied from the first.
     const float step = static_cast<float>(FULL_TURN / polygon.numSides);
     float angle = static_cast<float>(static_cast<double>(polygon.rotation) * DEGREES_TO_RADIANS);
-    for (int k = 0; k <= polygon.numSides; ++k, angle += step) {
+    for (std::int64_t k = 0; k <= polygon.numSides; ++k, angle += step) {
         if (!addVertex(polygon, angle)) {
             lastVertices.clear();
             return 0;
