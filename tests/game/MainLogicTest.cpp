@@ -1,7 +1,10 @@
 #include "game/MainLogic.h"
+#include "../Game/Recorder.h"
 #include "CellText.h"
 #include "GameHelper/EaserStore.h"
 #include "PlayHarness.h"
+// The one source of PlayTests that counts the heap: it replaces the allocation functions.
+#include "Support/HeapCounter.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +12,6 @@
 #include <csignal>
 #include <memory>
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace {
@@ -19,10 +21,8 @@ using KessokTest::PlayHarness;
 using Tool::Cell;
 
 int indexOf(const Tool::Cells& cells, const Cell& cell) {
-    return static_cast<int>(
-        std::find_if(cells.begin(), cells.end(),
-                     [&cell](const Cell& c) { return c.x == cell.x && c.y == cell.y; }) -
-        cells.begin());
+    const auto same = [&cell](const Cell& c) { return c.x == cell.x && c.y == cell.y; };
+    return static_cast<int>(std::find_if(cells.begin(), cells.end(), same) - cells.begin());
 }
 
 long beamCells(const Tool::MainLogic& logic) {
@@ -31,40 +31,29 @@ long beamCells(const Tool::MainLogic& logic) {
 
 // An axis-aligned square enemy standing still, which every line through its middle crosses.
 void placeEnemy(Tool::MainLogic& logic, const Cell& cell, const unsigned char value) {
-    auto enemy = std::make_unique<Tool::Enemy>(
+    logic.enemies.push_back(std::make_unique<Tool::Enemy>(
         logic, cell, cell, GameHelper::EaserStore::get("inQuad"), 1000.0f,
-        Util::Range<float>{0.05f, 0.05f}, Util::Range<float>{100.0f, 100.0f});
-    enemy->shape = {4, enemy->shape.x, enemy->shape.y, 0.05f, 45.0f, value};
-    logic.enemies.push_back(std::move(enemy));
+        Util::Range<float>{0.05f, 0.05f}, Util::Range<float>{100.0f, 100.0f}));
+    logic.enemies.back()->shape = {
+        4, logic.enemies.back()->shape.x, logic.enemies.back()->shape.y, 0.05f, 45.0f, value};
 }
 
-TEST(MainLogicTest, TheFirstEntryBuildsTheViewAndHandsOverToTheTitle) {
-    // What the view manager did with the view: told it the screen size, then deleted it.
-    static std::string s_log;
-    struct FakeView : Game::I_View {
-        ~FakeView() override { s_log += " deleted"; }
-        void setPause(bool) override {}
-        void setScreenSize(int, int) override { s_log += " sized"; }
-        void preUpdate(float) override {}
-        void onUpdate(float) override {}
-        void onRender() override {}
-        EVT::I_Event* onInput(EVT::I_Event* event) override { return event; }
-        Game::ViewBox getViewBox() const override { return {}; }
-    };
-    {
-        PlayHarness play({}, [](Game::GameManager*, Tool::MainLogic* logic) {
-            s_log += logic->levels.at(0);
-            return std::unique_ptr<Game::I_View>(new FakeView);
-        });
-        play.logic->onEnter("", "");
-        EXPECT_EQ(play.update(), "EXIT");
-        EXPECT_TRUE(play.logic->gameOver && play.logic->enemies.empty());
-        play.logic->onEnter("TITLE", "*");
-        EXPECT_EQ(play.update(), "");
-        EXPECT_FALSE(play.logic->gameOver || play.logic->enemies.empty());
-        EXPECT_EQ(s_log, "SQUARE sized");
-    }
-    EXPECT_EQ(s_log, "SQUARE sized deleted");
+std::string abortReport(const std::string& message) {
+    return "^ABORT: Func:[^\n]* File:[^\n]* Line: [0-9]+\nABORT: " + message + "\n$";
+}
+
+TEST(MainLogicTest, TheFirstEntryAddsTheViewAndHandsOverToTheTitle) {
+    static std::vector<std::string> s_log;
+    PlayHarness play({}, [](Game::GameManager*, Tool::MainLogic* logic) {
+        return std::unique_ptr<Game::I_View>(new KessokTest::Recorder(logic->levels[0], s_log));
+    });
+    play.logic->onEnter("", "");
+    EXPECT_EQ(s_log, std::vector<std::string>{"SQUARE size 0x0"});
+    EXPECT_EQ(play.update(), "EXIT");
+    EXPECT_TRUE(play.logic->gameOver && play.logic->enemies.empty());
+    play.logic->onEnter("TITLE", "*");
+    EXPECT_EQ(play.update(), "");
+    EXPECT_FALSE(play.logic->gameOver || play.logic->enemies.empty());
 }
 
 TEST(MainLogicTest, EntriesChooseTheLevelItsBoardAndItsEnemies) {
@@ -101,6 +90,7 @@ TEST(MainLogicTest, TheBoardIsTwoRingsJoinedBySpokesUnderEveryUpdate) {
                       {"SQUARE_ENEMY_TOTAL", "0"},
                       {"PLAYER_POLY_RADIUS", "0"}});
     play.start();
+    play.update();
     const std::vector<std::string> board = {
         "....................", "....................", "....................",
         "....#############...", "....##.........##...", "....#.##.....##.#...",
@@ -109,7 +99,6 @@ TEST(MainLogicTest, TheBoardIsTwoRingsJoinedBySpokesUnderEveryUpdate) {
         "....##.........##...", "....#############...", "....................",
         "....................",
     };
-    play.update();
     EXPECT_EQ(KessokTest::picture(*play.logic), board);
 }
 
@@ -140,24 +129,20 @@ TEST(MainLogicTest, ThePlayerMovesByWholeCellsRoundTheRingWhilePausedToo) {
     play.update();
     const std::string enemyCell = cellText({play.logic->enemies.at(0)->current()});
     play.logic->setPause(true);
-    const int track = static_cast<int>(play.logic->outerPoints.size()) - 1;
-    const std::vector<std::pair<std::vector<unsigned char>, int>> moves = {
-        {{PlayHarness::RIGHT}, 3},
-        {{PlayHarness::LEFT, PlayHarness::RIGHT}, 3},
-        {{PlayHarness::LEFT}, 0},
-        {{PlayHarness::LEFT}, track - 3},
-        {{PlayHarness::RIGHT}, 0}};
-    for (const auto& [keys, position] : moves) {
-        std::for_each(keys.begin(), keys.end(), [&play](unsigned char key) { play.press(key); });
-        play.update(50.0f);
-        std::for_each(keys.begin(), keys.end(), [&play](unsigned char key) { play.release(key); });
-        EXPECT_EQ(play.logic->playerPos, position);
-    }
+    play.press(PlayHarness::RIGHT);
+    EXPECT_EQ((play.update(), play.logic->playerPos), 3);
+    play.press(PlayHarness::LEFT);
+    EXPECT_EQ((play.update(), play.logic->playerPos), 3);
+    play.release(PlayHarness::RIGHT);
+    EXPECT_EQ((play.update(), play.logic->playerPos), 0);
+    // The last outline cell closes the ring and is skipped.
+    const int last = static_cast<int>(play.logic->outerPoints.size()) - 2;
+    EXPECT_EQ((play.update(), play.logic->playerPos), last - 2);
     EXPECT_EQ(cellText({play.logic->enemies.at(0)->current()}), enemyCell);
     EXPECT_EQ(play.logic->enemies.size(), 1u);
 }
 
-TEST(MainLogicTest, TheBeamFromThePlayerDestroysTheEnemyOnItsWayAndClearsTheLevel) {
+TEST(MainLogicTest, TheBeamDestroysTheEnemyOnItsWayAndClearsTheLevel) {
     PlayHarness play({{"SQUARE_ENEMY_TOTAL", "1"}});
     play.start();
     play.update();
@@ -177,15 +162,13 @@ TEST(MainLogicTest, TheBeamFromThePlayerDestroysTheEnemyOnItsWayAndClearsTheLeve
     EXPECT_EQ(beamCells(*play.logic), 0);
 }
 
-TEST(MainLogicTest, TheBeamKillsOneEnemyPerUpdateTheOneNearestTheInnerRingFirst) {
+TEST(MainLogicTest, TheBeamKillsOneEnemyPerUpdateAndDeathOverridesTheLevelsEnd) {
     PlayHarness play({{"SQUARE_ENEMY_TOTAL", "0"}});
     play.start();
     Tool::MainLogic& logic = *play.logic;
     const Cell outer = logic.outerPoints[0];
-    const Cell inner =
-        Tool::RingMapping({logic.outerPoints, logic.outerVertices, logic.outerVertexIndex},
-                          {logic.innerPoints, logic.innerVertices, logic.innerVertexIndex})
-            .innerCell(0, 0);
+    const Cell inner = logic.innerPoints[0];
+    // On the beam's way: the enemy nearer the inner ring goes first.
     placeEnemy(logic, {(outer.x + inner.x) / 2, (outer.y + inner.y) / 2}, 70);
     placeEnemy(logic, inner, 71);
     logic.setPause(true);
@@ -194,16 +177,13 @@ TEST(MainLogicTest, TheBeamKillsOneEnemyPerUpdateTheOneNearestTheInnerRingFirst)
     EXPECT_EQ(logic.enemies.at(0)->shape.value, 70);
     EXPECT_EQ(play.update(), "NEXTLEVEL");
     EXPECT_EQ(logic.score, 2);
-}
-
-TEST(MainLogicTest, ThePlayerTouchingTheLastEnemyAsTheBeamKillsItDies) {
-    PlayHarness play({{"SQUARE_ENEMY_TOTAL", "0"}});
-    play.start();
-    placeEnemy(*play.logic, play.logic->outerPoints[0], 66);
+    // The last enemy, killed on the player's own cell, still touches the player's rings.
+    play.release(PlayHarness::FIRE);
+    logic.onEnter("RUNNING", "*");
+    placeEnemy(logic, outer, 66);
     play.press(PlayHarness::FIRE);
     EXPECT_EQ(play.update(), "DEAD");
-    EXPECT_TRUE(play.logic->gameOver && play.logic->enemies.empty());
-    EXPECT_EQ(play.logic->score, 1);
+    EXPECT_TRUE(logic.gameOver && logic.enemies.empty());
 }
 
 TEST(MainLogicTest, EnemyCountsStayWithinTheValuesTheGridTellsApart) {
@@ -225,28 +205,40 @@ TEST(MainLogicTest, ARadiusStepThatShrinksNothingDrawsOneRing) {
     }
 }
 
-// The abort report with exactly the message given.
-std::string abortReport(const std::string& message) {
-    return "^ABORT: Func:[^\n]* File:[^\n]* Line: [0-9]+\nABORT: " + message + "\n$";
-}
-
-TEST(MainLogicTest, AnUnknownEaserEndsTheGameAtTheFirstSpawn) {
-    PlayHarness play({{"NME_EASER", "outInQuad"}});
-    play.start();
-    EXPECT_EXIT(play.update(), testing::KilledBySignal(SIGABRT),
+TEST(MainLogicTest, AnUnknownEaserOrALevelWithoutAnOuterRingEndsTheGame) {
+    PlayHarness easer({{"NME_EASER", "outInQuad"}});
+    easer.start();
+    EXPECT_EXIT(easer.update(), testing::KilledBySignal(SIGABRT),
                 abortReport("Unknown easer outInQuad in NME_EASER"));
+    struct Row {
+        const char* key;
+        const char* value;
+        std::string name;
+    };
+    for (const Row& row :
+         {Row{"SQUARE_NUM_SIDES", "0", "SQUARE"}, Row{"SQUARE_OUTER_RADIUS", "1e30", "SQUARE"},
+          Row{"LEVELS_LIST", "", ""}}) {
+        PlayHarness play({{row.key, row.value}});
+        EXPECT_EXIT(play.start(), testing::KilledBySignal(SIGABRT),
+                    abortReport("Level " + row.name + " has no outer ring"));
+    }
 }
 
-TEST(MainLogicTest, ALevelWithoutAnOuterRingEndsTheGameAtItsEntry) {
-    for (const auto& [key, value, name] :
-         std::vector<std::tuple<const char*, const char*, std::string>>{
-             {"SQUARE_NUM_SIDES", "0", "SQUARE"},
-             {"SQUARE_OUTER_RADIUS", "1e30", "SQUARE"},
-             {"LEVELS_LIST", "", ""}}) {
-        PlayHarness play({{key, value}});
-        EXPECT_EXIT(play.start(), testing::KilledBySignal(SIGABRT),
-                    abortReport("Level " + name + " has no outer ring"));
+TEST(MainLogicTest, UpdatesAllocateNothingOnceEveryEnemyIsOut) {
+    PlayHarness play;
+    play.start();
+    play.press(PlayHarness::RIGHT);
+    play.run(150);
+    ASSERT_EQ(play.logic->enemiesToCreate, 0);
+    const std::size_t before = HeapCounter::s_allocations;
+    // The beam fired again and again as the player runs round.
+    for (int k = 0; k < 400; ++k) {
+        play.press(PlayHarness::FIRE);
+        play.update();
+        play.release(PlayHarness::FIRE);
+        play.update();
     }
+    EXPECT_EQ(HeapCounter::s_allocations, before);
 }
 
 } // namespace

@@ -13,10 +13,9 @@
 
 namespace KessokTest {
 
-// Drives the play state without a window: the process-wide configuration read from play.cfg
-// with the changes given, a keyboard of the harness's own installed, a game manager without
-// services, and updates with fixed frame times. The key codes and the enemies' tween time are
-// kept per process, so every harness keeps those of play.cfg.
+// Drives the play state without a window: the process-wide configuration from play.cfg with
+// the changes given, a keyboard of its own, a game manager without services, updates with fixed
+// frame times. Key codes and the enemies' tween time are kept per process: leave them alone.
 class PlayHarness {
 public:
     using Keys = std::initializer_list<std::pair<const char*, const char*>>;
