@@ -3,13 +3,13 @@
 #include "CellText.h"
 #include "GameHelper/EaserStore.h"
 #include "PlayHarness.h"
+#include "Support/AbortReport.h"
 // The one source of PlayTests that counts the heap: it replaces the allocation functions.
 #include "Support/HeapCounter.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <csignal>
 #include <memory>
 #include <string>
 #include <vector>
@@ -36,10 +36,6 @@ void placeEnemy(Tool::MainLogic& logic, const Cell& cell, const unsigned char va
         Util::Range<float>{0.05f, 0.05f}, Util::Range<float>{100.0f, 100.0f}));
     logic.enemies.back()->shape = {
         4, logic.enemies.back()->shape.x, logic.enemies.back()->shape.y, 0.05f, 45.0f, value};
-}
-
-std::string abortReport(const std::string& message) {
-    return "^ABORT: Func:[^\n]* File:[^\n]* Line: [0-9]+\nABORT: " + message + "\n$";
 }
 
 TEST(MainLogicTest, TheFirstEntryAddsTheViewAndHandsOverToTheTitle) {
@@ -208,8 +204,7 @@ TEST(MainLogicTest, ARadiusStepThatShrinksNothingDrawsOneRing) {
 TEST(MainLogicTest, AnUnknownEaserOrALevelWithoutAnOuterRingEndsTheGame) {
     PlayHarness easer({{"NME_EASER", "outInQuad"}});
     easer.start();
-    EXPECT_EXIT(easer.update(), testing::KilledBySignal(SIGABRT),
-                abortReport("Unknown easer outInQuad in NME_EASER"));
+    EXPECT_ABORT_REPORT(easer.update(), "enemyEaser", "Unknown easer outInQuad in NME_EASER");
     struct Row {
         const char* key;
         const char* value;
@@ -219,8 +214,8 @@ TEST(MainLogicTest, AnUnknownEaserOrALevelWithoutAnOuterRingEndsTheGame) {
          {Row{"SQUARE_NUM_SIDES", "0", "SQUARE"}, Row{"SQUARE_OUTER_RADIUS", "1e30", "SQUARE"},
           Row{"LEVELS_LIST", "", ""}}) {
         PlayHarness play({{row.key, row.value}});
-        EXPECT_EXIT(play.start(), testing::KilledBySignal(SIGABRT),
-                    abortReport("Level " + row.name + " has no outer ring"));
+        EXPECT_ABORT_REPORT(play.start(), "Tool::MainLogic::drawBoard",
+                            "Level " + row.name + " has no outer ring");
     }
 }
 
