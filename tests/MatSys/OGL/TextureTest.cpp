@@ -80,21 +80,6 @@ TEST_F(TextureTest, MissingFilesOtherExtensionsAndRefusedUploadsGiveNull) {
     EXPECT_EQ(glGetError(), GLenum{GL_NO_ERROR});
 }
 
-TEST_F(TextureTest, DrawsItsPixelsOnAQuadAndFollowsTheLoadDirectory) {
-    std::filesystem::create_directory(m_dir.path("data"));
-    writeTGA("data/img.NEAR.NCMP.tga", 2, 2, 32, s_quadrants);
-    m_maker.setLoadDir(m_dir.path("data"));
-    const TexturePtr texture = load("img.NEAR.NCMP.tga");
-    ASSERT_NE(texture, nullptr);
-    texture->beginUsing(0);
-    drawQuad();
-    texture->endUsing(0);
-    EXPECT_EQ(pixel(10, 10), s_red);
-    EXPECT_EQ(pixel(50, 10), s_green);
-    EXPECT_EQ(pixel(10, 50), s_blue);
-    EXPECT_EQ(pixel(50, 50), s_white);
-}
-
 TEST_F(TextureTest, BeginAndEndUsingSwitchTheUnitAndItsTarget) {
     const TexturePtr texture(m_maker.create("t.NCMP", s_quadrants.data(), 32, 2, 2, 0));
     ASSERT_NE(texture, nullptr);
