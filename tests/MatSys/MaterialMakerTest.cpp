@@ -17,6 +17,7 @@
 namespace {
 
 using MatSysFakes::Log;
+using MatSysFakes::paramsOf;
 using MatSysFakes::s_log;
 using MaterialPtr = std::unique_ptr<MatSys::Material>;
 
@@ -26,12 +27,6 @@ std::string dump(const MatSys::ShaderParams& params) {
     params.forEach(
         [&text](const auto& param) { text += param.getName() + "=" + param.getValue() + " "; });
     return text;
-}
-
-MatSys::ShaderParams paramsOf(const std::vector<std::string>& lines) {
-    MatSys::ShaderParams params;
-    params.add(lines);
-    return params;
 }
 
 class MaterialMakerTest : public testing::Test {

@@ -7,6 +7,7 @@
 #include "MatSys/OGL/ShaderProgramMaker.h"
 #include "MatSys/ShaderParams.h"
 #include "MatSys/ShaderStore.h"
+#include "Support/MatSysFakes.h"
 
 #include <memory>
 #include <string>
@@ -16,6 +17,7 @@ namespace {
 
 using ProgramPtr = std::unique_ptr<MatSys::I_ShaderProgram>;
 using Floats = std::vector<float>;
+using MatSysFakes::paramsOf;
 
 const std::string s_longName(120, 'u');
 
@@ -50,12 +52,6 @@ protected:
         glGetUniformfv(program.getID(), glGetUniformLocation(program.getID(), name.c_str()),
                        values.data());
         return values;
-    }
-
-    static MatSys::ShaderParams paramsOf(const std::vector<std::string>& lines) {
-        MatSys::ShaderParams params;
-        params.add(lines);
-        return params;
     }
 
     MatSys::OGL::ShaderMaker m_shaderMaker{m_dir.path()};
