@@ -4,6 +4,7 @@
 
 namespace SprSys {
 class AnimFrameStore;
+class AnimSequenceStore;
 } // namespace SprSys
 
 namespace GameHelper {
@@ -22,6 +23,13 @@ public:
     // orientation word (N, H, V or HV), angle, scale x, scale y.
     static void populateAnimFrameStore(SprSys::AnimFrameStore* store, const std::string& path,
                                        const std::string& prefix);
+    // Sequences of steps separated by ",", each of 2, 5 or 6 fields separated by ":": frame
+    // names separated by spaces (looked up in frameStore, which must outlive the sequences),
+    // intParam1, then floatParam1 to floatParam3, then intParam2. A blank value stores a
+    // sequence without steps.
+    static void populateAnimSequenceStore(SprSys::AnimSequenceStore* store, const std::string& path,
+                                          const std::string& prefix,
+                                          const SprSys::AnimFrameStore* frameStore);
 };
 
 } // namespace GameHelper

@@ -1,11 +1,11 @@
 #include "GameHelper/CFGHelper.h"
 
 #include "CFG/InfoParser.h"
+#include "GameHelper/Pieces.h"
 #include "GameHelper/PrefixLoader.h"
 #include "SprSys/AnimFrameStore.h"
 #include "Util/Abort.h"
 #include "Util/StrToNum.h"
-#include "Util/StringUtils.h"
 
 #include <cstdint>
 #include <memory>
@@ -33,8 +33,7 @@ class AnimFrameGettor : public CFG::InfoParser::ObjGettor<SprSys::AnimFrame*> {
 public:
     // A new frame owned by the caller.
     SprSys::AnimFrame* operator()(const std::string& text) override {
-        std::vector<std::string> pieces;
-        Util::splitString(text, ",", pieces, false, true);
+        const std::vector<std::string> pieces = piecesOf(text, ",");
         if (pieces.empty() || pieces.size() > 7) {
             // Seven pieces are read, whatever the message says.
             UTIL_ABORT("Expected 1-6 parts for AnimFrame: " << text);
