@@ -12,29 +12,21 @@ using UnitCurve = float (*)(float t, float b, float c, float d);
 // the rest with in.
 float easeOutThenIn(UnitCurve out, UnitCurve in, float t, float b, float c, float d);
 
-template <typename F>
-class EaseIn : public Tween::Easer {
+// One of F's curves as an easer object.
+template <float (*curve)(float t, float b, float c, float d)>
+class EaseWith : public Tween::Easer {
 public:
     float operator()(float t, float b, float c, float d) const override {
-        return F::easeIn(t, b, c, d);
+        return curve(t, b, c, d);
     }
 };
 
 template <typename F>
-class EaseOut : public Tween::Easer {
-public:
-    float operator()(float t, float b, float c, float d) const override {
-        return F::easeOut(t, b, c, d);
-    }
-};
-
+using EaseIn = EaseWith<&F::easeIn>;
 template <typename F>
-class EaseInOut : public Tween::Easer {
-public:
-    float operator()(float t, float b, float c, float d) const override {
-        return F::easeInOut(t, b, c, d);
-    }
-};
+using EaseOut = EaseWith<&F::easeOut>;
+template <typename F>
+using EaseInOut = EaseWith<&F::easeInOut>;
 
 template <typename F>
 class EaseOutIn : public Tween::Easer {

@@ -3,7 +3,6 @@
 #include "CFG/GlobalConfig.h"
 #include "GameHelper/CFGHelper.h"
 #include "SprSys/AnimFrameStore.h"
-#include "SprSys/AnimFrameStoreIterator.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,7 @@
 #include "GameHelper/CFGHelper.h"
 #include "SprSys/AnimSeqMapStoreIterator.h"
 #include "SprSys/AnimSeqMappingStores.h"
-#include "SprSys/AnimSeqMappingStoresIterator.h"
 #include "SprSys/AnimSequenceStore.h"
-#include "SprSys/AnimSequenceStoreIterator.h"
 
 #include <gtest/gtest.h>
 

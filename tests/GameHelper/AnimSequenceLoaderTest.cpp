@@ -3,7 +3,6 @@
 #include "GameHelper/CFGHelper.h"
 #include "SprSys/AnimFrameStore.h"
 #include "SprSys/AnimSequenceStore.h"
-#include "SprSys/AnimSequenceStoreIterator.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,4 @@
 #include "SprSys/AnimFrameStore.h"
-#include "SprSys/AnimFrameStoreIterator.h"
 
 #include <gtest/gtest.h>
 

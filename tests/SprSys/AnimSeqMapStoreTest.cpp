@@ -1,7 +1,6 @@
 #include "SprSys/AnimSeqMapStore.h"
 #include "SprSys/AnimSeqMapStoreIterator.h"
 #include "SprSys/AnimSeqMappingStores.h"
-#include "SprSys/AnimSeqMappingStoresIterator.h"
 #include "SprSys/AnimSequenceStore.h"
 
 #include <gtest/gtest.h>
