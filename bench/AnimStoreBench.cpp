@@ -4,11 +4,11 @@
 // number of keys.
 #include "CFG/GlobalConfig.h"
 #include "CFG/Info.h"
-#include "Files/ScratchDir.h"
 #include "GameHelper/CFGHelper.h"
 #include "SprSys/AnimFrameStore.h"
 #include "SprSys/AnimSeqMappingStores.h"
 #include "SprSys/AnimSequenceStore.h"
+#include "Support/ScratchDir.h"
 
 #include <benchmark/benchmark.h>
 

@@ -74,15 +74,15 @@ TEST_F(AnimFrameLoaderTest, MalformedValuesAbortAndBadNumbersThrowFromTheLastBad
     EXPECT_EQ(conversionError([this] { load("D == 1, 40000\n"); }),
               "Cant convert String to Num:40000");
     for (const std::string value : {"1,2,3,N,5,6,7,8", "", ", \t,,"}) {
-        EXPECT_EXIT(load("F == " + value + "\n"), ABORTED,
-                    helperReport("GameHelper::{anonymous}::AnimFrameGettor::operator()",
-                                 "Expected 1-6 parts for AnimFrame: " + value))
+        EXPECT_ABORT_REPORT(load("F == " + value + "\n"),
+                            "GameHelper::{anonymous}::AnimFrameGettor::operator()",
+                            "Expected 1-6 parts for AnimFrame: " + value)
             << value;
     }
     for (const std::string word : {"h", "X", "NH"}) {
-        EXPECT_EXIT(load("F == 1, 0, 0, " + word + "\n"), ABORTED,
-                    helperReport("GameHelper::{anonymous}::getOrientation(",
-                                 "Unknown AnimFrame Orientation " + word + ". Expect N,H,V,HV"))
+        EXPECT_ABORT_REPORT(load("F == 1, 0, 0, " + word + "\n"),
+                            "GameHelper::{anonymous}::getOrientation(",
+                            "Unknown AnimFrame Orientation " + word + ". Expect N,H,V,HV")
             << word;
     }
 }

@@ -77,9 +77,7 @@ TEST_F(AnimSeqMappingLoaderTest, MalformedEntriesAndUnknownSequencesAbort) {
             missing == malformed
                 ? malformed + entry
                 : "Sequence (" + missing + ") not found for AnimSeqMapping: " + entry;
-        EXPECT_EXIT(load("M == jump=>run, " + entry + "\n"), ABORTED,
-                    helperReport(MAP_GETTOR, message))
-            << entry;
+        EXPECT_ABORT_REPORT(load("M == jump=>run, " + entry + "\n"), MAP_GETTOR, message) << entry;
     }
     EXPECT_EQ(conversionError([this] { load("M == nope:x=>nada\n"); }),
               "Cant convert String to Num:x");

@@ -74,9 +74,9 @@ TEST_F(AnimSequenceLoaderTest, EntriesFieldsAndNamesAreSplitTrimmedAndDroppedWhe
 
 TEST_F(AnimSequenceLoaderTest, WrongFieldCountsAbortNamingSixAndBadNumbersThrowInOrder) {
     for (const std::string entry : {"a", "a:1:2", "a:1:2:3", "a:1:2:3:4:5:6", ":"}) {
-        EXPECT_EXIT(load("S == c:1, " + entry + "\n"), ABORTED,
-                    helperReport("GameHelper::{anonymous}::AnimSequenceGettor::operator()",
-                                 "Expected 6 fields for AnimSeqEntry: " + entry))
+        EXPECT_ABORT_REPORT(load("S == c:1, " + entry + "\n"),
+                            "GameHelper::{anonymous}::AnimSequenceGettor::operator()",
+                            "Expected 6 fields for AnimSeqEntry: " + entry)
             << entry;
     }
     EXPECT_EQ(conversionError([this] { load("A == a:1\nB == a:x, b\nC == c:3\n"); }),
