@@ -11,7 +11,7 @@
 
 using Fluid::MPM::Liquid;
 
-TEST(CFGHelperTest, ReadsThePrefixedNamesInIdOrderAndLeavesAbsentOrEmptyKeysAlone) {
+TEST(LiquidPropertiesLoaderTest, ReadsThePrefixedNamesInIdOrderAndLeavesAbsentOrEmptyKeysAlone) {
     const std::uint32_t tile = 0;
     const Map::TileMap map{&tile, 1, 1, 0, 0};
     Liquid liquid(&map, nullptr, 2, 1.0f, Liquid::TILE_MAP, nullptr);
