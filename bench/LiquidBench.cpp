@@ -32,8 +32,7 @@ constexpr float kBlockSide = 40.0f;
 struct Scene {
     Scene(const int nodes, const int boxTiles)
         : tiles(box(nodes >> kTileShift, boxTiles)),
-          map{tiles.data(), nodes >> kTileShift, nodes >> kTileShift, 0, 1u}, boundary{nullptr, 0,
-                                                                                       0},
+          map{tiles.data(), nodes >> kTileShift, nodes >> kTileShift, 0, 1u}, boundary{},
           liquid(&map, &boundary, kTileShift, 1.0f, Liquid::TILE_MAP, &random) {}
 
     static std::vector<std::uint32_t> box(const int side, const int boxTiles) {
@@ -53,7 +52,7 @@ struct Scene {
 };
 
 // count particles on a square lattice over a square of the given side from the corner, each
-// moved by up to a quarter of the spacing.
+// moved by up to a quarter of the spacing, listed column by column as the grid keeps its nodes.
 std::vector<FluidParticle> lattice(const int count, const float corner, const float side) {
     const int perRow = static_cast<int>(std::ceil(std::sqrt(static_cast<float>(count))));
     const float spacing = side / static_cast<float>(perRow);
