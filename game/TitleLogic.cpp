@@ -19,11 +19,15 @@ TitleLogic::TitleLogic(Game::GameManager* gm) : gameManager(gm) {
     EVT::EventBus::instance().addConsumer(22, this);
 }
 
-TitleLogic::~TitleLogic() { EVT::EventBus::instance().removeConsumer(this); }
+TitleLogic::~TitleLogic() {
+    EVT::EventBus::instance().removeConsumer(this);
+}
 
 void TitleLogic::setPause(bool) {}
 
-void TitleLogic::onEnter(const std::string&, const std::string&) { exitCode.clear(); }
+void TitleLogic::onEnter(const std::string&, const std::string&) {
+    exitCode.clear();
+}
 
 // Keys are read as held flags: every update with Escape down raises quit again, and
 // Escape wins over Space.

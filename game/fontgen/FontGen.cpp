@@ -49,7 +49,9 @@ void drawGlyph(std::vector<unsigned char>& image, FontGen::GlyphDesign const& gl
     }
 }
 
-bool isAlphaNumeric(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z'); }
+bool isAlphaNumeric(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z');
+}
 
 // Digits and letters map by their own character; punctuation by its hexadecimal code, since
 // ',' separates mapping items and ':' and '=' have meanings of their own in a mapping.
@@ -62,16 +64,22 @@ std::string mappingKey(char c) {
     return hex;
 }
 
-std::string frameName(char c) { return "GLF_" + mappingKey(c); }
+std::string frameName(char c) {
+    return "GLF_" + mappingKey(c);
+}
 
 bool writeDescription(char const* path) {
     std::ofstream out(path);
     out << "# The game's sprite font, written by kessok_fontgen: one 16 x 16 cell per\n"
-           "# character code in " << s_imageName << ", 16 cells to a row.\n"
+           "# character code in "
+        << s_imageName
+        << ", 16 cells to a row.\n"
            "GLYPH_WIDTH == 16\n"
            "GLYPH_HEIGHT == 16\n"
            "GLYPH_BORDER == 0\n"
-           "GLYPHS_IMAGE == " << s_imageName << "\n"
+           "GLYPHS_IMAGE == "
+        << s_imageName
+        << "\n"
            "# Glyphs are 10 pixels wide in their cell: a gap of -2 leaves 4 pixels between them.\n"
            "GLYPH_COL_GAP == -2\n"
            "GLYPH_ROW_GAP == 4\n"

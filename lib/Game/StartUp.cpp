@@ -25,11 +25,20 @@ struct AbilityRow {
 
 // Published in this order (3 after 4 and 7 before 6), closed by a row without a name.
 constexpr AbilityRow s_abilities[] = {
-    {0, "HAVE_SHADERS"},        {1, "HAVE_NPOT_TEXTURES"},  {2, "HAVE_RTT"},
-    {4, "HAVE_VBOS"},           {3, "HAVE_FBOS"},           {5, "HAVE_PBOS"},
-    {7, "HAVE_FLOAT_TEX"},      {6, "HAVE_FRAME_BLIT"},     {8, "MAX_TEXTURE_SIZE_2D"},
-    {9, "MAX_TEXTURE_SIZE_3D"}, {10, "MAX_RTT_SIZE"},       {11, "MAX_FBO_SIZE"},
-    {12, "MAX_PBO_SIZE"},       {0, nullptr},
+    {0, "HAVE_SHADERS"},
+    {1, "HAVE_NPOT_TEXTURES"},
+    {2, "HAVE_RTT"},
+    {4, "HAVE_VBOS"},
+    {3, "HAVE_FBOS"},
+    {5, "HAVE_PBOS"},
+    {7, "HAVE_FLOAT_TEX"},
+    {6, "HAVE_FRAME_BLIT"},
+    {8, "MAX_TEXTURE_SIZE_2D"},
+    {9, "MAX_TEXTURE_SIZE_3D"},
+    {10, "MAX_RTT_SIZE"},
+    {11, "MAX_FBO_SIZE"},
+    {12, "MAX_PBO_SIZE"},
+    {0, nullptr},
 };
 
 bool holdsSeparator(const std::string& argument) {
@@ -50,8 +59,8 @@ void applyOverride(const std::string& argument) {
 } // namespace
 
 bool loadConfiguration(int argc, char const* const* argv, const std::string& mainFile) {
-    std::string settings =
-        Files::Directory::dirname(mainFile) + s_settingsPrefix + Files::Directory::basename(mainFile);
+    std::string settings = Files::Directory::dirname(mainFile) + s_settingsPrefix +
+                           Files::Directory::basename(mainFile);
     int position = 1;
     if (argc >= 2) {
         std::string const first = argv[1];
