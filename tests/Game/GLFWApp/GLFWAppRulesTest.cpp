@@ -5,6 +5,7 @@
 #include "Game/JoypadState.h"
 #include "Game/MouseWheel.h"
 #include "Game/WindowSize.h"
+#include "Support/AbortReport.h"
 
 #include <GLFW/glfw3.h>
 #include <gtest/gtest.h>
@@ -123,7 +124,7 @@ TEST(NoDisplay, WindowAppOpensNothingAndTheGameEndsWithFailedToInitWindow) {
     EXPECT_EQ(announced, Size(0, 0));
     EXPECT_FALSE(app.initWindowApp());
     manager.setWindowApp(&app);
-    EXPECT_DEATH(manager.run(), "ABORT: Failed to init window");
+    EXPECT_ABORT_REPORT(manager.run(), "Game::GameManager::run()", "Failed to init window");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "ControllerFixture.h"
 #include "MatSys/I_Texture.h"
 #include "Render/OGL/RenderBuffer.h"
+#include "Support/AbortReport.h"
 
 #include <cstdlib>
 #include <memory>
@@ -157,11 +158,9 @@ using RenderBufferDeathTest = RenderBufferTest;
 TEST_F(RenderBufferDeathTest, TextureWithAColourKindEndsWithTheAbortReport) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     TestTexture texture(16, 16, 1);
-    EXPECT_DEATH(create(16, 16, I_RenderBuffer::RBUF_RGB, &texture),
-                 "ABORT: Func:OGL::RenderBuffer::RenderBuffer\\(int, int, "
-                 "Render::I_RenderBuffer::RBType, MatSys::I_Texture\\*, int\\) "
-                 "File:[^ ]*RenderBuffer\\.cpp Line: [0-9]+\n"
-                 "ABORT: Must used RBUF_\\?_TEX for RenderBuffer with texture\n");
+    EXPECT_ABORT_REPORT(create(16, 16, I_RenderBuffer::RBUF_RGB, &texture),
+                        "OGL::RenderBuffer::RenderBuffer(",
+                        "Must used RBUF_?_TEX for RenderBuffer with texture");
 }
 
 using PixelBufferTest = ControllerTest;
