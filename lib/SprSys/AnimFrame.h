@@ -4,24 +4,24 @@
 
 namespace SprSys {
 
-// One drawable part of a sprite: which sheet frame, where relative to the sprite, mirrored,
-// turned and scaled how.
+// One drawable part of a sprite: which sprite-sheet frame to draw, where from the sprite's
+// position (unscaled pixels), mirrored how, turned and scaled by how much. A plain record.
 struct AnimFrame {
-    // Which of a sheet's four box tables a frame is drawn from.
+    // Which of the sheet's four box tables is used.
     enum Orientation : std::uint32_t {
-        N = 0,  // as cut
-        H = 1,  // v0 and v1 exchanged: mirrored top to bottom
-        V = 2,  // u0 and u1 exchanged: mirrored left to right
+        N = 0,  // the box as cut
+        H = 1,  // mirrored top to bottom
+        V = 2,  // mirrored left to right
         HV = 3, // both
     };
 
     std::uint32_t frameIndex = 0;
-    // Offset of the part's centre from the sprite's position, in unscaled pixels.
     std::int16_t offsetX = 0;
     std::int16_t offsetY = 0;
     Orientation orientation = N;
     // Whole degrees, added to the sprite's angle.
     std::int16_t angle = 0;
+    // Multiplied with the sprite's own scale.
     float scaleX = 1.0f;
     float scaleY = 1.0f;
 };
