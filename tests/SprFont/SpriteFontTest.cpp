@@ -7,6 +7,7 @@
 #include "SprSys/SpriteSheet.h"
 #include "Support/AbortReport.h"
 #include "Support/FakeRenderController.h"
+#include "Support/HeapCounter.h"
 #include "Support/ScratchDir.h"
 
 #include <gtest/gtest.h>
@@ -118,6 +119,20 @@ TEST_F(SpriteFontTest, RendererLaysOutLinesWithTheDefaultMover) {
     EXPECT_EQ(array.vertex(15)[5], 1.0f);
     EXPECT_EQ(array.vertex(15)[6], 0.0f);
     EXPECT_EQ(array.bound, 0);
+}
+
+TEST_F(SpriteFontTest, LayoutAllocatesNothing) {
+    auto const font = load("A=>GLF_A, B=>GLF_B");
+    FakeVertexArray array(SprFont::SpriteFontRenderer::sizeOfVA(64));
+    SprFont::SpriteFontRenderer renderer(font.get(), &array, 0);
+    std::string const text(60, 'A');
+    std::size_t const before = HeapCounter::s_allocations;
+    renderer.beginUsing(false);
+    renderer.addText(text, {}, nullptr, 1.0f, SprFont::SpriteFontRenderer::getDefaultMover());
+    renderer.addText("B\nAB", {}, nullptr, 2.0f, SprFont::SpriteFontRenderer::getDefaultMover());
+    renderer.endUsing();
+    EXPECT_EQ(HeapCounter::s_allocations, before);
+    EXPECT_EQ(renderer.numGlyphs(), 63u);
 }
 
 } // namespace
