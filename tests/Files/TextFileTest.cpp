@@ -37,14 +37,6 @@ TEST(TextFileLoad, MissingEmptyOrDirectoryFailsAndLeavesTextUntouched) {
     EXPECT_EQ(text, "before");
 }
 
-TEST(TextFileLoad, ReadsLongLinesWhole) {
-    const ScratchDir dir;
-    const std::string line(100000, 'q');
-    std::string text;
-    ASSERT_TRUE(TextFile::load(dir.write("long", line + "\nz"), text, "\n"));
-    EXPECT_EQ(text, line + "\nz\n");
-}
-
 TEST(TextFileSave, WritesEachLineWithLineFeedAndTruncates) {
     const ScratchDir dir;
     const std::string path = dir.write("out", "old content that is longer");
