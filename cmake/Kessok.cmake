@@ -63,15 +63,19 @@ function(kessok_include_root target out prefix_out)
     set(${prefix_out} "${prefix}" PARENT_SCOPE)
 endfunction()
 
-# kessok_library(NAME <target> [DEPS <targets>...])
-# A static library of the folder's .cpp files (an interface library when there are none).
+# kessok_library(NAME <target> [SOURCES <files>...] [DEPS <targets>...])
+# A static library of the folder's .cpp files, or of the SOURCES named when a folder holds
+# more than one target (an interface library when there are none).
 # Its headers are included as "Folder/Name.h" ("Render/OGL/Name.h" for a nested folder). It
 # and whatever links it see its own headers and those of its DEPS, and no others: a header
 # of a library left out of DEPS is not found. DEPS are public, since headers include the
 # headers of the libraries they rest on.
 function(kessok_library)
-    cmake_parse_arguments(ARG "" "NAME" "DEPS" ${ARGN})
-    kessok_sources(sources)
+    cmake_parse_arguments(ARG "" "NAME" "SOURCES;DEPS" ${ARGN})
+    set(sources ${ARG_SOURCES})
+    if(NOT sources)
+        kessok_sources(sources)
+    endif()
     kessok_include_root(${ARG_NAME} root prefix)
     # Reports of a header read through the links name the header in the source tree.
     set(prefix_map "-fmacro-prefix-map=${root}/=${prefix}")

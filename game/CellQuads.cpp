@@ -1,4 +1,4 @@
-#include "CellQuads.h"
+#include "game/CellQuads.h"
 
 #include <cstddef>
 

@@ -1,6 +1,6 @@
 #include "MainView.h"
 
-#include "MainLogic.h"
+#include "game/MainLogic.h"
 
 #include "CFG/GlobalConfig.h"
 #include "CFG/InfoParser.h"

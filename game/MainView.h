@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CellQuads.h"
+#include "game/CellQuads.h"
 
 #include "Game/I_View.h"
 #include "Game/ViewBox.h"

@@ -1,4 +1,4 @@
-#include "TitleLogic.h"
+#include "game/TitleLogic.h"
 
 #include "Devices/Devices.h"
 #include "Devices/Keyboard.h"

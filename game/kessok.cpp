@@ -1,6 +1,7 @@
 // Kessok's entry point: the game's fixed values and states around the framework's main body.
-#include "MainLogic.h"
-#include "TitleLogic.h"
+#include "game/MainLogic.h"
+#include "game/MainView.h"
+#include "game/TitleLogic.h"
 
 #include "CFG/GlobalConfig.h"
 #include "Game/GameManager.h"
@@ -8,6 +9,7 @@
 #include "Util/Abort.h"
 #include "Util/StringUtils.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -27,10 +29,15 @@ void checkConfiguration() {
     }
 }
 
+std::unique_ptr<Game::I_View> makeView(Game::GameManager* gm, Tool::MainLogic* play) {
+    return std::make_unique<Tool::MainView>(gm, play);
+}
+
 // The play state is registered first, so it is the one entered on the first update.
 void addStates(Game::LogicController& logic, Game::GameManager* gm) {
-    logic.add("RUNNING", new Tool::MainLogic(gm), {{"NEXTLEVEL", "RUNNING"}, {"*", "TITLE"}});
-    logic.add("TITLE", new Tool::TitleLogic(gm), {{"*", "RUNNING"}});
+    logic.add("RUNNING", std::make_unique<Tool::MainLogic>(gm, makeView),
+              {{"NEXTLEVEL", "RUNNING"}, {"*", "TITLE"}});
+    logic.add("TITLE", std::make_unique<Tool::TitleLogic>(gm), {{"*", "RUNNING"}});
 }
 
 } // namespace GameMain

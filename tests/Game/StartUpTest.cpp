@@ -1,6 +1,6 @@
 #include "Game/StartUp.h"
 #include "CFG/GlobalConfig.h"
-#include "Files/ScratchDir.h"
+#include "Support/ScratchDir.h"
 #include "Render/I_RenderAbilities.h"
 
 #include <gtest/gtest.h>
