@@ -8,7 +8,7 @@
 
 namespace MatSys {
 
-using TextureStoreIterator = ResourceStoreIterator<I_Texture>;
+using TextureStoreIterator = ResourceStore<I_Texture, I_TextureMaker>::Iterator;
 
 // The textures of the material system by name (option words and extension included), made
 // on demand by a texture maker.
