@@ -1,10 +1,12 @@
 #pragma once
 
-#include "MatSys/ResourceStoreIterator.h"
+#include "MatSys/StoreIterator.h"
 #include "Util/NamePtrStore.h"
+#include "Util/NamePtrStoreIterator.h"
 
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace MatSys {
 
@@ -18,7 +20,8 @@ namespace MatSys {
 template <typename T, typename Maker>
 class ResourceStore {
 public:
-    using Iterator = ResourceStoreIterator<T>;
+    // Yields each name with its object; once done, an empty name with null.
+    using Iterator = StoreIterator<std::pair<std::string, T*>, Util::NamePtrStoreIterator<T>>;
 
     ResourceStore(const ResourceStore&) = delete;
     ResourceStore& operator=(const ResourceStore&) = delete;

@@ -9,7 +9,7 @@
 
 namespace MatSys {
 
-using ShaderStoreIterator = ResourceStoreIterator<I_Shader>;
+using ShaderStoreIterator = ResourceStore<I_Shader, I_ShaderMaker>::Iterator;
 
 // The shaders of the material system by name, made on demand by a shader maker.
 class ShaderStore : public ResourceStore<I_Shader, I_ShaderMaker> {

@@ -1,6 +1,7 @@
-#include "Fakes.h"
-#include "MatSys/ShaderStore.h"
+#include "MatSys/MaterialStore.h"
+#include "MatSys/ShaderProgramStore.h"
 #include "MatSys/TextureStore.h"
+#include "Support/MatSysFakes.h"
 
 #include <gtest/gtest.h>
 
@@ -11,55 +12,50 @@ namespace {
 using MatSysFakes::Log;
 using MatSysFakes::s_log;
 
-class StoreTest : public testing::Test {
-protected:
-    void SetUp() override { s_log.clear(); }
-    MatSysFakes::ShaderMaker shaderMaker;
-    MatSysFakes::TextureMaker textureMaker;
-    MatSys::ShaderStore shaders{&shaderMaker};
-    MatSys::TextureStore textures{&textureMaker};
-};
-
-TEST_F(StoreTest, LookupsMakeAMissingObjectOnceAndOnlyWhenAskedTo) {
-    EXPECT_EQ(shaders.get("a.VS", false), nullptr);
-    EXPECT_TRUE(s_log.empty());
-    MatSys::I_Shader* const made = shaders.get("a.VS", true);
-    ASSERT_NE(made, nullptr);
-    EXPECT_EQ(shaders.add("a.VS"), made);
-    EXPECT_EQ(shaders.add("a.VS", "x.shader"), made);
-    EXPECT_EQ(shaders.get("a.VS", false), made);
-    MatSys::I_Shader* const fromFile = shaders.add("b.VS", "x.shader");
-    EXPECT_EQ(shaders.get("b.VS", false), fromFile);
-    shaderMaker.refused = {"bad"};
-    EXPECT_EQ(shaders.add("bad"), nullptr);
-    EXPECT_FALSE(shaders.exists("bad"));
-    EXPECT_EQ(s_log, (Log{"create a.VS", "create b.VS x.shader", "create bad"}));
-
-    shaders.setShaderMaker(nullptr);
-    EXPECT_EQ(shaders.get("c.VS", true), nullptr);
-    EXPECT_EQ(shaders.add("c.VS", "x.shader"), nullptr);
-    std::vector<std::string> types{"old"};
-    shaders.getTypeStrings(types);
-    shaders.setShaderMaker(&shaderMaker);
-    shaders.getTypeStrings(types);
-    EXPECT_EQ(types, (std::vector<std::string>{"old", ".VS"}));
+// The names of a set's parameters with their values.
+std::string texts(const MatSys::ShaderParams* const params) {
+    std::string text = params == nullptr ? "none" : "";
+    if (params != nullptr) {
+        params->forEach([&text](const auto& p) { text += p.getName() + "=" + p.getValue(); });
+    }
+    return text;
 }
 
-TEST_F(StoreTest, ARefusedObjectStaysWithItsOfferer) {
-    MatSys::I_Shader* const stored = shaders.add("a", new MatSysFakes::Shader("a"));
-    MatSysFakes::Shader offered("offered");
-    EXPECT_EQ(shaders.add("a", &offered), stored);
-    EXPECT_EQ(shaders.add("b", nullptr), nullptr);
-    EXPECT_FALSE(shaders.exists("b"));
-    EXPECT_TRUE(s_log.empty());
-    EXPECT_TRUE(shaders.destroy("a"));
-    EXPECT_FALSE(shaders.destroy("a"));
-    EXPECT_EQ(s_log, Log{"delete a"});
+TEST(StoreTest, MissingObjectsAreMadeOnceOnlyWhenAskedAndWhatIsHandedOutIsHeld) {
+    s_log.clear();
+    MatSysFakes::TextureMaker maker;
+    MatSys::TextureStore store(&maker);
+    const unsigned char pixels[4] = {};
+    EXPECT_EQ(store.get("a", false), nullptr);
+    MatSys::I_Texture* const a = store.get("a", true);
+    EXPECT_EQ(store.add("a"), a);
+    EXPECT_EQ(store.add("a", "x.tga"), a);
+    // Under a taken name the new texture is made but not stored: it is the caller's.
+    const std::unique_ptr<MatSys::I_Texture> unstored(store.create("a", pixels, 32, 1, 1, 0));
+    EXPECT_TRUE(unstored != nullptr && unstored.get() != a);
+    EXPECT_EQ(store.create("", pixels, 32, 1, 1, 0), nullptr);
+    MatSys::I_Texture* const b = store.create("b", pixels, 32, 1, 1, 0);
+    store.add("c", "rock.NEAR.tga");
+    EXPECT_EQ(store.add("bad"), nullptr);
+    EXPECT_EQ(s_log, (Log{"a", "pixels a", "pixels b", "rock.NEAR.tga", "bad"}));
+    MatSysFakes::Texture offered("offered");
+    EXPECT_EQ(store.add("b", &offered), b);
+    store.setTextureMaker(nullptr);
+    EXPECT_EQ(store.add("e"), nullptr);
+    EXPECT_EQ(store.create("e", pixels, 32, 1, 1, 0), nullptr);
+
+    const auto walk = store.getIterator();
+    EXPECT_EQ(walk->currentItem(), std::make_pair(std::string("a"), a));
+    const MatSys::TextureStoreIterator::Item done;
+    for (int step = 0; step < 4; ++step) {
+        walk->next();
+    }
+    EXPECT_TRUE(walk->isDone() && walk->currentItem() == done);
 }
 
-// A maker whose making stores the name first: the store deletes the object it made and
-// could not keep, and hands out the stored one.
-TEST_F(StoreTest, AMadeObjectTheStoreCannotKeepIsDeleted) {
+// A maker whose making stores the name first: the store deletes what it made and could not
+// keep, and hands out the stored texture.
+TEST(StoreTest, AMadeObjectTheStoreCannotKeepIsDeleted) {
     struct Reentrant : MatSysFakes::TextureMaker {
         MatSys::I_Texture* create(const std::string& name) override {
             store->add(name, new MatSysFakes::Texture("first"));
@@ -67,51 +63,49 @@ TEST_F(StoreTest, AMadeObjectTheStoreCannotKeepIsDeleted) {
         }
         MatSys::TextureStore* store = nullptr;
     } maker;
-    maker.store = &textures;
-    textures.setTextureMaker(&maker);
-    MatSys::I_Texture* const texture = textures.add("t.tga");
-    EXPECT_EQ(static_cast<MatSysFakes::Texture*>(texture)->name, "first");
+    MatSys::TextureStore store(&maker);
+    maker.store = &store;
+    s_log.clear();
+    EXPECT_EQ(static_cast<MatSysFakes::Texture*>(store.add("t"))->name, "first");
     EXPECT_EQ(s_log, Log{"delete second"});
 }
 
-TEST_F(StoreTest, TextureCreateKeepsANewNameAndMakesNothingForAnEmptyOrTakenOne) {
-    const unsigned char pixels[4] = {};
-    MatSys::I_Texture* const made = textures.create("px", pixels, 32, 1, 1, 0);
-    EXPECT_EQ(textures.get("px", false), made);
-    EXPECT_EQ(textures.create("px", pixels, 32, 1, 1, 0), nullptr);
-    EXPECT_EQ(textures.create("", pixels, 32, 1, 1, 0), nullptr);
-    MatSys::I_Texture* const fromPath = textures.add("stone", "rock.NEAR.tga");
-    EXPECT_EQ(textures.get("stone", false), fromPath);
-    EXPECT_EQ(s_log, (Log{"create px 32", "create rock.NEAR.tga"}));
-    EXPECT_EQ(textures.getTextureMaker(), &textureMaker);
-    textures.setTextureMaker(nullptr);
-    EXPECT_EQ(textures.create("other", pixels, 32, 1, 1, 0), nullptr);
-    EXPECT_EQ(textures.add("other"), nullptr);
-}
-
-TEST_F(StoreTest, IteratorWalksNamesByteWiseAndStaysFinished) {
-    for (const char* const name : {"b", "a", "C"}) {
-        textures.add(name);
-    }
-    const auto walk = textures.getIterator();
-    std::string names;
-    for (; !walk->isDone(); walk->next()) {
-        const auto [name, texture] = walk->currentItem();
-        EXPECT_EQ(textures.get(name, false), texture);
-        names += name;
-    }
-    EXPECT_EQ(names, "Cab");
-    const MatSys::TextureStoreIterator::Item done;
-    EXPECT_EQ(walk->currentItem(), done);
-    walk->next();
-    EXPECT_TRUE(walk->isDone());
-    EXPECT_EQ(walk->currentItem(), done);
-    walk->first();
-    EXPECT_EQ(walk->currentItem().first, "C");
+TEST(StoreTest, StoredProgramsAndMaterialsTakeNewParametersByTheirOwnRules) {
     s_log.clear();
-    textures.clear();
-    EXPECT_EQ(s_log, (Log{"delete C", "delete a", "delete b"}));
-    EXPECT_EQ(textures.getIterator()->currentItem(), done);
+    MatSysFakes::ProgramMaker programMaker;
+    MatSys::ShaderProgramStore programs(&programMaker);
+    MatSys::ShaderParams k1;
+    k1.add("k:1f=1");
+    MatSys::ShaderParams k2;
+    k2.add("k:1f=2");
+    auto* const lit = static_cast<MatSysFakes::Program*>(programs.get("lit", true));
+    EXPECT_EQ(programs.add("lit", k1), lit);
+    EXPECT_EQ(programs.add("lit", k2, std::vector<std::string>{"a.VS"}), lit);
+    EXPECT_EQ(texts(&lit->getParams()), "k=1");
+    EXPECT_EQ(programs.add("lit", k2, "x.prg"), lit);
+    EXPECT_EQ(texts(&lit->getParams()), "k=2");
+    lit->refusesParams = true;
+    EXPECT_EQ(programs.add("lit", k1), nullptr);
+    EXPECT_EQ(programs.get("lit", false), lit);
+    EXPECT_EQ(texts(&programs.add("sky", k1, "x.prg")->getParams()), "k=1");
+
+    MatSysFakes::MaterialMaker materialMaker;
+    MatSys::MaterialStore materials(&materialMaker);
+    const MatSys::ShaderParams* const none = nullptr;
+    MatSys::Material* const stone = materials.get("stone", true);
+    EXPECT_EQ(texts(stone->getParams()), "none");
+    EXPECT_EQ(materials.add("stone", &k1), stone);
+    EXPECT_EQ(materials.add("stone", none, "x.matdef"), stone);
+    EXPECT_EQ(texts(stone->getParams()), "k=1");
+    materials.add("stone", none);
+    EXPECT_EQ(texts(stone->getParams()), "none");
+    materials.add("stone", &k2, "x.matdef");
+    EXPECT_EQ(texts(stone->getParams()), "k=2");
+    EXPECT_EQ(texts(materials.add("wood", &k1, "x.matdef")->getParams()), "k=1");
+    EXPECT_EQ(s_log, (Log{"lit", "sky from x.prg", "stone", "wood from x.matdef"}));
+    EXPECT_EQ(materials.getMatdefExt(), ".matdef");
+    materials.setMaterialMaker(nullptr);
+    EXPECT_EQ(materials.getMatdefExt(), "WTH!!");
 }
 
 } // namespace
