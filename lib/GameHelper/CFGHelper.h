@@ -4,6 +4,7 @@
 
 namespace SprSys {
 class AnimFrameStore;
+class AnimSeqMappingStores;
 class AnimSequenceStore;
 } // namespace SprSys
 
@@ -30,6 +31,12 @@ public:
     static void populateAnimSequenceStore(SprSys::AnimSequenceStore* store, const std::string& path,
                                           const std::string& prefix,
                                           const SprSys::AnimFrameStore* frameStore);
+    // Map stores over the sequence store, from entries separated by ",", each "from => to" or
+    // "from : key => to"; without a key the mapping is the from-sequence's default, key -1.
+    // Both names must be sequences of the store.
+    static void populateAnimSeqMappingStores(SprSys::AnimSeqMappingStores* stores,
+                                             const std::string& path, const std::string& prefix,
+                                             SprSys::AnimSequenceStore* sequences);
 };
 
 } // namespace GameHelper

@@ -15,10 +15,14 @@ I_TextureMaker* TextureStore::getTextureMaker() const {
 I_Texture* TextureStore::create(const std::string& name, const unsigned char* const data,
                                 const unsigned int bpp, const unsigned int width,
                                 const unsigned int height, const unsigned int depth) {
-    if (name.empty() || maker() == nullptr || exists(name)) {
+    if (name.empty() || maker() == nullptr) {
         return nullptr;
     }
-    return keep(name, maker()->create(name, data, bpp, width, height, depth));
+    I_Texture* const made = maker()->create(name, data, bpp, width, height, depth);
+    if (made != nullptr) {
+        add(name, made);
+    }
+    return made;
 }
 
 I_Texture* TextureStore::add(const std::string& name) {

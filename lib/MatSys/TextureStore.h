@@ -18,8 +18,9 @@ public:
 
     void setTextureMaker(I_TextureMaker* maker);
     I_TextureMaker* getTextureMaker() const;
-    // A new texture of the pixels, kept under the name. Null, and nothing made, for an empty
-    // or taken name or without a maker, so a texture handed out always belongs to the store.
+    // A new texture of the pixels, offered to the store under the name and returned whatever
+    // the store did: under a taken name it is not stored and belongs to the caller. Null, and
+    // nothing made, for an empty name or without a maker.
     virtual I_Texture* create(const std::string& name, const unsigned char* data, unsigned int bpp,
                               unsigned int width, unsigned int height, unsigned int depth);
     using ResourceStore::add;

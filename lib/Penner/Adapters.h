@@ -1,47 +1,38 @@
 #pragma once
 
+#include "Penner/Families.h"
 #include "Tween/Easer.h"
 
 // The easer objects over a family F of Penner/Families.h: one adapter per curve.
 namespace Penner {
 
-// F's curve on the unit interval: start 0, change 1, duration 1.
-using UnitCurve = float (*)(float t, float b, float c, float d);
-
-// The first half of the time covers the first half of the change with out, the second half
-// the rest with in.
-float easeOutThenIn(UnitCurve out, UnitCurve in, float t, float b, float c, float d);
-
-template <typename F>
-class EaseIn : public Tween::Easer {
+// One of F's curves as an easer object.
+template <float (*curve)(float t, float b, float c, float d)>
+class EaseWith : public Tween::Easer {
 public:
     float operator()(float t, float b, float c, float d) const override {
-        return F::easeIn(t, b, c, d);
+        return curve(t, b, c, d);
     }
 };
 
 template <typename F>
-class EaseOut : public Tween::Easer {
-public:
-    float operator()(float t, float b, float c, float d) const override {
-        return F::easeOut(t, b, c, d);
-    }
-};
-
+using EaseIn = EaseWith<&F::easeIn>;
 template <typename F>
-class EaseInOut : public Tween::Easer {
-public:
-    float operator()(float t, float b, float c, float d) const override {
-        return F::easeInOut(t, b, c, d);
-    }
-};
+using EaseOut = EaseWith<&F::easeOut>;
+template <typename F>
+using EaseInOut = EaseWith<&F::easeInOut>;
 
+// The first half of the time covers the first half of the change with F's ease-out, the
+// second half the rest with its ease-in. The body is compiled beside each family's curves
+// (Penner/EaseOutInBody.h), which it calls on the unit interval.
 template <typename F>
 class EaseOutIn : public Tween::Easer {
 public:
-    float operator()(float t, float b, float c, float d) const override {
-        return easeOutThenIn(&F::easeOut, &F::easeIn, t, b, c, d);
-    }
+    float operator()(float t, float b, float c, float d) const override;
 };
+
+#define PENNER_DECLARE_OUT_IN(Family) extern template class EaseOutIn<Family>;
+PENNER_FAMILIES(PENNER_DECLARE_OUT_IN)
+#undef PENNER_DECLARE_OUT_IN
 
 } // namespace Penner

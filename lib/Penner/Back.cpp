@@ -1,4 +1,5 @@
 #include "Penner/Arithmetic.h"
+#include "Penner/EaseOutInBody.h"
 #include "Penner/Families.h"
 
 namespace Penner {
@@ -32,5 +33,7 @@ float Back::easeInOut(const float t, const float b, const float c, const float d
     const double w = h - 2;
     return toFloat((c * 0.5) * (w * w * ((HALF_OVERSHOOT + 1) * w + HALF_OVERSHOOT) + 2) + b);
 }
+
+template class EaseOutIn<Back>;
 
 } // namespace Penner

@@ -1,4 +1,5 @@
 #include "Penner/Arithmetic.h"
+#include "Penner/EaseOutInBody.h"
 #include "Penner/Families.h"
 
 namespace Penner {
@@ -44,5 +45,7 @@ float Bounce::easeInOut(const float t, const float b, const float c, const float
     }
     return toFloat(easeOut(toFloat(2.0 * t - d), 0.0f, c, d) * 0.5 + c * 0.5 + b);
 }
+
+template class EaseOutIn<Bounce>;
 
 } // namespace Penner

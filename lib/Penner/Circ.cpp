@@ -1,4 +1,5 @@
 #include "Penner/Arithmetic.h"
+#include "Penner/EaseOutInBody.h"
 #include "Penner/Families.h"
 
 #include <cmath>
@@ -27,5 +28,7 @@ float Circ::easeInOut(const float t, const float b, const float c, const float d
     const double w = h - 2;
     return toFloat((c * 0.5) * (std::sqrt(1 - w * w) + 1) + b);
 }
+
+template class EaseOutIn<Circ>;
 
 } // namespace Penner

@@ -1,4 +1,5 @@
 #include "Penner/Arithmetic.h"
+#include "Penner/EaseOutInBody.h"
 #include "Penner/Families.h"
 
 namespace Penner {
@@ -73,5 +74,7 @@ float Elastic::easeInOut(const float t, const float b, const float c, const floa
     const double amplitude = toFloat(c * pow2(-10 * v));
     return toFloat(amplitude * wave.sine(v, d) * 0.5 + c + b);
 }
+
+template class EaseOutIn<Elastic>;
 
 } // namespace Penner

@@ -1,4 +1,5 @@
 #include "Penner/Arithmetic.h"
+#include "Penner/EaseOutInBody.h"
 #include "Penner/Families.h"
 
 namespace Penner {
@@ -35,5 +36,7 @@ float Expo::easeInOut(const float t, const float b, const float c, const float d
     }
     return toFloat((c * 0.5) * (2 - pow2(-10 * (h - 1))) + b);
 }
+
+template class EaseOutIn<Expo>;
 
 } // namespace Penner

@@ -1,4 +1,5 @@
 #include "Penner/Arithmetic.h"
+#include "Penner/EaseOutInBody.h"
 #include "Penner/Families.h"
 
 namespace Penner {
@@ -18,5 +19,7 @@ float Linear::easeOut(const float t, const float b, const float c, const float d
 float Linear::easeInOut(const float t, const float b, const float c, const float d) {
     return easeIn(t, b, c, d);
 }
+
+template class EaseOutIn<Linear>;
 
 } // namespace Penner

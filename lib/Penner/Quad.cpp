@@ -1,4 +1,5 @@
 #include "Penner/Arithmetic.h"
+#include "Penner/EaseOutInBody.h"
 #include "Penner/Families.h"
 
 namespace Penner {
@@ -23,5 +24,7 @@ float Quad::easeInOut(const float t, const float b, const float c, const float d
     const double w = h - 1;
     return toFloat(-(c * 0.5) * (w * (w - 2) - 1) + b);
 }
+
+template class EaseOutIn<Quad>;
 
 } // namespace Penner

@@ -1,4 +1,5 @@
 #include "Penner/Arithmetic.h"
+#include "Penner/EaseOutInBody.h"
 #include "Penner/Families.h"
 
 namespace Penner {
@@ -23,5 +24,7 @@ float Quart::easeInOut(const float t, const float b, const float c, const float 
     const double w = h - 2;
     return toFloat(-(c * 0.5) * (w * w * w * w - 2) + b);
 }
+
+template class EaseOutIn<Quart>;
 
 } // namespace Penner

@@ -1,4 +1,5 @@
 #include "Penner/Arithmetic.h"
+#include "Penner/EaseOutInBody.h"
 #include "Penner/Families.h"
 
 namespace Penner {
@@ -25,5 +26,7 @@ float Sine::easeOut(const float t, const float b, const float c, const float d) 
 float Sine::easeInOut(const float t, const float b, const float c, const float d) {
     return toFloat(-(c * 0.5) * (cosOf((PI * t) / d) - 1) + b);
 }
+
+template class EaseOutIn<Sine>;
 
 } // namespace Penner

@@ -25,13 +25,15 @@ long characterCode(const std::string& key) {
     return Util::strToNum<int>(key, 16);
 }
 
-std::size_t slot(char c) { return static_cast<unsigned char>(c); }
+std::size_t slot(char c) {
+    return static_cast<unsigned char>(c);
+}
 
 } // namespace
 
 SpriteFont::SpriteFont(MatSys::TextureStore* store, const std::string& path, float fontScale)
-    : Util::NamedObject(path), scale(fontScale), colGap(0.0f), rowGap(0.0f),
-      color{255, 255, 255, 255} {
+    : Util::NamedObject(path), scale(fontScale), colGap(0.0f),
+      rowGap(0.0f), color{255, 255, 255, 255} {
     CFG::Info const config(path, CFG::getDefaultOverrides());
     CFG::InfoParser const parser(&config);
     if (scale == 0.0f) {
@@ -82,19 +84,45 @@ void SpriteFont::applyMappings(const CFG::InfoParser& parser) {
     }
 }
 
-int SpriteFont::getWidth() const { return glyphWidth; }
-int SpriteFont::getHeight() const { return glyphHeight; }
-int SpriteFont::getWidth(char c) const { return glyphWidths[slot(c)]; }
-float SpriteFont::getColGap() const { return colGap; }
-void SpriteFont::setColGap(float gap) { colGap = gap; }
-float SpriteFont::getRowGap() const { return rowGap; }
-void SpriteFont::setRowGap(float gap) { rowGap = gap; }
-float SpriteFont::getScale() const { return scale; }
-void SpriteFont::setScale(float fontScale) { scale = fontScale; }
-const Util::RGBA& SpriteFont::getColor() const { return color; }
-void SpriteFont::setColor(const Util::RGBA& fontColor) { color = fontColor; }
-const SprSys::SpriteSheet* SpriteFont::getSprSheet() const { return sheet.get(); }
-const SprSys::SpriteRotation* SpriteFont::getRotation() const { return rotation.get(); }
+int SpriteFont::getWidth() const {
+    return glyphWidth;
+}
+int SpriteFont::getHeight() const {
+    return glyphHeight;
+}
+int SpriteFont::getWidth(char c) const {
+    return glyphWidths[slot(c)];
+}
+float SpriteFont::getColGap() const {
+    return colGap;
+}
+void SpriteFont::setColGap(float gap) {
+    colGap = gap;
+}
+float SpriteFont::getRowGap() const {
+    return rowGap;
+}
+void SpriteFont::setRowGap(float gap) {
+    rowGap = gap;
+}
+float SpriteFont::getScale() const {
+    return scale;
+}
+void SpriteFont::setScale(float fontScale) {
+    scale = fontScale;
+}
+const Util::RGBA& SpriteFont::getColor() const {
+    return color;
+}
+void SpriteFont::setColor(const Util::RGBA& fontColor) {
+    color = fontColor;
+}
+const SprSys::SpriteSheet* SpriteFont::getSprSheet() const {
+    return sheet.get();
+}
+const SprSys::SpriteRotation* SpriteFont::getRotation() const {
+    return rotation.get();
+}
 const SpriteFont::FrameList* SpriteFont::getAnimFrames(char c) const {
     return &glyphFrames[slot(c)];
 }

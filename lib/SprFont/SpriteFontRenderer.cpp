@@ -17,8 +17,8 @@ void SpriteFontRenderer::DefaultMover::next(SprSys::Sprite* sprite, SpriteFontRe
     char const c = text[static_cast<std::size_t>(index)];
     if (c == '\n') {
         sprite->position.x = start.x;
-        sprite->position.y -= (static_cast<float>(font.getHeight()) + font.getRowGap()) *
-                              sprite->scaleY;
+        sprite->position.y -=
+            (static_cast<float>(font.getHeight()) + font.getRowGap()) * sprite->scaleY;
     } else {
         sprite->position.x +=
             (static_cast<float>(font.getWidth(c)) + font.getColGap()) * sprite->scaleX;
@@ -29,7 +29,9 @@ SpriteFontRenderer::SpriteFontRenderer(SpriteFont* rendererFont, Render::I_Verte
                                        int unit)
     : font(rendererFont), array(glyphArray), textureUnit(unit), counter(0) {}
 
-int SpriteFontRenderer::sizeOfVA(int glyphs) { return glyphs * SprSys::SpriteRender::s_quadBytes; }
+int SpriteFontRenderer::sizeOfVA(int glyphs) {
+    return glyphs * SprSys::SpriteRender::s_quadBytes;
+}
 
 SpriteFontRenderer::I_Mover* SpriteFontRenderer::getDefaultMover() {
     static DefaultMover s_defMover;

@@ -85,9 +85,13 @@ unsigned int SpriteSheet::getNumFrames() const {
     return static_cast<unsigned int>(frameSizes.size());
 }
 
-int SpriteSheet::getFrameWidth(unsigned int index) const { return frameSizes[index].first; }
+int SpriteSheet::getFrameWidth(unsigned int index) const {
+    return frameSizes[index].first;
+}
 
-int SpriteSheet::getFrameHeight(unsigned int index) const { return frameSizes[index].second; }
+int SpriteSheet::getFrameHeight(unsigned int index) const {
+    return frameSizes[index].second;
+}
 
 void SpriteSheet::addBox(SpriteBox& box) {
     boxes[AnimFrame::N].push_back(box);

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace {
 
 using MatSysFakes::Log;
@@ -28,12 +30,14 @@ TEST(StoreTest, MissingObjectsAreMadeOnceOnlyWhenAskedAndWhatIsHandedOutIsHeld) 
     MatSys::I_Texture* const a = store.get("a", true);
     EXPECT_EQ(store.add("a"), a);
     EXPECT_EQ(store.add("a", "x.tga"), a);
-    EXPECT_EQ(store.create("a", pixels, 32, 1, 1, 0), nullptr);
+    // Under a taken name the new texture is made but not stored: it is the caller's.
+    const std::unique_ptr<MatSys::I_Texture> unstored(store.create("a", pixels, 32, 1, 1, 0));
+    EXPECT_TRUE(unstored != nullptr && unstored.get() != a);
     EXPECT_EQ(store.create("", pixels, 32, 1, 1, 0), nullptr);
     MatSys::I_Texture* const b = store.create("b", pixels, 32, 1, 1, 0);
     store.add("c", "rock.NEAR.tga");
     EXPECT_EQ(store.add("bad"), nullptr);
-    EXPECT_EQ(s_log, (Log{"a", "pixels b", "rock.NEAR.tga", "bad"}));
+    EXPECT_EQ(s_log, (Log{"a", "pixels a", "pixels b", "rock.NEAR.tga", "bad"}));
     MatSysFakes::Texture offered("offered");
     EXPECT_EQ(store.add("b", &offered), b);
     store.setTextureMaker(nullptr);

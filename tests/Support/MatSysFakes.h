@@ -22,6 +22,13 @@ namespace MatSysFakes {
 using Log = std::vector<std::string>;
 inline Log s_log;
 
+// A set of the parameters the lines give.
+inline MatSys::ShaderParams paramsOf(const std::vector<std::string>& lines) {
+    MatSys::ShaderParams params;
+    params.add(lines);
+    return params;
+}
+
 // Sixteen parameters of four floats: the load of one material use.
 inline MatSys::ShaderParams sixteenParams() {
     MatSys::ShaderParams params;

@@ -24,7 +24,7 @@ int queryInteger(GLenum name) {
 int probeAbility(int id) {
     switch (id) {
     case Render::HAVE_SHADERS:
-        return GLEW_ARB_shader_objects ? 1 : 0;
+        return shadersAvailable() ? 1 : 0;
     case Render::HAVE_NPOT_TEXTURES:
         return GLEW_ARB_texture_non_power_of_two ? 1 : 0;
     case Render::HAVE_RTT:
