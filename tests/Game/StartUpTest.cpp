@@ -1,7 +1,7 @@
 #include "Game/StartUp.h"
 #include "CFG/GlobalConfig.h"
-#include "Support/ScratchDir.h"
 #include "Render/I_RenderAbilities.h"
+#include "Support/ScratchDir.h"
 
 #include <gtest/gtest.h>
 
