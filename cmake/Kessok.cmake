@@ -124,16 +124,22 @@ function(kessok_test)
         PROPERTIES LABELS ${label} TIMEOUT 120)
 endfunction()
 
-# kessok_bench(NAME <target> [SOURCES <files>...] [DEPS <targets>...])
-# A Google Benchmark executable; CTest runs it once, briefly, as a smoke test.
+# kessok_bench(NAME <target> [GL] [SOURCES <files>...] [DEPS <targets>...])
+# A Google Benchmark executable; CTest runs it once, briefly, as a smoke test, under a private
+# Xvfb display when it draws with OpenGL (GL).
 function(kessok_bench)
-    cmake_parse_arguments(ARG "" "NAME" "SOURCES;DEPS" ${ARGN})
+    cmake_parse_arguments(ARG "GL" "NAME" "SOURCES;DEPS" ${ARGN})
     add_executable(${ARG_NAME} ${ARG_SOURCES})
     target_link_libraries(${ARG_NAME} PRIVATE ${ARG_DEPS} benchmark::benchmark_main
                                               kessok_warnings)
     target_compile_definitions(${ARG_NAME} PRIVATE KESSOK_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
     target_include_directories(${ARG_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
-    add_test(NAME ${ARG_NAME} COMMAND ${ARG_NAME} --benchmark_min_time=0.01)
+    if(ARG_GL)
+        add_test(NAME ${ARG_NAME} COMMAND ${PROJECT_SOURCE_DIR}/tests/with-xvfb.sh
+                                          $<TARGET_FILE:${ARG_NAME}> --benchmark_min_time=0.01)
+    else()
+        add_test(NAME ${ARG_NAME} COMMAND ${ARG_NAME} --benchmark_min_time=0.01)
+    endif()
     set_tests_properties(${ARG_NAME} PROPERTIES LABELS bench TIMEOUT 300)
 endfunction()
 

@@ -322,6 +322,17 @@ def scenario_play(folder):
     game.kill()
 
 
+def scenario_startup(folder):
+    """Reports the time from starting the game to its first frame on the screen."""
+    values = config(folder)
+    started = time.monotonic()
+    game = Game(folder)
+    game.wait_window()
+    wait_for("the first frame", lambda: score_shown(game.screen(), values) == "ok", 10)
+    print("start-up to the first drawn frame: %.0f ms" % (1000 * (time.monotonic() - started)))
+    game.kill()
+
+
 def scenario_escape(folder):
     game = Game(folder)
     game.wait_window()
