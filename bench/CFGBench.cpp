@@ -72,16 +72,16 @@ struct Corpus {
             std::string ini;
             if (file == 0) {
                 for (int include = 1; include <= INCLUDED_FILES; ++include) {
-                    cfg +=
-                        "<INCLUDE_" + std::to_string(include) + " == " + cfgNames[include] + "\n";
+                    cfg += "<INCLUDE_" + std::to_string(include) +
+                           " == " + cfgNames[static_cast<std::size_t>(include)] + "\n";
                 }
             }
             const std::size_t share = file == 0 ? TARGET_BYTES / 2 : TARGET_BYTES / 8;
             while (cfg.size() < share) {
                 writeEntry(random, cfg, ini);
             }
-            std::ofstream(cfgNames[file], std::ios::binary) << cfg;
-            std::ofstream(iniFiles[file], std::ios::binary) << ini;
+            std::ofstream(cfgNames[static_cast<std::size_t>(file)], std::ios::binary) << cfg;
+            std::ofstream(iniFiles[static_cast<std::size_t>(file)], std::ios::binary) << ini;
             cfgBytes += cfg.size();
         }
         // The few dozen keys that a settings file and the command line put in the overrides.
@@ -142,7 +142,8 @@ void measureLoad(benchmark::State& state, const Load& load) {
         state.ResumeTiming();
     }
     const double fileBytes = static_cast<double>(corpus().cfgBytes);
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * fileBytes));
+    state.SetBytesProcessed(
+        static_cast<std::int64_t>(static_cast<double>(state.iterations()) * fileBytes));
     state.counters["peak_MB"] = static_cast<double>(peak) / 1e6;
     state.counters["peak_per_file_size"] = static_cast<double>(peak) / fileBytes;
 }

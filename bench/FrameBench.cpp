@@ -2,7 +2,6 @@
 // of std::function callbacks as the floor, and a whole frame (pre-update, update, render)
 // through the game manager with 8 views, 16 running timers and one logic state.
 
-#include "../tests/Game/FakeRenderController.h"
 #include "EVT/EventBus.h"
 #include "EVT/EventType.h"
 #include "EVT/Event_PreUpdate.h"
@@ -11,11 +10,13 @@
 #include "Game/I_WindowApp.h"
 #include "Game/LogicController.h"
 #include "Game/TimerBase.h"
+#include "Support/FakeRenderController.h"
 
 #include <benchmark/benchmark.h>
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -147,7 +148,7 @@ void BM_FrameCycle(benchmark::State& state) {
     NullWindowApp window;
     KessokTest::FakeRenderController renderer;
     Game::LogicController logic;
-    logic.add("IDLE", new IdleState, {});
+    logic.add("IDLE", std::make_unique<IdleState>(), {});
     manager.setWindowApp(&window);
     manager.setRenderController(&renderer);
     manager.setLogicController(&logic);

@@ -5,35 +5,39 @@ namespace Util {
 std::size_t splitString(const std::string& text, const std::string& delimiter,
                         std::vector<std::string>& out, const bool keepEmpty,
                         const bool trimPieces) {
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t found =
-            delimiter.empty() ? std::string::npos : text.find(delimiter, start);
-        const std::size_t end = found == std::string::npos ? text.size() : found;
-        std::string_view piece = std::string_view(text).substr(start, end - start);
-        if (trimPieces) {
-            piece = trimView(piece, BLANKS);
-        }
-        if (keepEmpty || !piece.empty()) {
-            out.emplace_back(piece);
-        }
-        if (found == std::string::npos) {
-            return out.size();
-        }
-        start = found + delimiter.size();
-    }
+    forEachPiece(text, delimiter, keepEmpty, trimPieces,
+                 [&out](const std::string_view piece) { out.emplace_back(piece); });
+    return out.size();
 }
 
 std::string trim(const std::string& text, const char* const set) {
     return std::string(trimView(text, set));
 }
 
-std::string_view trimView(const std::string_view text, const char* const set) {
-    const std::size_t first = text.find_first_not_of(set);
-    if (first == std::string_view::npos) {
-        return std::string_view();
+namespace {
+
+// The sets are a few characters long: a plain loop beats a library search call per character.
+bool inSet(const char c, const char* set) {
+    for (; *set != '\0'; ++set) {
+        if (*set == c) {
+            return true;
+        }
     }
-    return text.substr(first, text.find_last_not_of(set) - first + 1);
+    return false;
+}
+
+} // namespace
+
+std::string_view trimView(const std::string_view text, const char* const set) {
+    std::size_t first = 0;
+    std::size_t end = text.size();
+    while (first != end && inSet(text[first], set)) {
+        ++first;
+    }
+    while (end != first && inSet(text[end - 1], set)) {
+        --end;
+    }
+    return text.substr(first, end - first);
 }
 
 bool startswith(const std::string_view text, const std::string_view prefix) {

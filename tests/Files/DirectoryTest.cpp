@@ -1,6 +1,6 @@
 #include "Files/Directory.h"
 
-#include "ScratchDir.h"
+#include "Support/ScratchDir.h"
 
 #include <gtest/gtest.h>
 
@@ -21,6 +21,15 @@ TEST(Directory, DirnameKeepsTheTextUpToTheLastSlashOrGivesDotSlashAndBasenameThe
     EXPECT_EQ(Directory::basename("a/b/c"), "c");
     EXPECT_EQ(Directory::basename("a/b/"), "");
     EXPECT_EQ(Directory::basename("kessok.cfg"), "kessok.cfg");
+}
+
+TEST(Directory, AsPrefixEndsAFolderInOneSlashAndWithoutExtensionCutsAtTheLastDot) {
+    EXPECT_EQ(Directory::asPrefix("data"), "data/");
+    EXPECT_EQ(Directory::asPrefix("data/"), "data/");
+    EXPECT_EQ(Directory::asPrefix(""), "");
+    EXPECT_EQ(Directory::withoutExtension("water.VS.glsl"), "water.VS");
+    EXPECT_EQ(Directory::withoutExtension("stone"), "stone");
+    EXPECT_EQ(Directory::withoutExtension(".tga"), "");
 }
 
 TEST(DirectoryScan, AppendsTheNamesPassingPrefixAndSuffixInByteOrder) {
