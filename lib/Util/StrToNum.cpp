@@ -10,10 +10,10 @@
 #include <type_traits>
 
 // The configuration converts its texts every frame, and a string stream costs several
-// hundred nanoseconds a number. So sign, prefix and what ends the number are settled here
-// exactly as libstdc++'s num_get settles them in the classic locale, the digits are read
-// by from_chars, and only a float beyond the float range, rare and subtle (overflow
-// fails, underflow does not), is handed to a stream.
+// hundred nanoseconds a number. So the text is read here exactly as libstdc++'s num_get
+// reads it in the classic locale, a float's digits by from_chars, and only a float beyond
+// the float range, rare and subtle (overflow fails, underflow does not), is handed to a
+// stream.
 
 namespace Util {
 namespace {
@@ -136,10 +136,6 @@ bool isDigitOrPoint(const char c) {
     return c == '.' || (c >= '0' && c <= '9');
 }
 
-// The stream gathers an optional sign, digits with at most one point, then, once a digit
-// was seen, e or E with an optional sign and digits, and converts what it gathered.
-// from_chars reads the same grammar but takes neither a plus nor inf and nan, and leaves
-// an exponent without digits unread where the stream gathers it and fails ("1.5e").
 bool isExponentLetter(const char c) {
     return c == 'e' || c == 'E';
 }
@@ -160,6 +156,10 @@ bool exponentLeftUnread(const char* const first, const char* const stop, const c
     return p == first || !isExponentLetter(p[-1]);
 }
 
+// The stream gathers an optional sign, digits with at most one point, then, once a digit
+// was seen, e or E with an optional sign and digits, and converts what it gathered.
+// from_chars reads the same grammar but takes neither a plus nor inf and nan, and leaves
+// an exponent without digits unread where the stream gathers it and fails ("1.5e").
 FloatReading readFloat(const char* p, const char* const end, float& value) {
     // from_chars takes a minus but no plus.
     const char* const first = p != end && *p == '+' ? p + 1 : p;
