@@ -26,7 +26,7 @@ public:
     bool add(const std::string& key, const std::string& value);
     std::string get(const std::string& key) const;
     void keys(std::vector<std::string>& out) const;
-    std::string replaceKeys(std::string text) const;
+    std::string replaceKeys(const std::string& text) const;
 
     // Splits line at the first separator into trimmed key and value; value is left as it is
     // when nothing follows the separator. False, changing nothing, without a separator.
@@ -37,15 +37,7 @@ public:
     bool populateMap(KeyMap& map, LineCursor& lines, std::string_view terminator, int depth);
 
 private:
-    // Bounds one read of a key, parent excluded: a reference, alias or selector that leads
-    // back to its own key would recurse without end, and values naming the same key many
-    // times over, nested, cost exponential time. Past either limit the read gives empty text.
-    struct ReadBudget {
-        int depth = 0;
-        int lookups = 0;
-        bool exhausted = false;
-    };
-    class ReadScope;
+    struct Read;
 
     bool readPlainEntry(KeyMap& map, LineCursor& lines, std::string_view key,
                         std::string_view value);
@@ -56,7 +48,14 @@ private:
     void loadPendingIncludes();
     std::string_view keep(std::string text);
 
-    std::string lookup(const KeyMap& map, const std::string& name) const;
+    // The key's value resolved within the read; empty once the read has given up.
+    std::string resolve(const std::string& key, Read& read) const;
+    // The same, resolved only on the read's first call for the name.
+    const std::string& resolveOnce(const std::string& name, Read& read) const;
+    std::string resolveValue(const std::string& key, Read& read) const;
+    // The name's value in one map: the parent's when it has one, else the map's own, a
+    // selector block's choice for a block.
+    std::string lookup(const KeyMap& map, const std::string& name, Read& read) const;
 
     // Declared first: every map points into it.
     KeyMap::NodeStore m_nodes;
@@ -70,7 +69,6 @@ private:
     // The line each add made its entry from, by entry, replaced when the key is added again.
     std::unordered_map<const Node*, std::unique_ptr<std::string>> m_addedLines;
     const Node* m_lastStored = nullptr;
-    mutable ReadBudget m_budget;
 };
 
 } // namespace CFG
