@@ -20,6 +20,8 @@ constexpr std::string_view END_OF_FILE = "END_OF_CFG_RESOURCES";
 constexpr std::string_view END_OF_ADDED_KEY = "END_OF_ADDED_KEY";
 constexpr const char* MOD_SUFFIX = ".MOD";
 constexpr std::string_view INI_SUFFIX = ".INI";
+// Some editors write a UTF-8 byte-order mark first; it would stick to the first key.
+constexpr std::string_view BYTE_ORDER_MARK = "\xEF\xBB\xBF";
 
 // Real configurations nest a few blocks and a few files; these only stop runaway input.
 constexpr int MAX_BLOCK_DEPTH = 32;
@@ -62,6 +64,9 @@ bool Info::Impl::addConfig(const std::string& path) {
     std::string text;
     if (!Files::TextFile::load(path, text, "\n")) {
         return false;
+    }
+    if (Util::startswith(text, BYTE_ORDER_MARK)) {
+        text.erase(0, BYTE_ORDER_MARK.size());
     }
     std::vector<std::string> converted;
     if (isIniPath(path) && !INItoCFG(text, converted)) {

@@ -9,6 +9,7 @@
 TEST(InfoReader, ReadsEachLineByTheFormatRules) {
     expectDumps({
         {"later definition wins", "A == 1\nB == 1\nA == 2\n", "A=2|B=1"},
+        {"byte-order mark skipped", "\357\273\277A == 1\n", "A=1"},
         {"comment only at line start, value keeps trailing text",
          "  # A == 1\n#B==2\nC == 1 # note\n\tD\t==\t x y \r\n", "C=1 # note|D=x y"},
         {"first separator decides before selector marker",
@@ -153,7 +154,8 @@ TEST(InfoReader, IniFilesAreConvertedInAnyCaseAndReadTwice) {
     const ScratchDir files;
     files.write("b.INI.MOD", "[Mod]\nx = 1\n");
     CFG::Info config(nullptr);
-    EXPECT_TRUE(config.addConfig(files.write("a.ini", "[Video]\nwidth = 800\nRAW == text\n")));
+    EXPECT_TRUE(
+        config.addConfig(files.write("a.ini", "\xEF\xBB\xBF[Video]\nwidth = 800\nRAW == text\n")));
     EXPECT_TRUE(config.addConfig(files.write("b.INI", "name = \"Main\"\n")));
     EXPECT_EQ(dump(config), "::name:STR=Main|RAW=text|Video::RAW:NUM== text|Video::width:NUM=800");
     EXPECT_FALSE(config.addConfig(files.write("open.ini", "A == 1\nname = \"open\n")));
