@@ -4,11 +4,9 @@
 #include "CFG/KeyMap.h"
 #include "CFG/LineCursor.h"
 
-#include <deque>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace CFG {
@@ -43,10 +41,14 @@ private:
                         std::string_view value);
     bool readSelectorBlock(KeyMap& map, LineCursor& lines, std::string_view key,
                            std::string_view selector, int depth);
-    Node& store(KeyMap& map, std::string_view key, std::string_view value,
+    // Reads text, the lines of the given sizes at its start taken whole, then the rest cut
+    // at line feeds, keeping the text while the entries read from it refer to it.
+    bool readText(std::string text, const std::vector<std::size_t>& listedSizes,
+                  std::string_view terminator);
+    // Stores an entry whose key is a view into the text being read.
+    Node& store(KeyMap& map, std::string_view key, std::string_view value, TextStore::Id valueText,
                 std::unique_ptr<KeyMap> children);
     void loadPendingIncludes();
-    std::string_view keep(std::string text);
 
     // The key's value resolved within the read; empty once the read has given up.
     std::string resolve(const std::string& key, Read& read) const;
@@ -58,17 +60,14 @@ private:
     std::string lookup(const KeyMap& map, const std::string& name, Read& read) const;
 
     // Declared first: every map points into it.
-    KeyMap::NodeStore m_nodes;
+    KeyMap::Store m_store;
     KeyMap m_keys;
     Info* m_parent;
     std::vector<std::string> m_pendingIncludes;
     // Files being loaded, outermost first, so that a file including itself is skipped.
     std::vector<std::string> m_loading;
-    // A deque never moves its strings, so views into them stay valid until reset.
-    std::deque<std::string> m_texts;
-    // The line each add made its entry from, by entry, replaced when the key is added again.
-    std::unordered_map<const Node*, std::unique_ptr<std::string>> m_addedLines;
-    const Node* m_lastStored = nullptr;
+    // The text whose lines are being read.
+    TextStore::Id m_readText = 0;
 };
 
 } // namespace CFG

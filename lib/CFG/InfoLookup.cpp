@@ -5,6 +5,8 @@
 #include "Util/NumToStr.h"
 #include "Util/StringUtils.h"
 
+#include <unordered_map>
+
 namespace CFG {
 namespace {
 

@@ -10,7 +10,29 @@ constexpr std::size_t FIRST_CAPACITY = 4;
 
 } // namespace
 
-KeyMap::KeyMap(NodeStore& nodes) : m_nodes(&nodes) {}
+std::uint32_t KeyMap::Store::add() {
+    if (m_unused.empty()) {
+        m_nodes.push_back(Node{nullptr, nullptr, 0, 0, 0, 0, nullptr});
+        return static_cast<std::uint32_t>(m_nodes.size() - 1);
+    }
+    const std::uint32_t number = m_unused.back();
+    m_unused.pop_back();
+    return number;
+}
+
+void KeyMap::Store::release(const std::uint32_t number) {
+    Node& node = m_nodes[number];
+    m_texts.release(node.keyText);
+    m_texts.release(node.valueText);
+    node.children.reset();
+    m_unused.push_back(number);
+}
+
+KeyMap::KeyMap(Store& store) : m_store(&store) {}
+
+KeyMap::~KeyMap() {
+    clear();
+}
 
 std::uint32_t KeyMap::hashOf(const std::string_view key) {
     return static_cast<std::uint32_t>(std::hash<std::string_view>()(key));
@@ -20,7 +42,7 @@ std::size_t KeyMap::slotOf(const std::string_view key, const std::uint32_t hash)
     const std::size_t mask = m_slots.size() - 1;
     for (std::size_t index = hash & mask;; index = (index + 1) & mask) {
         const Slot& slot = m_slots[index];
-        if (slot.node == EMPTY || (slot.hash == hash && (*m_nodes)[slot.node].key() == key)) {
+        if (slot.node == EMPTY || (slot.hash == hash && m_store->m_nodes[slot.node].key() == key)) {
             return index;
         }
     }
@@ -31,10 +53,11 @@ const KeyMap::Node* KeyMap::find(const std::string_view key) const {
         return nullptr;
     }
     const Slot& slot = m_slots[slotOf(key, hashOf(key))];
-    return slot.node == EMPTY ? nullptr : &(*m_nodes)[slot.node];
+    return slot.node == EMPTY ? nullptr : &m_store->m_nodes[slot.node];
 }
 
-KeyMap::Node& KeyMap::assign(const std::string_view key, const std::string_view value,
+KeyMap::Node& KeyMap::assign(const std::string_view key, const TextStore::Id keyText,
+                             const std::string_view value, const TextStore::Id valueText,
                              std::unique_ptr<KeyMap> children) {
     // Linear probing stays short below three quarters full.
     if ((m_size + 1) * 4 > m_slots.size() * 3) {
@@ -42,17 +65,27 @@ KeyMap::Node& KeyMap::assign(const std::string_view key, const std::string_view 
     }
     const std::uint32_t hash = hashOf(key);
     Slot& slot = m_slots[slotOf(key, hash)];
+    TextStore& texts = m_store->m_texts;
+    // Held before the old texts are let go, which may be the same.
+    texts.hold(keyText);
+    texts.hold(valueText);
     if (slot.node == EMPTY) {
-        slot = Slot{hash, static_cast<std::uint32_t>(m_nodes->size())};
-        m_nodes->push_back(Node{nullptr, nullptr, static_cast<std::uint32_t>(key.size()), 0, {}});
+        slot = Slot{hash, m_store->add()};
         ++m_size;
+    } else {
+        const Node& old = m_store->m_nodes[slot.node];
+        texts.release(old.keyText);
+        texts.release(old.valueText);
     }
-    Node& node = (*m_nodes)[slot.node];
-    // The key is taken from its latest definition too, whose text its owner keeps.
-    node.keyData = key.data();
-    node.valueData = value.data();
-    node.valueLength = static_cast<std::uint32_t>(value.size());
-    node.children = std::move(children);
+    Node& node = m_store->m_nodes[slot.node];
+    // The key is taken from its latest definition too, so the earlier text can go.
+    node = Node{key.data(),
+                value.data(),
+                static_cast<std::uint32_t>(key.size()),
+                static_cast<std::uint32_t>(value.size()),
+                keyText,
+                valueText,
+                std::move(children)};
     return node;
 }
 
@@ -76,7 +109,7 @@ std::vector<std::string_view> KeyMap::sortedKeys() const {
     keys.reserve(m_size);
     for (const Slot& slot : m_slots) {
         if (slot.node != EMPTY) {
-            keys.push_back((*m_nodes)[slot.node].key());
+            keys.push_back(m_store->m_nodes[slot.node].key());
         }
     }
     std::sort(keys.begin(), keys.end());
@@ -84,6 +117,11 @@ std::vector<std::string_view> KeyMap::sortedKeys() const {
 }
 
 void KeyMap::clear() {
+    for (const Slot& slot : m_slots) {
+        if (slot.node != EMPTY) {
+            m_store->release(slot.node);
+        }
+    }
     m_slots = std::vector<Slot>();
     m_size = 0;
 }

@@ -181,13 +181,23 @@ TEST(InfoAdd, ObeysTheRulesOfAFileLine) {
     EXPECT_EQ(dump(config), "A=B == v|K=v|M=one\nN == two");
 }
 
-TEST(InfoAdd, AddingAKeyAgainHoldsOnlyItsLatestLine) {
-    CFG::Info config(nullptr);
-    config.add("FRAME", "0");
-    const std::size_t before = HeapCounter::s_live;
-    for (int i = 0; i < 1000; ++i) {
-        config.add("FRAME", "a value too long for a short string " + std::to_string(i % 10));
+TEST(InfoReader, ReadingTheSameTextsAgainKeepsTheHeapFlat) {
+    const ScratchDir files;
+    std::string text = "Q ?? MODE\nLOW == \"one\ntwo\"\n* == star\nMODE\n";
+    for (int key = 0; key < 200; ++key) {
+        text += "K" + std::to_string(key) + " == a value too long for a short string\n";
     }
-    EXPECT_LE(HeapCounter::s_live, before + 1000);
+    const std::string cfg = files.write("big.cfg", text);
+    const std::string ini = files.write("big.ini", "[S]\nk = 1\nj = \"q\"\n");
+    CFG::Info config(nullptr);
+    std::size_t before = 0;
+    for (int round = 0; round < 100; ++round) {
+        config.addConfig(cfg);
+        config.addConfig(ini);
+        config.add("FRAME", "a value too long for a short string " + std::to_string(round % 10));
+        before = round == 0 ? HeapCounter::s_live : before;
+    }
+    EXPECT_LT(HeapCounter::s_live, before + text.size());
+    EXPECT_EQ(config.get("Q"), "star");
     EXPECT_EQ(config.get("FRAME"), "a value too long for a short string 9");
 }
