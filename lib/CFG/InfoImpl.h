@@ -23,6 +23,8 @@ public:
     bool addConfig(const std::string& path);
     bool add(const std::string& key, const std::string& value);
     std::string get(const std::string& key) const;
+    // get with the key's hash worked out already.
+    std::string getHashed(const std::string& key, std::uint32_t hash) const;
     void keys(std::vector<std::string>& out) const;
     std::string replaceKeys(const std::string& text) const;
 
@@ -51,13 +53,19 @@ private:
     void loadPendingIncludes();
 
     // The key's value resolved within the read; empty once the read has given up.
-    std::string resolve(const std::string& key, Read& read) const;
+    std::string resolve(const std::string& key, std::uint32_t hash, Read& read) const;
     // The same, resolved only on the read's first call for the name.
     const std::string& resolveOnce(const std::string& name, Read& read) const;
-    std::string resolveValue(const std::string& key, Read& read) const;
+    std::string resolveValue(const std::string& key, std::uint32_t hash, Read& read) const;
     // The name's value in one map: the parent's when it has one, else the map's own, a
     // selector block's choice for a block.
-    std::string lookup(const KeyMap& map, const std::string& name, Read& read) const;
+    std::string lookup(const KeyMap& map, const std::string& name, std::uint32_t hash,
+                       Read& read) const;
+    // The name's node in map when the parent gives it no value, else null with the parent's
+    // non-empty answer.
+    const Node* findUnlessParentAnswers(const KeyMap& map, const std::string& name,
+                                        std::uint32_t hash, std::string& answer) const;
+    std::string askParent(const std::string& name, std::uint32_t hash) const;
 
     // Declared first: every map points into it.
     KeyMap::Store m_store;

@@ -5,6 +5,8 @@
 #include "Util/NumToStr.h"
 #include "Util/StringUtils.h"
 
+#include <optional>
+#include <typeinfo>
 #include <unordered_map>
 
 namespace CFG {
@@ -14,6 +16,12 @@ constexpr std::string_view REFERENCE_MARKER = "::";
 constexpr std::string_view EVAL_MARKER = "EVAL:(";
 constexpr std::string_view ALIAS_MARKER = ">>";
 const std::string DEFAULT_CASE = "*";
+
+// Whether reading the value changes it: it holds a reference, or is an expression or an alias.
+bool needsResolving(const std::string_view value) {
+    return value.find(REFERENCE_MARKER) != std::string_view::npos ||
+           Util::startswith(value, EVAL_MARKER) || Util::startswith(value, ALIAS_MARKER);
+}
 
 bool isKeyName(const std::string_view piece) {
     return !piece.empty() && piece.find_first_of(Util::BLANKS) == std::string_view::npos;
@@ -79,15 +87,29 @@ struct Info::Impl::Read {
         return !exhausted;
     }
 
-    std::unordered_map<std::string, std::string> resolved;
+    // Made on the first nested name: most reads name none.
+    std::optional<std::unordered_map<std::string, std::string>> resolved;
     int depth = 0;
     std::size_t bytes = 0;
     bool exhausted = false;
 };
 
 std::string Info::Impl::get(const std::string& key) const {
+    return getHashed(key, KeyMap::hashOf(key));
+}
+
+std::string Info::Impl::getHashed(const std::string& key, const std::uint32_t hash) const {
+    // Most reads find a plain value that no override replaces: those are answered at once.
+    std::string answer;
+    const Node* const node = findUnlessParentAnswers(m_keys, key, hash, answer);
+    if (node == nullptr && answer.empty()) {
+        return answer;
+    }
+    if (node != nullptr && !node->children && !needsResolving(node->value())) {
+        return std::string(node->value());
+    }
     Read read;
-    return resolve(key, read);
+    return resolve(key, hash, read);
 }
 
 std::string Info::Impl::replaceKeys(const std::string& text) const {
@@ -100,13 +122,14 @@ std::string Info::Impl::replaceKeys(const std::string& text) const {
     return result;
 }
 
-std::string Info::Impl::resolve(const std::string& key, Read& read) const {
+std::string Info::Impl::resolve(const std::string& key, const std::uint32_t hash,
+                                Read& read) const {
     read.exhausted = read.exhausted || read.depth == Read::MAX_DEPTH;
     if (read.exhausted) {
         return std::string();
     }
     ++read.depth;
-    std::string value = resolveValue(key, read);
+    std::string value = resolveValue(key, hash, read);
     --read.depth;
     // Once a nested read has given up every level gives up, so the whole read is empty and
     // no expression is computed from broken text.
@@ -118,16 +141,20 @@ std::string Info::Impl::resolve(const std::string& key, Read& read) const {
 }
 
 const std::string& Info::Impl::resolveOnce(const std::string& name, Read& read) const {
-    const auto known = read.resolved.find(name);
-    if (known != read.resolved.end()) {
+    if (!read.resolved) {
+        read.resolved.emplace();
+    }
+    const auto known = read.resolved->find(name);
+    if (known != read.resolved->end()) {
         return known->second;
     }
-    std::string value = resolve(name, read);
-    return read.resolved.emplace(name, std::move(value)).first->second;
+    std::string value = resolve(name, KeyMap::hashOf(name), read);
+    return read.resolved->emplace(name, std::move(value)).first->second;
 }
 
-std::string Info::Impl::resolveValue(const std::string& key, Read& read) const {
-    std::string value = lookup(m_keys, key, read);
+std::string Info::Impl::resolveValue(const std::string& key, const std::uint32_t hash,
+                                     Read& read) const {
+    std::string value = lookup(m_keys, key, hash, read);
     if (value.find(REFERENCE_MARKER) != std::string::npos) {
         std::string replaced;
         const auto append = [this, &read](std::string& out, const std::string_view name) {
@@ -155,23 +182,43 @@ std::string Info::Impl::resolveValue(const std::string& key, Read& read) const {
     return value;
 }
 
-std::string Info::Impl::lookup(const KeyMap& map, const std::string& name, Read& read) const {
-    if (m_parent != nullptr) {
-        std::string answer = m_parent->get(name);
-        if (!answer.empty()) {
-            return answer;
-        }
-    }
-    const Node* const node = map.find(name);
+std::string Info::Impl::lookup(const KeyMap& map, const std::string& name, const std::uint32_t hash,
+                               Read& read) const {
+    std::string answer;
+    const Node* const node = findUnlessParentAnswers(map, name, hash, answer);
     if (node == nullptr) {
-        return std::string();
+        return answer;
     }
     if (!node->children) {
         return std::string(node->value());
     }
-    std::string chosen =
-        lookup(*node->children, resolveOnce(std::string(node->value()), read), read);
-    return chosen.empty() ? lookup(*node->children, DEFAULT_CASE, read) : chosen;
+    const std::string& chosen = resolveOnce(std::string(node->value()), read);
+    answer = lookup(*node->children, chosen, KeyMap::hashOf(chosen), read);
+    return answer.empty()
+               ? lookup(*node->children, DEFAULT_CASE, KeyMap::hashOf(DEFAULT_CASE), read)
+               : answer;
+}
+
+const Info::Impl::Node* Info::Impl::findUnlessParentAnswers(const KeyMap& map,
+                                                            const std::string& name,
+                                                            const std::uint32_t hash,
+                                                            std::string& answer) const {
+    if (m_parent != nullptr) {
+        answer = askParent(name, hash);
+        if (!answer.empty()) {
+            return nullptr;
+        }
+    }
+    return map.find(name, hash);
+}
+
+std::string Info::Impl::askParent(const std::string& name, const std::uint32_t hash) const {
+    // A parent of this very class is asked through its implementation with the hash worked
+    // out here already; a parent of a derived class through its own get.
+    if (typeid(*m_parent) == typeid(Info)) {
+        return m_parent->m_impl->getHashed(name, hash);
+    }
+    return m_parent->get(name);
 }
 
 } // namespace CFG

@@ -1,12 +1,20 @@
 #include "CFG/KeyMap.h"
 
 #include <algorithm>
-#include <functional>
+#include <cstring>
 
 namespace CFG {
 namespace {
 
 constexpr std::size_t FIRST_CAPACITY = 4;
+constexpr std::uint64_t MULTIPLIER = 0x9E3779B97F4A7C15u;
+
+// Folds one word into the hash: the multiply spreads its low bits upwards, the shift brings the
+// high bits back down to the bits that choose the slot.
+std::uint64_t mix(const std::uint64_t hash, const std::uint64_t word) {
+    const std::uint64_t product = (hash ^ word) * MULTIPLIER;
+    return product ^ (product >> 32);
+}
 
 } // namespace
 
@@ -34,8 +42,21 @@ KeyMap::~KeyMap() {
     clear();
 }
 
+// Eight bytes at a time: every get hashes its key, and a byte-wise hash cost more than the
+// rest of a lookup.
 std::uint32_t KeyMap::hashOf(const std::string_view key) {
-    return static_cast<std::uint32_t>(std::hash<std::string_view>()(key));
+    std::uint64_t hash = key.size();
+    const char* bytes = key.data();
+    std::size_t left = key.size();
+    for (; left >= sizeof(std::uint64_t); left -= sizeof(std::uint64_t)) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, bytes, sizeof word);
+        hash = mix(hash, word);
+        bytes += sizeof word;
+    }
+    std::uint64_t last = 0;
+    std::memcpy(&last, bytes, left);
+    return static_cast<std::uint32_t>(mix(hash, last));
 }
 
 std::size_t KeyMap::slotOf(const std::string_view key, const std::uint32_t hash) const {
@@ -48,11 +69,11 @@ std::size_t KeyMap::slotOf(const std::string_view key, const std::uint32_t hash)
     }
 }
 
-const KeyMap::Node* KeyMap::find(const std::string_view key) const {
+const KeyMap::Node* KeyMap::find(const std::string_view key, const std::uint32_t hash) const {
     if (m_size == 0) {
         return nullptr;
     }
-    const Slot& slot = m_slots[slotOf(key, hashOf(key))];
+    const Slot& slot = m_slots[slotOf(key, hash)];
     return slot.node == EMPTY ? nullptr : &m_store->m_nodes[slot.node];
 }
 

@@ -55,8 +55,11 @@ public:
     KeyMap(const KeyMap&) = delete;
     KeyMap& operator=(const KeyMap&) = delete;
 
+    // The hash every map gives the key, to be worked out once for all maps it is sought in.
+    static std::uint32_t hashOf(std::string_view key);
+
     // The key's node, or null.
-    const Node* find(std::string_view key) const;
+    const Node* find(std::string_view key, std::uint32_t hash) const;
     // Gives key the value and children, deleting the children it had; the node then refers to
     // the texts of key and value given here, which hold them. Returns the node.
     Node& assign(std::string_view key, TextStore::Id keyText, std::string_view value,
@@ -74,7 +77,6 @@ private:
     };
     static constexpr std::uint32_t EMPTY = UINT32_MAX;
 
-    static std::uint32_t hashOf(std::string_view key);
     // The slot holding key, or the empty slot where it belongs.
     std::size_t slotOf(std::string_view key, std::uint32_t hash) const;
     void grow();
