@@ -18,9 +18,18 @@ constexpr std::string_view ALIAS_MARKER = ">>";
 const std::string DEFAULT_CASE = "*";
 
 // Whether reading the value changes it: it holds a reference, or is an expression or an alias.
+// Asked on every read, so the prefixes are only compared for a value whose first character
+// begins one.
 bool needsResolving(const std::string_view value) {
-    return value.find(REFERENCE_MARKER) != std::string_view::npos ||
-           Util::startswith(value, EVAL_MARKER) || Util::startswith(value, ALIAS_MARKER);
+    if (value.empty()) {
+        return false;
+    }
+    const char first = value.front();
+    if ((first == EVAL_MARKER.front() && Util::startswith(value, EVAL_MARKER)) ||
+        (first == ALIAS_MARKER.front() && Util::startswith(value, ALIAS_MARKER))) {
+        return true;
+    }
+    return value.find(REFERENCE_MARKER) != std::string_view::npos;
 }
 
 bool isKeyName(const std::string_view piece) {
@@ -99,14 +108,16 @@ std::string Info::Impl::get(const std::string& key) const {
 }
 
 std::string Info::Impl::getHashed(const std::string& key, const std::uint32_t hash) const {
-    // Most reads find a plain value that no override replaces: those are answered at once.
-    std::string answer;
-    const Node* const node = findUnlessParentAnswers(m_keys, key, hash, answer);
-    if (node == nullptr && answer.empty()) {
-        return answer;
-    }
-    if (node != nullptr && !node->children && !needsResolving(node->value())) {
-        return std::string(node->value());
+    // Most reads find a plain value that no override replaces, and the overrides themselves
+    // are asked for names they do not hold: both are answered here at once.
+    if (m_parent == nullptr || askParent(key, hash).empty()) {
+        const Node* const node = m_keys.find(key, hash);
+        if (node == nullptr) {
+            return std::string();
+        }
+        if (!node->children && !needsResolving(node->value())) {
+            return std::string(node->value());
+        }
     }
     Read read;
     return resolve(key, hash, read);

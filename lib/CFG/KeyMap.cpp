@@ -9,19 +9,52 @@ namespace {
 constexpr std::size_t FIRST_CAPACITY = 4;
 constexpr std::uint64_t MULTIPLIER = 0x9E3779B97F4A7C15u;
 
-// Folds one word into the hash: the multiply spreads its low bits upwards, the shift brings the
-// high bits back down to the bits that choose the slot.
+std::uint64_t wordAt(const char* const bytes) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, bytes, sizeof word);
+    return word;
+}
+
+// Keys are compared a word at a time too: they are a few dozen bytes, for which a call to
+// the library's comparison costs more than the comparison.
+bool sameKey(const std::string_view a, const std::string_view b) {
+    const std::size_t size = a.size();
+    if (size != b.size()) {
+        return false;
+    }
+    if (size < sizeof(std::uint64_t)) {
+        return a == b;
+    }
+    // The last word overlaps the one before it unless the size is a multiple of eight.
+    for (std::size_t at = 0; at + sizeof(std::uint64_t) < size; at += sizeof(std::uint64_t)) {
+        if (wordAt(a.data() + at) != wordAt(b.data() + at)) {
+            return false;
+        }
+    }
+    const std::size_t last = size - sizeof(std::uint64_t);
+    return wordAt(a.data() + last) == wordAt(b.data() + last);
+}
+
+// Folds one word into the hash. The multiply spreads each bit only upwards, which finish then
+// brings down to the low bits that choose a slot.
 std::uint64_t mix(const std::uint64_t hash, const std::uint64_t word) {
-    const std::uint64_t product = (hash ^ word) * MULTIPLIER;
-    return product ^ (product >> 32);
+    return (hash ^ word) * MULTIPLIER;
+}
+
+std::uint32_t finish(std::uint64_t hash) {
+    hash ^= hash >> 32;
+    hash *= MULTIPLIER;
+    return static_cast<std::uint32_t>(hash ^ (hash >> 29));
 }
 
 } // namespace
 
 std::uint32_t KeyMap::Store::add() {
     if (m_unused.empty()) {
-        m_nodes.push_back(Node{nullptr, nullptr, 0, 0, 0, 0, nullptr});
-        return static_cast<std::uint32_t>(m_nodes.size() - 1);
+        if (m_count % CHUNK_SIZE == 0) {
+            m_chunks.push_back(std::make_unique<Node[]>(CHUNK_SIZE));
+        }
+        return m_count++;
     }
     const std::uint32_t number = m_unused.back();
     m_unused.pop_back();
@@ -29,7 +62,7 @@ std::uint32_t KeyMap::Store::add() {
 }
 
 void KeyMap::Store::release(const std::uint32_t number) {
-    Node& node = m_nodes[number];
+    Node& node = this->node(number);
     m_texts.release(node.keyText);
     m_texts.release(node.valueText);
     node.children.reset();
@@ -45,25 +78,27 @@ KeyMap::~KeyMap() {
 // Eight bytes at a time: every get hashes its key, and a byte-wise hash cost more than the
 // rest of a lookup.
 std::uint32_t KeyMap::hashOf(const std::string_view key) {
-    std::uint64_t hash = key.size();
-    const char* bytes = key.data();
-    std::size_t left = key.size();
-    for (; left >= sizeof(std::uint64_t); left -= sizeof(std::uint64_t)) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, bytes, sizeof word);
-        hash = mix(hash, word);
-        bytes += sizeof word;
+    const std::size_t size = key.size();
+    std::uint64_t hash = size;
+    if (size < sizeof(std::uint64_t)) {
+        for (const char c : key) {
+            hash = hash << 8 | static_cast<unsigned char>(c);
+        }
+        return finish(hash);
     }
-    std::uint64_t last = 0;
-    std::memcpy(&last, bytes, left);
-    return static_cast<std::uint32_t>(mix(hash, last));
+    // The last word overlaps the one before it unless the size is a multiple of eight.
+    for (std::size_t at = 0; at + sizeof(std::uint64_t) < size; at += sizeof(std::uint64_t)) {
+        hash = mix(hash, wordAt(key.data() + at));
+    }
+    return finish(mix(hash, wordAt(key.data() + size - sizeof(std::uint64_t))));
 }
 
 std::size_t KeyMap::slotOf(const std::string_view key, const std::uint32_t hash) const {
     const std::size_t mask = m_slots.size() - 1;
     for (std::size_t index = hash & mask;; index = (index + 1) & mask) {
         const Slot& slot = m_slots[index];
-        if (slot.node == EMPTY || (slot.hash == hash && m_store->m_nodes[slot.node].key() == key)) {
+        if (slot.node == EMPTY ||
+            (slot.hash == hash && sameKey(m_store->node(slot.node).key(), key))) {
             return index;
         }
     }
@@ -74,7 +109,7 @@ const KeyMap::Node* KeyMap::find(const std::string_view key, const std::uint32_t
         return nullptr;
     }
     const Slot& slot = m_slots[slotOf(key, hash)];
-    return slot.node == EMPTY ? nullptr : &m_store->m_nodes[slot.node];
+    return slot.node == EMPTY ? nullptr : &m_store->node(slot.node);
 }
 
 KeyMap::Node& KeyMap::assign(const std::string_view key, const TextStore::Id keyText,
@@ -94,11 +129,11 @@ KeyMap::Node& KeyMap::assign(const std::string_view key, const TextStore::Id key
         slot = Slot{hash, m_store->add()};
         ++m_size;
     } else {
-        const Node& old = m_store->m_nodes[slot.node];
+        const Node& old = m_store->node(slot.node);
         texts.release(old.keyText);
         texts.release(old.valueText);
     }
-    Node& node = m_store->m_nodes[slot.node];
+    Node& node = m_store->node(slot.node);
     // The key is taken from its latest definition too, so the earlier text can go.
     node = Node{key.data(),
                 value.data(),
@@ -130,7 +165,7 @@ std::vector<std::string_view> KeyMap::sortedKeys() const {
     keys.reserve(m_size);
     for (const Slot& slot : m_slots) {
         if (slot.node != EMPTY) {
-            keys.push_back(m_store->m_nodes[slot.node].key());
+            keys.push_back(m_store->node(slot.node).key());
         }
     }
     std::sort(keys.begin(), keys.end());

@@ -3,7 +3,6 @@
 #include "CFG/TextStore.h"
 
 #include <cstdint>
-#include <deque>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -33,19 +32,26 @@ public:
     };
 
     // The nodes of every map of one configuration and the texts they refer to. A node that its
-    // map lets go of is used again.
+    // map lets go of is used again. Nodes live in chunks of a power of two, which never move
+    // and make finding a node by its number two instructions.
     class Store {
     public:
         TextStore& texts() { return m_texts; }
 
     private:
         friend class KeyMap;
+        static constexpr unsigned CHUNK_BITS = 8;
+        static constexpr std::uint32_t CHUNK_SIZE = 1u << CHUNK_BITS;
 
+        Node& node(const std::uint32_t number) const {
+            return m_chunks[number >> CHUNK_BITS][number & (CHUNK_SIZE - 1)];
+        }
         std::uint32_t add();
         void release(std::uint32_t number);
 
         TextStore m_texts;
-        std::deque<Node> m_nodes;
+        std::vector<std::unique_ptr<Node[]>> m_chunks;
+        std::uint32_t m_count = 0;
         std::vector<std::uint32_t> m_unused;
     };
 
