@@ -16,6 +16,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -128,7 +129,7 @@ void BM_FrameCycle(benchmark::State& state) {
     KessokTest::FakeWindowApp window;
     KessokTest::FakeRenderController renderer;
     Game::LogicController logic;
-    logic.add("IDLE", new IdleState, {});
+    logic.add("IDLE", std::make_unique<IdleState>(), {});
     manager.setWindowApp(&window);
     manager.setRenderController(&renderer);
     manager.setLogicController(&logic);

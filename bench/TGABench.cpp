@@ -155,8 +155,9 @@ void reportPeak(benchmark::State& state, const Sample& sample, Decode decode) {
     HeapCounter::resetPeak();
     const std::size_t before = HeapCounter::s_live;
     decode();
-    state.counters["peak/image"] = static_cast<double>(HeapCounter::s_peak - before) / image;
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * image));
+    state.counters["peak/image"] =
+        static_cast<double>(HeapCounter::s_peak - before) / static_cast<double>(image);
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(image));
 }
 
 void decodeWithTGA(benchmark::State& state, const Sample sample) {

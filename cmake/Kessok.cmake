@@ -2,10 +2,15 @@
 # one test executable per folder of tests/, benchmarks and fuzz targets.
 
 add_library(kessok_warnings INTERFACE)
-target_compile_options(kessok_warnings INTERFACE -Wall -Wextra -Wpedantic)
+target_compile_options(kessok_warnings INTERFACE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
+                                                 -Wsign-conversion -Wold-style-cast)
 if(KESSOK_WERROR)
     target_compile_options(kessok_warnings INTERFACE -Werror)
 endif()
+
+# __FILE__, and so the abort report, names a source file by its path in the source tree, the
+# same wherever the tree was checked out or built.
+add_compile_options(-fmacro-prefix-map=${PROJECT_SOURCE_DIR}/=)
 
 if(KESSOK_SANITIZE)
     add_compile_options(-fsanitize=${KESSOK_SANITIZE} -fno-sanitize-recover=all -fno-omit-frame-pointer)
@@ -34,19 +39,51 @@ function(kessok_sources out)
     set(${out} ${sources} PARENT_SCOPE)
 endfunction()
 
+# The include root of a library: a folder of the build tree that holds, below the library's
+# own folder name, a link to each of its headers and nothing else, so that a library sees the
+# headers of exactly the libraries it links. The folder name is the path below lib/ ("Util",
+# "Render/OGL"), or below the source tree for a library outside lib/. Sets <out> to the root
+# and <prefix_out> to what the root stands for in the source tree ("lib/" or "").
+function(kessok_include_root target out prefix_out)
+    file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR}/lib ${CMAKE_CURRENT_SOURCE_DIR})
+    set(prefix lib/)
+    if(folder MATCHES "^\\.\\.")
+        file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+        set(prefix "")
+    endif()
+    set(root ${CMAKE_BINARY_DIR}/include/${target})
+    file(REMOVE_RECURSE ${root})
+    file(MAKE_DIRECTORY ${root}/${folder})
+    file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+    foreach(header IN LISTS headers)
+        get_filename_component(name ${header} NAME)
+        file(CREATE_LINK ${header} ${root}/${folder}/${name} SYMBOLIC)
+    endforeach()
+    set(${out} ${root} PARENT_SCOPE)
+    set(${prefix_out} "${prefix}" PARENT_SCOPE)
+endfunction()
+
 # kessok_library(NAME <target> [DEPS <targets>...])
-# A static library of the folder's .cpp files (an interface library when there
-# are none). Headers are included as "Folder/Name.h" from lib/.
+# A static library of the folder's .cpp files (an interface library when there are none).
+# Its headers are included as "Folder/Name.h" ("Render/OGL/Name.h" for a nested folder). It
+# and whatever links it see its own headers and those of its DEPS, and no others: a header
+# of a library left out of DEPS is not found. DEPS are public, since headers include the
+# headers of the libraries they rest on.
 function(kessok_library)
     cmake_parse_arguments(ARG "" "NAME" "DEPS" ${ARGN})
     kessok_sources(sources)
+    kessok_include_root(${ARG_NAME} root prefix)
+    # Reports of a header read through the links name the header in the source tree.
+    set(prefix_map "-fmacro-prefix-map=${root}/=${prefix}")
     if(sources)
         add_library(${ARG_NAME} STATIC ${sources})
-        target_include_directories(${ARG_NAME} PUBLIC ${PROJECT_SOURCE_DIR}/lib)
+        target_include_directories(${ARG_NAME} PUBLIC ${root})
+        target_compile_options(${ARG_NAME} PUBLIC ${prefix_map})
         target_link_libraries(${ARG_NAME} PUBLIC ${ARG_DEPS} PRIVATE kessok_warnings)
     else()
         add_library(${ARG_NAME} INTERFACE)
-        target_include_directories(${ARG_NAME} INTERFACE ${PROJECT_SOURCE_DIR}/lib)
+        target_include_directories(${ARG_NAME} INTERFACE ${root})
+        target_compile_options(${ARG_NAME} INTERFACE ${prefix_map})
         target_link_libraries(${ARG_NAME} INTERFACE ${ARG_DEPS})
     endif()
 endfunction()

@@ -4,6 +4,7 @@
 #include "Util/CountGuard.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <iterator>
 
 namespace EVT {
@@ -124,8 +125,10 @@ void EventBus::deliverQueuedEvents() {
     } catch (...) {
         // The copies not yet delivered wait for the next outermost raise, ahead of what was
         // queued since; the one whose delivery threw is dropped with the delivered ones.
-        m_filling.insert(m_filling.begin(), std::make_move_iterator(m_draining.begin() + next + 1),
-                         std::make_move_iterator(m_draining.end()));
+        m_filling.insert(
+            m_filling.begin(),
+            std::make_move_iterator(m_draining.begin() + static_cast<std::ptrdiff_t>(next) + 1),
+            std::make_move_iterator(m_draining.end()));
         m_draining.clear();
         throw;
     }

@@ -4,10 +4,6 @@
 #include <string>
 #include <vector>
 
-namespace CFG {
-class Info;
-} // namespace CFG
-
 namespace Files {
 
 // Whole-file text input and output. Every failure shows in the result alone: false or 0,
@@ -22,10 +18,19 @@ public:
     // cannot measure.
     static bool load(const std::string& path, std::string& text, const char* terminator);
     // Loads the file as load() does and sets text, replacing what it held, to the loaded text
-    // with its "::" key references replaced through config. False, with text untouched, where
-    // load() fails.
-    static bool loadAndReplaceCfg(const CFG::Info* config, const std::string& path,
-                                  std::string& text, const char* terminator);
+    // with its "::" key references replaced through config, a CFG::Info (anything with
+    // replaceKeys(text) does). False, with text untouched, where load() fails. A template, so
+    // that Files needs nothing of the configuration, which itself reads its files through Files.
+    template <typename Config>
+    static bool loadAndReplaceCfg(const Config* const config, const std::string& path,
+                                  std::string& text, const char* const terminator) {
+        std::string loaded;
+        if (!load(path, loaded, terminator)) {
+            return false;
+        }
+        text = config->replaceKeys(loaded);
+        return true;
+    }
 
     // Creates or truncates the file and writes each line followed by a line feed.
     static bool save(const std::string& path, const std::vector<std::string>& lines);

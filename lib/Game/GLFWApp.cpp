@@ -15,31 +15,20 @@
 #include "Game/JoypadState.h"
 #include "Game/MouseWheel.h"
 #include "Game/WindowSize.h"
+#include "OGL/GLErrors.h"
 
 #include <GL/glew.h>
 
 #include <GLFW/glfw3.h>
 
 #include <algorithm>
-#include <array>
 
 namespace Game {
 
 namespace {
 
-// State shared by the application and its GLFW callbacks; the constructor resets it.
-
-// Whether the window has the focus, as the last poll left it. The loop reads it at every pass;
-// asking GLFW instead costs a round trip to the X server, about as long as a buffer swap.
-bool g_windowActive = false;
-// Mouse callbacks raise events only while the window is active.
-bool g_mouseAtv = true;
-// The modifier bits recorded at each key code's last press; its release carries them.
-std::array<int, 256> s_keypressModifiers{};
-MouseWheel g_wheel;
-// Set by a cursor change the application makes, until the end of the next poll, which
-// delivers the motion that change causes.
-bool g_ignoreMotion = false;
+// The applications living, each of which started GLFW.
+int s_applications = 0;
 
 // Failures show in return values (no monitor, no window); GLFW's own messages stay silent.
 void ignoreError(int, const char*) {}
@@ -80,73 +69,77 @@ void raiseMouseAtCursor(GLFWwindow* const window, const int wheelDelta, const in
     raise(event);
 }
 
-// The window stays: GLFW keeps it and its context until the application is destroyed, so
-// teardown can still release GL objects.
-void WindowCloseFunc(GLFWwindow*) {
-    EVT::EventBus::instance().raiseEvent(EVT::QUIT, false);
-}
-
-void FocusFunc(GLFWwindow*, const int focused) {
-    g_windowActive = focused == GLFW_TRUE;
-}
-
-void ReshapeFunc(GLFWwindow*, const int width, const int height) {
-    announceSize(width, height);
-}
-
-void KeyFunc(GLFWwindow* const window, const int key, int, const int action, int) {
-    // GLFW 3 cannot turn key repeat off. A repeat changes no key's state, and taken for a
-    // non-press it would read as a release.
-    if (action == GLFW_REPEAT) {
-        return;
-    }
-    const unsigned char code = keyCodeFor(key);
-    if (code == 0) {
-        // Read for its effect only: with sticky keys on, reading consumes the sticky press of a
-        // modifier released before this key, so it does not carry over to the next key.
-        readModifiers(window);
-        return;
-    }
-    const bool pressed = action == GLFW_PRESS;
-    if (pressed) {
-        s_keypressModifiers[code] = readModifiers(window);
-    }
-    EVT::Event_Key event(code, pressed, s_keypressModifiers[code]);
-    raise(event);
-}
-
-void MouseMotionFunc(GLFWwindow*, const double x, const double y) {
-    if (!g_mouseAtv || g_ignoreMotion) {
-        return;
-    }
-    EVT::Event_Mouse event(static_cast<int>(x), static_cast<int>(y), 0, 0, false);
-    raise(event);
-}
-
-void MouseButtonFunc(GLFWwindow* const window, const int button, const int action, int) {
-    if (g_mouseAtv) {
-        raiseMouseAtCursor(window, 0, mouseButtonCode(button), action != GLFW_RELEASE);
-    }
-}
-
-void MouseWheelFunc(GLFWwindow* const window, double, const double yOffset) {
-    // The wheel turns while the window is inactive too; the next event reports that as well.
-    if (g_wheel.scroll(yOffset) && g_mouseAtv) {
-        raiseMouseAtCursor(window, g_wheel.takeChange(), 0, false);
-    }
-}
-
 } // namespace
+
+// The GLFW callbacks. Each reaches the application of its window through the window's user
+// pointer, so that every application keeps its own input state.
+struct GLFWApp::Callbacks {
+    static GLFWApp& appOf(GLFWwindow* const window) {
+        return *static_cast<GLFWApp*>(glfwGetWindowUserPointer(window));
+    }
+
+    // The window stays: GLFW keeps it and its context until the application is destroyed, so
+    // teardown can still release GL objects.
+    static void windowClose(GLFWwindow*) { EVT::EventBus::instance().raiseEvent(EVT::QUIT, false); }
+
+    static void focus(GLFWwindow* const window, const int focused) {
+        appOf(window).m_windowActive = focused == GLFW_TRUE;
+    }
+
+    static void reshape(GLFWwindow*, const int width, const int height) {
+        announceSize(width, height);
+    }
+
+    static void key(GLFWwindow* const window, const int glfwKey, int, const int action, int) {
+        // GLFW 3 cannot turn key repeat off. A repeat changes no key's state, and taken for a
+        // non-press it would read as a release.
+        if (action == GLFW_REPEAT) {
+            return;
+        }
+        const unsigned char code = keyCodeFor(glfwKey);
+        if (code == 0) {
+            // Read for its effect only: with sticky keys on, reading consumes the sticky press
+            // of a modifier released before this key, so it does not carry over to the next key.
+            readModifiers(window);
+            return;
+        }
+        int& modifiers = appOf(window).m_keypressModifiers[code];
+        const bool pressed = action == GLFW_PRESS;
+        if (pressed) {
+            modifiers = readModifiers(window);
+        }
+        EVT::Event_Key event(code, pressed, modifiers);
+        raise(event);
+    }
+
+    static void mouseMotion(GLFWwindow* const window, const double x, const double y) {
+        const GLFWApp& app = appOf(window);
+        if (!app.m_mouseActive || app.m_ignoreMotion) {
+            return;
+        }
+        EVT::Event_Mouse event(static_cast<int>(x), static_cast<int>(y), 0, 0, false);
+        raise(event);
+    }
+
+    static void mouseButton(GLFWwindow* const window, const int button, const int action, int) {
+        if (appOf(window).m_mouseActive) {
+            raiseMouseAtCursor(window, 0, mouseButtonCode(button), action != GLFW_RELEASE);
+        }
+    }
+
+    static void mouseWheel(GLFWwindow* const window, double, const double yOffset) {
+        GLFWApp& app = appOf(window);
+        // The wheel turns while the window is inactive too; the next event reports that as well.
+        if (app.m_wheel.scroll(yOffset) && app.m_mouseActive) {
+            raiseMouseAtCursor(window, app.m_wheel.takeChange(), 0, false);
+        }
+    }
+};
 
 GLFWApp::GLFWApp(const char* const title, const int width, const int height, const bool fullscreen,
                  const unsigned long clearColor, const bool clearWindow, const float speed)
     : I_WindowApp(clearColor, clearWindow), m_clock(speed) {
-    g_windowActive = false;
-    g_mouseAtv = true;
-    s_keypressModifiers.fill(0);
-    g_wheel = MouseWheel();
-    g_ignoreMotion = false;
-
+    ++s_applications;
     glfwSetErrorCallback(ignoreError);
     // Hats would otherwise appear as extra buttons where a joystick has fewer than four.
     glfwInitHint(GLFW_JOYSTICK_HAT_BUTTONS, GLFW_FALSE);
@@ -162,14 +155,20 @@ GLFWApp::GLFWApp(const char* const title, const int width, const int height, con
     if (!openWindow(title, size, fullscreen)) {
         return;
     }
-    glfwSetWindowCloseCallback(m_window, WindowCloseFunc);
+    glfwSetWindowCloseCallback(m_window, Callbacks::windowClose);
     announceSize(size.first, size.second);
     glfwSetInputMode(m_window, GLFW_CURSOR, GLFW_CURSOR_NORMAL);
     announceSize(size.first, size.second);
 }
 
 GLFWApp::~GLFWApp() {
-    glfwTerminate();
+    if (m_window != nullptr) {
+        glfwDestroyWindow(m_window);
+    }
+    // GLFW is one per process: it ends with the last application living.
+    if (--s_applications == 0) {
+        glfwTerminate();
+    }
 }
 
 bool GLFWApp::openWindow(const char* const title, const std::pair<int, int>& size,
@@ -192,8 +191,8 @@ bool GLFWApp::openWindow(const char* const title, const std::pair<int, int>& siz
         return false;
     }
     // glewInit may leave an error behind from probing the context.
-    while (glGetError() != GL_NO_ERROR) {
-    }
+    OGL::discardErrors();
+    glfwSetWindowUserPointer(window, this);
     m_window = window;
     return true;
 }
@@ -202,20 +201,20 @@ bool GLFWApp::initWindowApp() {
     if (m_window == nullptr) {
         return false;
     }
-    glfwSetWindowSizeCallback(m_window, ReshapeFunc);
+    glfwSetWindowSizeCallback(m_window, Callbacks::reshape);
     // GLFW 3 does not call a size callback as it is installed; the size is announced here.
     int width = 0;
     int height = 0;
     glfwGetWindowSize(m_window, &width, &height);
-    ReshapeFunc(m_window, width, height);
+    announceSize(width, height);
     glfwSetInputMode(m_window, GLFW_STICKY_KEYS, GLFW_TRUE);
-    glfwSetKeyCallback(m_window, KeyFunc);
-    glfwSetCursorPosCallback(m_window, MouseMotionFunc);
-    glfwSetMouseButtonCallback(m_window, MouseButtonFunc);
-    glfwSetScrollCallback(m_window, MouseWheelFunc);
-    glfwSetWindowFocusCallback(m_window, FocusFunc);
-    g_windowActive = glfwGetWindowAttrib(m_window, GLFW_FOCUSED) == GLFW_TRUE;
-    g_mouseAtv = g_windowActive;
+    glfwSetKeyCallback(m_window, Callbacks::key);
+    glfwSetCursorPosCallback(m_window, Callbacks::mouseMotion);
+    glfwSetMouseButtonCallback(m_window, Callbacks::mouseButton);
+    glfwSetScrollCallback(m_window, Callbacks::mouseWheel);
+    glfwSetWindowFocusCallback(m_window, Callbacks::focus);
+    m_windowActive = glfwGetWindowAttrib(m_window, GLFW_FOCUSED) == GLFW_TRUE;
+    m_mouseActive = m_windowActive;
     EVT::EventBus& bus = EVT::EventBus::instance();
     bus.addConsumer(EVT::QUIT, this);
     bus.addConsumer(EVT::SET_MOUSE, this);
@@ -226,7 +225,7 @@ void GLFWApp::run() {
     if (m_window == nullptr) {
         return;
     }
-    m_wasActive = g_windowActive;
+    m_wasActive = m_windowActive;
     while (!m_exitApp) {
         reportActivity();
         checkJoysticks();
@@ -238,9 +237,9 @@ void GLFWApp::run() {
 }
 
 void GLFWApp::reportActivity() {
-    const bool active = g_windowActive;
+    const bool active = m_windowActive;
     if (active != m_wasActive) {
-        g_mouseAtv = active;
+        m_mouseActive = active;
         EVT::Event_EnterLeave event(active);
         raise(event);
     }
@@ -314,7 +313,7 @@ void GLFWApp::showWindow() {
     // a render that is skipped neither swaps nor polls.
     glfwSwapBuffers(m_window);
     glfwPollEvents();
-    g_ignoreMotion = false;
+    m_ignoreMotion = false;
 }
 
 void GLFWApp::clearWindow(const unsigned long color) {
@@ -348,7 +347,7 @@ void GLFWApp::setMouse(const int x, const int y, const int mode) {
         return;
     }
     const bool moveAsked = x != -1 && y != -1;
-    g_ignoreMotion = true;
+    m_ignoreMotion = true;
     switch (mode) {
     case 1:
         glfwSetInputMode(m_window, GLFW_CURSOR, GLFW_CURSOR_NORMAL);
@@ -368,7 +367,7 @@ void GLFWApp::setMouse(const int x, const int y, const int mode) {
         break;
     }
     // GLFW's X11 side answers this with a round trip to the server, after which the motion that
-    // the changes above cause is queued for the next poll, whose end lifts g_ignoreMotion.
+    // the changes above cause is queued for the next poll, whose end lifts m_ignoreMotion.
     glfwGetWindowAttrib(m_window, GLFW_FOCUSED);
 }
 

@@ -3,29 +3,28 @@
 #include "Util/StringUtils.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace Game {
 
 LogicController::~LogicController() {
-    for (auto state = m_states.rbegin(); state != m_states.rend(); ++state) {
-        delete state->state;
+    while (!m_states.empty()) {
+        m_states.pop_back();
     }
 }
 
-bool LogicController::add(const std::string& name, I_LogicState* const state,
+bool LogicController::add(const std::string& name, std::unique_ptr<I_LogicState> state,
                           const Transitions& transitions) {
-    const bool registered = std::any_of(m_states.begin(), m_states.end(),
-                                        [state](const Info& info) { return info.state == state; });
-    if (state == nullptr || registered) {
+    if (state == nullptr) {
         return false;
     }
-    m_states.push_back(Info{name, state, transitions});
+    m_states.push_back(Info{name, std::move(state), transitions});
     return true;
 }
 
 I_LogicState* LogicController::getState(const std::string& name) const {
     const std::size_t index = findState(name);
-    return index < m_states.size() ? m_states[index].state : nullptr;
+    return index < m_states.size() ? m_states[index].state.get() : nullptr;
 }
 
 void LogicController::setPause(const bool paused) {

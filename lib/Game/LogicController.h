@@ -5,6 +5,7 @@
 #include "Util/NonCopyable.h"
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -23,7 +24,7 @@ public:
     // One registered state.
     struct Info {
         std::string name;
-        I_LogicState* state;
+        std::unique_ptr<I_LogicState> state;
         Transitions transitions;
     };
 
@@ -31,9 +32,10 @@ public:
     // Deletes every state, the last registered first.
     ~LogicController() override;
 
-    // Registers the state under the name and takes ownership of it. A null state, or one that
-    // is registered already, is refused (false). Names may repeat; lookups find the first.
-    bool add(const std::string& name, I_LogicState* state, const Transitions& transitions);
+    // Registers the state under the name. A null state is refused (false). Names may repeat;
+    // lookups find the first.
+    bool add(const std::string& name, std::unique_ptr<I_LogicState> state,
+             const Transitions& transitions);
     // The first state registered under exactly that name, or null.
     virtual I_LogicState* getState(const std::string& name) const;
     // Reaches the current state only; nobody before the first update.

@@ -129,7 +129,8 @@ bool TGAReader::readRunLength(unsigned char* pixels, std::uint64_t missing) {
     const unsigned char* buffered = packet;
     while (missing > 0) {
         if (static_cast<std::size_t>(buffered - packet) < longestPacket) {
-            buffered = m_buffer.data() + refill(packet, buffered - packet);
+            buffered =
+                m_buffer.data() + refill(packet, static_cast<std::size_t>(buffered - packet));
             packet = m_buffer.data();
             if (packet == buffered) {
                 return false;

@@ -18,8 +18,9 @@ float RandSimple::getFloat() {
     constexpr std::uint32_t kMaxHash = 0x7fffffffu;
     const std::uint32_t x = (m_state << 13) ^ m_state;
     const std::uint32_t hash = ((x * x * 15731u + 789221u) * x + 1376312589u) & kMaxHash;
-    // Divided in x87 extended precision, as the sequence always has been: double precision
-    // would round one hash value (2147483583) up to exactly 1.
+    // Divided in x87 extended precision, so that the float is the quotient rounded once:
+    // through double, the quotient of one hash value (2147483583) would first round to the
+    // midpoint below 1 and then up to exactly 1, which only the largest hash may give.
     const long double value = static_cast<long double>(hash) / kMaxHash;
     // The state advances by trunc(value * 0xffffffff), which is exactly 2 * hash plus 1 for
     // the largest hash; the integer form keeps it exact where floating point would round.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 namespace Util {
 
@@ -23,14 +24,7 @@ public:
     BasicHashLink(const BasicHashLink&) = delete;
     BasicHashLink& operator=(const BasicHashLink&) = delete;
 
-    virtual ~BasicHashLink() {
-        while (m_blocks != nullptr) {
-            Block* const block = m_blocks;
-            m_blocks = block->next;
-            delete[] block->links;
-            delete block;
-        }
-    }
+    virtual ~BasicHashLink() = default;
 
     // A free link holding the item, its next null.
     Link* takeLink(Item* const item) {
@@ -51,23 +45,19 @@ public:
 
     // Allocates a block of links and puts them on the free list in array order.
     void initFreeLinksBlock() {
-        std::unique_ptr<Link[]> links(new Link[m_blockSize]);
+        m_blocks.push_back(std::make_unique<Link[]>(m_blockSize));
+        Link* const links = m_blocks.back().get();
         for (unsigned i = 0; i < m_blockSize; ++i) {
             links[i] = Link{nullptr, i + 1 < m_blockSize ? &links[i + 1] : m_freeLinks};
         }
-        m_blocks = new Block{links.get(), m_blocks};
-        m_freeLinks = links.release();
+        m_freeLinks = links;
     }
 
 private:
-    struct Block {
-        Link* links;
-        Block* next;
-    };
-
     BasicHashLink() = default;
 
-    Block* m_blocks = nullptr;
+    // Every block allocated; the links point into them.
+    std::vector<std::unique_ptr<Link[]>> m_blocks;
     Link* m_freeLinks = nullptr;
     const unsigned m_blockSize = 1;
 };

@@ -20,7 +20,7 @@ public:
 
     virtual ~HashedID() {
         const HashedItem<T> probe(this->getID());
-        delete IDHashTable<T>::instance().remove(&probe);
+        const std::unique_ptr<HashedItem<T>> item(IDHashTable<T>::instance().remove(&probe));
     }
 
 private:

@@ -22,8 +22,9 @@ constexpr std::size_t DIGITS_ROOM = 64;
 std::string withPrefixAndPadding(const int base, const int width, const char* const first,
                                  const char* const last) {
     const auto length = static_cast<std::size_t>(last - first);
-    const std::size_t padding =
-        width > 0 && static_cast<std::size_t>(width) > length ? width - length : 0;
+    const std::size_t padding = width > 0 && static_cast<std::size_t>(width) > length
+                                    ? static_cast<std::size_t>(width) - length
+                                    : 0;
     std::string text;
     text.reserve(2 + padding + length);
     if (base == 16) {

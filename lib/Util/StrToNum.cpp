@@ -69,7 +69,8 @@ ScannedInteger scanInteger(const char* p, const char* const end, const int base)
         }
         number.found = true;
         if (number.magnitude <= MAGNITUDE_CAP) {
-            number.magnitude = number.magnitude * radix + digit;
+            number.magnitude =
+                number.magnitude * static_cast<unsigned>(radix) + static_cast<unsigned>(digit);
         }
     }
     return number;

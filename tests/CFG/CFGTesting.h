@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../Files/ScratchDir.h"
+#include "Support/ScratchDir.h"
 
 #include "CFG/Info.h"
 

@@ -23,7 +23,7 @@ void key(const unsigned char code, const bool pressed, const int modifiers) {
 // The codes of the keys held, ascending.
 std::string held(const Keyboard& keyboard) {
     std::string codes;
-    for (int code = 0; code < 256; ++code) {
+    for (std::size_t code = 0; code < keyboard.keyDown.size(); ++code) {
         codes += keyboard.keyDown[code] ? " " + std::to_string(code) : "";
     }
     return codes;

@@ -1,6 +1,6 @@
 #include "Files/Directory.h"
 
-#include "ScratchDir.h"
+#include "Support/ScratchDir.h"
 
 #include <gtest/gtest.h>
 

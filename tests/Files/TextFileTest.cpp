@@ -1,6 +1,6 @@
 #include "Files/TextFile.h"
 
-#include "ScratchDir.h"
+#include "Support/ScratchDir.h"
 
 #include <gtest/gtest.h>
 
@@ -35,14 +35,6 @@ TEST(TextFileLoad, MissingEmptyOrDirectoryFailsAndLeavesTextUntouched) {
     EXPECT_FALSE(TextFile::load(dir.write("empty", ""), text, "\n"));
     EXPECT_FALSE(TextFile::load(dir.path(), text, "\n"));
     EXPECT_EQ(text, "before");
-}
-
-TEST(TextFileLoad, ReadsLongLinesWhole) {
-    const ScratchDir dir;
-    const std::string line(100000, 'q');
-    std::string text;
-    ASSERT_TRUE(TextFile::load(dir.write("long", line + "\nz"), text, "\n"));
-    EXPECT_EQ(text, line + "\nz\n");
 }
 
 TEST(TextFileSave, WritesEachLineWithLineFeedAndTruncates) {

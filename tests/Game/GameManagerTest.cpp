@@ -7,11 +7,11 @@
 #include "FakeRenderController.h"
 #include "FakeWindowApp.h"
 #include "Recorder.h"
+#include "Support/AbortReport.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
-#include <csignal>
 #include <string>
 #include <utility>
 #include <vector>
@@ -161,17 +161,13 @@ TEST_F(GameManagerTest, ListenersMayAddRemoveAndDestroyListenersWhileTheyAreCall
                         "V size 320x200"}));
 }
 
-const char* const kWindowFailureReport =
-    "^ABORT: Func:void Game::GameManager::run\\(\\) File:[^\n]*lib/Game/GameManager\\.cpp "
-    "Line: [0-9]+\nABORT: Failed to init window\n$";
-
 TEST(GameManagerDeathTest, WindowThatFailsToInitialiseEndsTheProgramWithTheAbortReport) {
     Game::GameManager manager(800, 600, 60, 0);
-    EXPECT_EXIT(manager.run(), testing::KilledBySignal(SIGABRT), kWindowFailureReport);
+    EXPECT_ABORT_REPORT(manager.run(), "Game::GameManager::run()", "Failed to init window");
     FakeWindowApp window;
     window.initResult = false;
     manager.setWindowApp(&window);
-    EXPECT_EXIT(manager.run(), testing::KilledBySignal(SIGABRT), kWindowFailureReport);
+    EXPECT_ABORT_REPORT(manager.run(), "Game::GameManager::run()", "Failed to init window");
 }
 
 } // namespace

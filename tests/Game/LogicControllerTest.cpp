@@ -4,7 +4,9 @@
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -51,14 +53,19 @@ private:
     std::deque<std::string> m_codes;
 };
 
+std::unique_ptr<ScriptedState> scripted(std::string name, Log& log,
+                                        std::deque<std::string> codes = {}) {
+    return std::make_unique<ScriptedState>(std::move(name), log, std::move(codes));
+}
+
 TEST(LogicControllerTest, ExitCodesSwitchByPrefixThenByStarWithTheCodeAsItThenStands) {
     Log log;
     Game::LogicController controller;
-    auto* const title = new ScriptedState("TITLE", log, {"START"});
-    controller.add("RUNNING",
-                   new ScriptedState("RUNNING", log, {"", "NEXTLEVEL", "NEXTLEVEL_2", "DEAD"}),
+    auto title = scripted("TITLE", log, {"START"});
+    const Game::I_LogicState* const titleState = title.get();
+    controller.add("RUNNING", scripted("RUNNING", log, {"", "NEXTLEVEL", "NEXTLEVEL_2", "DEAD"}),
                    {{"NEXTLEVEL", "RUNNING"}, {"*", "TITLE"}});
-    controller.add("TITLE", title, {{"*", "RUNNING"}});
+    controller.add("TITLE", std::move(title), {{"*", "RUNNING"}});
     controller.setPause(true);
     for (int frame = 0; frame < 6; ++frame) {
         controller.onUpdate(16.0f);
@@ -67,7 +74,7 @@ TEST(LogicControllerTest, ExitCodesSwitchByPrefixThenByStarWithTheCodeAsItThenSt
     EXPECT_EQ(log, (Log{"RUNNING(,)", "RUNNING", "RUNNING", "RUNNING(RUNNING,NEXTLEVEL)", "RUNNING",
                         "RUNNING(RUNNING,NEXTLEVEL_2)", "RUNNING", "TITLE(RUNNING,*)", "TITLE",
                         "RUNNING(TITLE,*)", "RUNNING", "RUNNING resumed"}));
-    EXPECT_EQ(controller.getState("TITLE"), title);
+    EXPECT_EQ(controller.getState("TITLE"), titleState);
     EXPECT_EQ(controller.getState("title"), nullptr);
 }
 
@@ -75,26 +82,23 @@ TEST(LogicControllerTest, UnmatchedCodeOrUnknownTargetFallsToTheNextStateWrappin
     Log log;
     Game::LogicController controller;
     controller.onUpdate(16.0f);
-    controller.add("A", new ScriptedState("A", log, {"X"}), {{"Y", "C"}});
-    controller.add("B", new ScriptedState("B", log, {"GO"}), {{"GO", "NOWHERE"}});
-    controller.add("C", new ScriptedState("C", log, {"ANY"}), {});
+    controller.add("A", scripted("A", log, {"X"}), {{"Y", "C"}});
+    controller.add("B", scripted("B", log, {"GO"}), {{"GO", "NOWHERE"}});
+    controller.add("C", scripted("C", log, {"ANY"}), {});
     for (int frame = 0; frame < 4; ++frame) {
         controller.onUpdate(16.0f);
     }
     EXPECT_EQ(log, (Log{"A(,)", "A", "B(A,*)", "B", "C(B,GO)", "C", "A(C,*)", "A"}));
 }
 
-TEST(LogicControllerTest, NullOrTwiceRegisteredStateIsRefusedSoEachIsDeletedOnceLastFirst) {
+TEST(LogicControllerTest, NullStateIsRefusedAndStatesAreDeletedLastFirst) {
     Log log;
     {
         Game::LogicController controller;
-        auto* const first = new ScriptedState("A", log);
         EXPECT_FALSE(controller.add("NULL", nullptr, {}));
-        EXPECT_TRUE(controller.add("A", first, {}));
-        EXPECT_FALSE(controller.add("AGAIN", first, {}));
-        EXPECT_TRUE(controller.add("A", new ScriptedState("A2", log), {}));
-        EXPECT_EQ(controller.getState("AGAIN"), nullptr);
-        EXPECT_EQ(controller.getState("A"), first);
+        EXPECT_TRUE(controller.add("A", scripted("A", log), {}));
+        EXPECT_TRUE(controller.add("A", scripted("A2", log), {}));
+        EXPECT_EQ(controller.getState("NULL"), nullptr);
     }
     EXPECT_EQ(log, (Log{"A2 deleted", "A deleted"}));
 }
@@ -102,15 +106,15 @@ TEST(LogicControllerTest, NullOrTwiceRegisteredStateIsRefusedSoEachIsDeletedOnce
 TEST(LogicControllerTest, StatesRegisteredFromInsideUpdateAndEnterLeaveTheCurrentOneValid) {
     Log log;
     Game::LogicController controller;
-    auto* const a = new ScriptedState("A", log, {"NEXT"});
-    auto* const b = new ScriptedState("B", log);
-    controller.add("A", a, {{"NEXT", "B"}});
-    controller.add("B", b, {});
+    auto a = scripted("A", log, {"NEXT"});
+    auto b = scripted("B", log);
     a->action = b->action = [&] {
         for (int i = 0; i < 32; ++i) {
-            controller.add("EXTRA", new ScriptedState("E", log), {});
+            controller.add("EXTRA", scripted("E", log), {});
         }
     };
+    controller.add("A", std::move(a), {{"NEXT", "B"}});
+    controller.add("B", std::move(b), {});
     controller.onUpdate(16.0f);
     EXPECT_EQ(log.back(), "B(A,NEXT)");
 }

@@ -1,13 +1,11 @@
 #include "Media/TGA.h"
 #include "Support/HeapCounter.h"
+#include "Support/ScratchDir.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <new>
 #include <string>
 #include <vector>
@@ -35,25 +33,17 @@ Bytes operator+(Bytes a, const Bytes& b) {
     return a;
 }
 
-Bytes read(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
-}
-
 class TGATest : public testing::Test {
 protected:
-    void TearDown() override { std::remove(path().c_str()); }
+    std::string path() const { return m_dir.path("image.tga"); }
 
-    static std::string path() {
-        return testing::TempDir() + testing::UnitTest::GetInstance()->current_test_info()->name() +
-               ".tga";
+    std::string write(const Bytes& bytes) const {
+        return m_dir.write("image.tga", std::string(bytes.begin(), bytes.end()));
     }
 
-    static std::string write(const Bytes& bytes) {
-        std::ofstream(path(), std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()),
-                   static_cast<std::streamsize>(bytes.size()));
-        return path();
+    Bytes read() const {
+        const std::string text = m_dir.read("image.tga");
+        return Bytes(text.begin(), text.end());
     }
 
     // The decoded pixels of a file that must load.
@@ -80,13 +70,14 @@ protected:
 
     // Width, height and bits per pixel of the last image loaded.
     std::vector<unsigned int> m_shape = std::vector<unsigned int>(3);
+    const ScratchDir m_dir;
 };
 
 TEST_F(TGATest, RawAndRunLengthLoadInEveryDepthAndOrientation) {
     // A 3 x 2 image: the bottom row one colour (a repeated packet), the top row three
     // colours (a literal packet). Colours as stored: B, G, R, A.
     const Bytes a{30, 20, 10, 40}, b{70, 60, 50, 80}, c{110, 100, 90, 120};
-    for (const unsigned char bpp : {8, 24, 32}) {
+    for (const unsigned char bpp : std::initializer_list<unsigned char>{8, 24, 32}) {
         // The first bpp / 8 bytes of each colour, red and blue swapped once loaded.
         const auto pixels = [bpp](std::initializer_list<Bytes> colours, bool loaded) {
             Bytes out;
@@ -159,11 +150,11 @@ TEST_F(TGATest, UnsupportedEmptyShortAndLyingFilesAreRefusedBeforeAllocating) {
 TEST_F(TGATest, SavedFileHoldsTheHeaderAndLoadsBack) {
     const Bytes rgb = {1, 2, 3, 4, 5, 6};
     ASSERT_TRUE(Media::TGA::saveToFile(path().c_str(), 2, 1, 24, rgb.data()));
-    EXPECT_EQ(read(path()), (header(2, 2, 1, 24, 0x08) + Bytes{3, 2, 1, 6, 5, 4}));
+    EXPECT_EQ(read(), (header(2, 2, 1, 24, 0x08) + Bytes{3, 2, 1, 6, 5, 4}));
     EXPECT_EQ(load(path()), rgb);
     const Bytes grey = {7, 8, 9};
     ASSERT_TRUE(Media::TGA::saveToFile(path().c_str(), 1, 3, 8, grey.data()));
-    EXPECT_EQ(read(path()), header(3, 1, 3, 8, 0x08) + grey);
+    EXPECT_EQ(read(), header(3, 1, 3, 8, 0x08) + grey);
     const Bytes rgba = {1, 2, 3, 4};
     ASSERT_TRUE(Media::TGA::saveToFile(path().c_str(), 1, 1, 32, rgba.data()));
     EXPECT_EQ(load(path()), rgba);
@@ -178,10 +169,9 @@ TEST_F(TGATest, RefusedSaveLeavesTheFileAlone) {
         EXPECT_FALSE(Media::TGA::saveToFile(file.c_str(), width, height, bpp, pixel));
     }
     EXPECT_FALSE(Media::TGA::saveToFile(file.c_str(), 1, 1, 24, nullptr));
-    EXPECT_EQ(read(file), Bytes{42});
+    EXPECT_EQ(read(), Bytes{42});
     EXPECT_FALSE(Media::TGA::saveToFile(nullptr, 1, 1, 24, pixel));
-    EXPECT_FALSE(Media::TGA::saveToFile((testing::TempDir() + "no/such/folder.tga").c_str(), 1, 1,
-                                        24, pixel));
+    EXPECT_FALSE(Media::TGA::saveToFile(m_dir.path("no/such/folder.tga").c_str(), 1, 1, 24, pixel));
 }
 
 TEST_F(TGATest, RGBtoRGBAAddsOpaqueAlpha) {

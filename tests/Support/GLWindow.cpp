@@ -1,5 +1,6 @@
 #include "Support/GLWindow.h"
 
+#include "OGL/GLErrors.h"
 #include "Support/DriverKeeper.h"
 
 #include <GL/glew.h>
@@ -34,8 +35,7 @@ GLWindow::GLWindow(int width, int height) {
                                                            glewGetErrorString(status))));
     }
     // glewInit may leave an error behind from probing the context.
-    while (glGetError() != GL_NO_ERROR) {
-    }
+    OGL::discardErrors();
     glViewport(0, 0, width, height);
 }
 

@@ -46,21 +46,6 @@ TEST(BasicHashTableTest, ChainHoldsItsItemsNewestFirstEqualOnesIncluded) {
     EXPECT_EQ(table.entries(), 0u);
 }
 
-TEST(BasicHashTableTest, RemovedLinkIsTakenByTheNextInsert) {
-    Table table(1009);
-    Item first(1);
-    Item second(2);
-    table.insert(&first);
-    table.insert(&second);
-    const Table::Link* const firstLink = table.chainHead(&first)->next;
-    EXPECT_EQ(table.remove(&first), &first);
-    EXPECT_EQ(table.entries(), 1u);
-
-    table.insert(&first);
-    EXPECT_EQ(table.chainHead(&first)->next, firstLink);
-    EXPECT_EQ(table.entries(), 2u);
-}
-
 TEST(BasicHashTableTest, ClearKeepsItemsAndClearAndDestroyDeletesThem) {
     Table table(7);
     CountedItem kept(1);

@@ -59,7 +59,7 @@ const char* const HAND_PICKED =
 std::mt19937 l_random(20240606);
 
 float randomFloat() {
-    const std::uint32_t bits = l_random();
+    const auto bits = static_cast<std::uint32_t>(l_random());
     float value = 0;
     std::memcpy(&value, &bits, sizeof value);
     return value;
@@ -73,7 +73,7 @@ std::vector<std::string> makeTexts() {
     const std::string alphabet("01234567890123456789000abcdefABCDEFxXeE.+- \t\v\0g", 47);
     for (int i = 0; i < 60000; ++i) {
         std::string text;
-        for (std::uint32_t length = l_random() % 14; length > 0; --length) {
+        for (auto length = l_random() % 14; length > 0; --length) {
             text += alphabet[l_random() % alphabet.size()];
         }
         texts.push_back(text);
@@ -86,7 +86,8 @@ std::vector<std::string> makeTexts() {
         texts.push_back(prefixes[i % 6] + std::to_string(wide >> (l_random() % 64)));
         std::snprintf(printed, sizeof printed, formats[i % 6], double{randomFloat()});
         texts.push_back(printed);
-        std::snprintf(printed, sizeof printed, "%.8fe%d", l_random() % 100000 / 1e3, i % 99 - 50);
+        std::snprintf(printed, sizeof printed, "%.8fe%d",
+                      static_cast<double>(l_random() % 100000) / 1e3, i % 99 - 50);
         texts.push_back(printed);
     }
     return texts;

@@ -25,9 +25,7 @@ Pieces split(const std::string& text, const std::string& delimiter, const bool k
 TEST(SplitString, CutsAtEveryWholeDelimiterAndDropsEmptyPiecesUnlessKept) {
     EXPECT_EQ(split("a,,b", ",", false, false), (Pieces{"a", "b"}));
     EXPECT_EQ(split("a,,b", ",", true, false), (Pieces{"a", "", "b"}));
-    EXPECT_EQ(split("a,", ",", false, false), (Pieces{"a"}));
-    EXPECT_EQ(split("a,", ",", true, false), (Pieces{"a", ""}));
-    EXPECT_EQ(split(",a", ",", true, false), (Pieces{"", "a"}));
+    EXPECT_EQ(split(",a,", ",", true, false), (Pieces{"", "a", ""}));
     EXPECT_EQ(split("", ",", false, false), Pieces{});
     EXPECT_EQ(split("", ",", true, false), Pieces{""});
     EXPECT_EQ(split(" a , ", ",", false, true), (Pieces{"a"}));
@@ -53,7 +51,6 @@ TEST(Trim, StripsSetCharactersFromBothEndsOnly) {
 
 TEST(PrefixAndSuffix, CompareBytesCaseSensitively) {
     EXPECT_TRUE(Util::startswith("abc", ""));
-    EXPECT_TRUE(Util::endswith("", ""));
     EXPECT_TRUE(Util::startswith("abc", "ab"));
     EXPECT_FALSE(Util::startswith("ab", "abc"));
     EXPECT_FALSE(Util::startswith("Abc", "ab"));

@@ -1,8 +1,11 @@
 #include "Render/OGL/AttributeArray.h"
 
+#include <utility>
+
 namespace OGL {
 
-AttributeArray::AttributeArray(VertexArray* wrapped) : m_wrapped(wrapped) {}
+AttributeArray::AttributeArray(std::unique_ptr<VertexArray> wrapped)
+    : m_wrapped(std::move(wrapped)) {}
 
 AttributeArray::~AttributeArray() = default;
 

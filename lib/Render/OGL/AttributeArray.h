@@ -10,7 +10,7 @@ namespace OGL {
 // attribute i) for shader programs. Owns the array it wraps.
 class AttributeArray : public Render::I_VertexArray {
 public:
-    explicit AttributeArray(VertexArray* wrapped);
+    explicit AttributeArray(std::unique_ptr<VertexArray> wrapped);
     ~AttributeArray() override;
 
     int getBufferSize() const override;

@@ -1,6 +1,6 @@
 #include "Render/OGL/BufferObjects.h"
 
-#include "Render/OGL/GLErrors.h"
+#include "OGL/GLErrors.h"
 
 #include <GL/glew.h>
 

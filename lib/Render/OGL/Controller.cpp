@@ -235,7 +235,9 @@ MathStuff::Vector3<float> Controller::getPickRay(int x, int y) const {
     const MathStuff::Vector3<double> n = unProject(view, x, y, 0.0);
     const MathStuff::Vector3<double> f = unProject(view, x, y, 1.0);
     const MathStuff::Vector3<float>& c = m_camera.position;
-    // Only the y component is negated; kept as callers have always received it.
+    // Callers pass the cursor's y, counted from the top, which gluUnProject reads as counted
+    // from the bottom. Negating the y difference turns that mirrored ray back toward the
+    // cursor for a camera whose up is the world's y axis; x and z need no turning.
     return {static_cast<float>(f.x - n.x) - c.x, -static_cast<float>(f.y - n.y) - c.y,
             static_cast<float>(f.z - n.z) - c.z};
 }

@@ -81,7 +81,7 @@ public:
 private:
     // Client memory or a buffer object, by the HAVE_VBOS ability; null when no array of
     // that size can be made.
-    VertexArray* newVertexArray(int size, bool isStatic) const;
+    std::unique_ptr<VertexArray> newVertexArray(int size, bool isStatic) const;
     void loadPerspective() const;
     void loadOrthographic(float zNear) const;
 

@@ -42,26 +42,26 @@ GLenum usageOf(Render::BufferDataType type) {
 
 } // namespace
 
-VertexArray* Controller::newVertexArray(int size, bool isStatic) const {
+std::unique_ptr<VertexArray> Controller::newVertexArray(int size, bool isStatic) const {
     if (getAbility(Render::HAVE_VBOS) != 0) {
-        std::unique_ptr<VertexArray> vbo(
-            new VertexBufferObject(size, isStatic ? GL_STATIC_DRAW : GL_DYNAMIC_DRAW));
+        std::unique_ptr<VertexArray> vbo =
+            std::make_unique<VertexBufferObject>(size, isStatic ? GL_STATIC_DRAW : GL_DYNAMIC_DRAW);
         if (vbo->getBufferSize() == size) {
-            return vbo.release();
+            return vbo;
         }
     }
     // A negative size comes back as 0 and so is refused here.
-    std::unique_ptr<VertexArray> array(new VertexArray(size));
-    return array->getBufferSize() == size ? array.release() : nullptr;
+    auto array = std::make_unique<VertexArray>(size);
+    return array->getBufferSize() == size ? std::move(array) : nullptr;
 }
 
 Render::I_VertexArray* Controller::createVertexArray(int size, bool isStatic) {
-    return newVertexArray(size, isStatic);
+    return newVertexArray(size, isStatic).release();
 }
 
 Render::I_VertexArray* Controller::createAttrArray(int size, bool isStatic) {
-    VertexArray* const array = newVertexArray(size, isStatic);
-    return array != nullptr ? new AttributeArray(array) : nullptr;
+    std::unique_ptr<VertexArray> array = newVertexArray(size, isStatic);
+    return array != nullptr ? new AttributeArray(std::move(array)) : nullptr;
 }
 
 Render::I_VertexArray* Controller::createVTCArray(int size, bool isStatic) {

@@ -1,7 +1,7 @@
 #include "Render/OGL/VertexArray.h"
 
+#include "OGL/GLErrors.h"
 #include "Render/OGL/BufferObjects.h"
-#include "Render/OGL/GLErrors.h"
 #include "Util/Abort.h"
 
 #include <GL/glew.h>
@@ -103,7 +103,7 @@ void VertexArray::layOut() {
     for (int i = 0; i < m_orderCount; ++i) {
         Slot& s = m_slots[m_order[i]];
         s.offset = offset;
-        offset += static_cast<std::size_t>(s.count) * s.componentBytes;
+        offset += static_cast<std::size_t>(s.count) * static_cast<std::size_t>(s.componentBytes);
     }
     m_stride = static_cast<int>(offset);
 }
@@ -137,11 +137,11 @@ void VertexArray::putData(void const* src, int size, int offset) {
 }
 
 void VertexArray::readBytes(void* dst, int size, int offset) const {
-    std::memcpy(dst, m_data.get() + offset, size);
+    std::memcpy(dst, m_data.get() + offset, static_cast<std::size_t>(size));
 }
 
 void VertexArray::writeBytes(void const* src, int size, int offset) {
-    std::memcpy(m_data.get() + offset, src, size);
+    std::memcpy(m_data.get() + offset, src, static_cast<std::size_t>(size));
 }
 
 void VertexArray::beginUsing() const {
@@ -196,8 +196,9 @@ void VertexArray::beginUsingAttributes() const {
     for (int i = 0; i < s_slotCount; ++i) {
         if (inUse(i)) {
             const Slot& s = m_slots[i];
-            glEnableVertexAttribArray(i);
-            glVertexAttribPointer(i, s.count, s.glType, GL_FALSE, m_stride, pointerOf(i));
+            const auto attribute = static_cast<GLuint>(i);
+            glEnableVertexAttribArray(attribute);
+            glVertexAttribPointer(attribute, s.count, s.glType, GL_FALSE, m_stride, pointerOf(i));
         }
     }
     discardErrors();
@@ -206,7 +207,7 @@ void VertexArray::beginUsingAttributes() const {
 void VertexArray::endUsingAttributes() const {
     for (int i = 0; i < s_slotCount; ++i) {
         if (inUse(i)) {
-            glDisableVertexAttribArray(i);
+            glDisableVertexAttribArray(static_cast<GLuint>(i));
         }
     }
     glBindBuffer(m_target, 0);

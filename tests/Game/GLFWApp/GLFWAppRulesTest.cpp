@@ -5,6 +5,7 @@
 #include "Game/JoypadState.h"
 #include "Game/MouseWheel.h"
 #include "Game/WindowSize.h"
+#include "Support/AbortReport.h"
 
 #include <GLFW/glfw3.h>
 #include <gtest/gtest.h>
@@ -40,15 +41,13 @@ TEST(WindowSize, SizeThatCannotBeShownTakesTheDesktopSize) {
               (Sizes{{640, 480}, {800, 480}, {800, 600}, {1024, 480}}));
 }
 
-// The keys the window test cannot type under Xvfb; the keypad runs KP0 to KP9, KP/, KP*, KP-,
-// KP+, KP., KP=, KP RET, which GLFW numbers in another order.
+// Where the codes do not follow GLFW's numbers: letters fold to lower case, the keypad runs KP0
+// to KP9, KP/, KP*, KP-, KP+, KP., KP=, KP RET in another order than GLFW's, and keys beyond
+// the 8-bit codes, the unknown key (-1) among them, raise nothing.
 TEST(InputCodes, KeysMapToTheirOwnCodesOrNone) {
-    const std::pair<int, int> codes[] = {
-        {GLFW_KEY_UP, 6},        {GLFW_KEY_DOWN, 7},         {GLFW_KEY_RIGHT, 5},
-        {GLFW_KEY_INSERT, 10},   {GLFW_KEY_END, 9},          {GLFW_KEY_KP_0, 128},
-        {GLFW_KEY_KP_9, 137},    {GLFW_KEY_KP_DECIMAL, 142}, {GLFW_KEY_KP_EQUAL, 143},
-        {GLFW_KEY_UNKNOWN, 0},   {GLFW_KEY_F25, 0},          {GLFW_KEY_CAPS_LOCK, 0},
-        {GLFW_KEY_RIGHT_ALT, 0}, {GLFW_KEY_RIGHT_SUPER, 0}};
+    const std::pair<int, int> codes[] = {{GLFW_KEY_A, 'a'},          {GLFW_KEY_KP_DIVIDE, 138},
+                                         {GLFW_KEY_KP_DECIMAL, 142}, {GLFW_KEY_UNKNOWN, 0},
+                                         {GLFW_KEY_F25, 0},          {GLFW_KEY_RIGHT_ALT, 0}};
     for (const auto& [glfwKey, code] : codes) {
         EXPECT_EQ(Game::keyCodeFor(glfwKey), code) << "GLFW key " << glfwKey;
     }
@@ -123,7 +122,7 @@ TEST(NoDisplay, WindowAppOpensNothingAndTheGameEndsWithFailedToInitWindow) {
     EXPECT_EQ(announced, Size(0, 0));
     EXPECT_FALSE(app.initWindowApp());
     manager.setWindowApp(&app);
-    EXPECT_DEATH(manager.run(), "ABORT: Failed to init window");
+    EXPECT_ABORT_REPORT(manager.run(), "Game::GameManager::run()", "Failed to init window");
 }
 
 } // namespace

@@ -37,7 +37,7 @@ Feeds clientFeeds() {
         {GL_SECONDARY_COLOR_ARRAY, GL_SECONDARY_COLOR_ARRAY_SIZE, GL_SECONDARY_COLOR_ARRAY_TYPE,
          GL_SECONDARY_COLOR_ARRAY_POINTER}};
     Feeds feeds(4);
-    for (int i = 0; i < 4; ++i) {
+    for (std::size_t i = 0; i < 4; ++i) {
         if (glIsEnabled(arrays[i][0])) {
             feeds[i] = {integer(arrays[i][1]), integer(arrays[i][2]),
                         pointer(arrays[i][3]) - pointer(GL_VERTEX_ARRAY_POINTER)};
@@ -65,7 +65,7 @@ Feeds attributeFeeds() {
 }
 
 Bytes contents(const I_VertexArray& array) {
-    Bytes bytes(array.getBufferSize());
+    Bytes bytes(static_cast<std::size_t>(array.getBufferSize()));
     array.getData(bytes.data(), array.getBufferSize(), 0);
     return bytes;
 }

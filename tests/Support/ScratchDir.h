@@ -3,15 +3,22 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <stdexcept>
 #include <string>
 
-// A fresh directory below the system's temporary directory, removed with its contents at
-// the end of the test; each test process gets its own.
+// A fresh folder below the system's temporary folder, removed with its contents at the end of
+// the test; each one is private to its process:
+//     const ScratchDir dir;
+//     CFG::Info config(dir.write("game.cfg", "KEY == 1\n"), nullptr);
 class ScratchDir {
 public:
     ScratchDir() {
         std::string pattern = (std::filesystem::temp_directory_path() / "kessok-XXXXXX").string();
-        m_path = mkdtemp(pattern.data());
+        if (mkdtemp(pattern.data()) == nullptr) {
+            throw std::runtime_error("mkdtemp failed for " + pattern);
+        }
+        m_path = pattern;
     }
     ~ScratchDir() {
         std::error_code error;
@@ -23,7 +30,7 @@ public:
     std::string path(const std::string& name) const { return m_path + "/" + name; }
     const std::string& path() const { return m_path; }
 
-    // Writes content as it is, without any line end added.
+    // Writes content as it is, without any line end added; returns the file's path.
     std::string write(const std::string& name, const std::string& content) const {
         std::ofstream(path(name), std::ios::binary) << content;
         return path(name);

@@ -1,0 +1,109 @@
+// The smallest program on the framework: one window whose view clears it to a colour that a
+// timer changes every half second, one logic state that ends the program after the seconds
+// given on the command line (10 without one), and Escape bound to quit.
+#include "Devices/Keyboard.h"
+#include "Devices/KeyboardStrings.h"
+#include "EVT/Event.h"
+#include "EVT/EventBus.h"
+#include "EVT/EventType.h"
+#include "Game/GLFWApp.h"
+#include "Game/GameManager.h"
+#include "Game/I_LogicState.h"
+#include "Game/I_View.h"
+#include "Game/LogicController.h"
+#include "Game/TimerBase.h"
+#include "Render/OGL/Controller.h"
+#include "Util/RGBA.h"
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <utility>
+
+namespace {
+
+// Clears the whole window to its colour on every drawn frame.
+class ClearView : public Game::I_View {
+public:
+    explicit ClearView(Render::I_RenderController& render) : m_render(render) {}
+
+    void setPause(bool) override {}
+    void setScreenSize(const int width, const int height) override {
+        m_box = {0, 0, width, height};
+    }
+    void preUpdate(float) override {}
+    void onUpdate(float) override {}
+    void onRender() override { m_render.doClear(colour); }
+    EVT::I_Event* onInput(EVT::I_Event* const event) override { return event; }
+    Game::ViewBox getViewBox() const override { return m_box; }
+
+    Util::RGBA colour{32, 48, 64, 255};
+
+private:
+    Render::I_RenderController& m_render;
+    Game::ViewBox m_box{};
+};
+
+// Swaps the view's red and blue every time it fires.
+class BlinkTimer : public Game::TimerBase {
+public:
+    explicit BlinkTimer(ClearView& view) : m_view(view) {}
+
+    void fire() override { std::swap(m_view.colour.r, m_view.colour.b); }
+
+private:
+    ClearView& m_view;
+};
+
+// The only logic state: counts the time and quits once it has run its course.
+class RunState : public Game::I_LogicState {
+public:
+    explicit RunState(const float milliseconds) : m_left(milliseconds) {}
+
+    void setPause(bool) override {}
+    void onEnter(const std::string&, const std::string&) override {}
+    std::string onUpdate(const float frameTime) override {
+        m_left -= frameTime;
+        if (m_left <= 0.0f) {
+            doExit("DONE");
+        }
+        return "";
+    }
+    void doExit(const std::string&) override {
+        EVT::EventBus::instance().raiseEvent(EVT::QUIT, false);
+    }
+
+private:
+    float m_left;
+};
+
+} // namespace
+
+int main(const int argc, char** const argv) {
+    const float seconds = argc > 1 ? std::strtof(argv[1], nullptr) : 10.0f;
+
+    // Built before the window application, whose construction announces the window's size.
+    Game::GameManager manager(640, 480, 60, 2);
+    Game::GLFWApp window("Kessok example", 640, 480, false, 0x000000ffUL, false, 1.0f);
+    Render::ViewData viewData;
+    viewData.vsync = 1;
+    OGL::Controller render(viewData);
+    Game::LogicController logic;
+    logic.add("RUN", std::make_unique<RunState>(seconds * 1000.0f), {});
+
+    ClearView view(render);
+    BlinkTimer blink(view);
+    blink.start(500.0f, 500.0f);
+
+    Devices::Keyboard keyboard;
+    const unsigned char escape = Devices::KeyboardStrings::instance().keyMapping().findA("ESC");
+    keyboard.addKeyPressEvent(escape, EVT::Event(EVT::QUIT));
+
+    manager.setWindowApp(&window);
+    manager.setRenderController(&render);
+    manager.setLogicController(&logic);
+    manager.getViewManager()->add(&view);
+    // Opens the window (or ends with the abort report when there is none) and runs until quit.
+    manager.run();
+    return 0;
+}
