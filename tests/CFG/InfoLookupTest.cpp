@@ -35,6 +35,12 @@ TEST(InfoLookup, OverrideWinsOnlyWithNonEmptyValue) {
     overrides.add("C", "3");
     EXPECT_EQ(dump(config), "A=2|B=1");
     EXPECT_EQ(config.get("C"), "3");
+    // A parent of a class derived from Info is asked through its own get.
+    struct Derived : CFG::Info {
+        Derived() : Info(nullptr) {}
+        std::string get(const std::string& key) const override { return key + "!"; }
+    } derived;
+    EXPECT_EQ(dump(configOf("A == 1\n", &derived)), "A=A!");
 }
 
 TEST(InfoLookup, SelectorChoosesCaseThenStar) {
