@@ -29,11 +29,25 @@ std::string trim(const std::string& text, const char* const set) {
 }
 
 std::string_view trimView(const std::string_view text, const char* const set) {
-    const std::size_t first = text.find_first_not_of(set);
-    if (first == std::string_view::npos) {
-        return std::string_view();
+    // Compared character by character: the configuration reader trims every line, key and
+    // value it reads, and the library's search calls cost more than these few comparisons.
+    const auto inSet = [set](const char c) {
+        for (const char* member = set; *member != '\0'; ++member) {
+            if (*member == c) {
+                return true;
+            }
+        }
+        return false;
+    };
+    std::size_t first = 0;
+    while (first < text.size() && inSet(text[first])) {
+        ++first;
     }
-    return text.substr(first, text.find_last_not_of(set) - first + 1);
+    std::size_t end = text.size();
+    while (end > first && inSet(text[end - 1])) {
+        --end;
+    }
+    return text.substr(first, end - first);
 }
 
 bool startswith(const std::string_view text, const std::string_view prefix) {
