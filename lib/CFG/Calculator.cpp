@@ -14,7 +14,8 @@ namespace CFG {
 namespace {
 
 // Tried in this order, so that ">=" and "<<" win over the ">" and "<" they begin with.
-const char* const TOKENS[] = {"(", ")", "+", "-", "*", "/", "<<", ">>", ">=", "<=", ">", "<"};
+constexpr std::string_view TOKENS[] = {"(",  ")",  "+",  "-",  "*", "/",
+                                       "<<", ">>", ">=", "<=", ">", "<"};
 
 const std::string CONVERSION_ERROR = "Cant convert String to Num:";
 
@@ -87,9 +88,11 @@ float Calculator::getOperand(const int depth) {
 
 std::string Calculator::nextToken() {
     skipBlanks();
-    for (const char* const token : TOKENS) {
-        if (Util::startswith(remaining(), token)) {
-            return token;
+    const std::string_view rest = remaining();
+    // The first character rules out most tokens before any comparison of two.
+    for (const std::string_view token : TOKENS) {
+        if (!rest.empty() && rest.front() == token.front() && Util::startswith(rest, token)) {
+            return std::string(token);
         }
     }
     return std::string();

@@ -105,7 +105,7 @@ std::size_t KeyMap::slotOf(const std::string_view key, const std::uint32_t hash)
 }
 
 const KeyMap::Node* KeyMap::find(const std::string_view key, const std::uint32_t hash) const {
-    if (m_size == 0) {
+    if ((m_hashBits & hashBit(hash)) == 0) {
         return nullptr;
     }
     const Slot& slot = m_slots[slotOf(key, hash)];
@@ -128,6 +128,7 @@ KeyMap::Node& KeyMap::assign(const std::string_view key, const TextStore::Id key
     if (slot.node == EMPTY) {
         slot = Slot{hash, m_store->add()};
         ++m_size;
+        m_hashBits |= hashBit(hash);
     } else {
         const Node& old = m_store->node(slot.node);
         texts.release(old.keyText);
@@ -180,6 +181,7 @@ void KeyMap::clear() {
     }
     m_slots = std::vector<Slot>();
     m_size = 0;
+    m_hashBits = 0;
 }
 
 } // namespace CFG

@@ -83,6 +83,11 @@ private:
     };
     static constexpr std::uint32_t EMPTY = UINT32_MAX;
 
+    // One of 64 bits picked by the hash's top bits, which do not choose the slot.
+    static std::uint64_t hashBit(const std::uint32_t hash) {
+        return std::uint64_t{1} << (hash >> 26);
+    }
+
     // The slot holding key, or the empty slot where it belongs.
     std::size_t slotOf(std::string_view key, std::uint32_t hash) const;
     void grow();
@@ -90,6 +95,10 @@ private:
     Store* m_store;
     std::vector<Slot> m_slots;
     std::size_t m_size = 0;
+    // The bits of every key held: a key whose bit is clear is missing without a probe. The
+    // overrides hold a few dozen keys and are asked for every name read, so most of those
+    // misses end here.
+    std::uint64_t m_hashBits = 0;
 };
 
 } // namespace CFG
