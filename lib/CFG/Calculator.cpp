@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <stdexcept>
 
 namespace CFG {
@@ -19,9 +20,17 @@ constexpr std::string_view TOKENS[] = {"(",  ")",  "+",  "-",  "*", "/",
 
 const std::string CONVERSION_ERROR = "Cant convert String to Num:";
 
-// Every character the conversion of a float can read: the blanks it skips, the sign, the
-// digits, the point and the exponent.
-constexpr const char* NUMBER_CHARACTERS = " \t\n\v\f\r0123456789.eE+-";
+// Whether the conversion of a float can read c: the blanks it skips, a sign, a digit, the
+// point or the exponent. Tested one character at a time, as skipping blanks is: a search
+// call for every character costs more than the rest of the evaluation.
+bool isNumberCharacter(const char c) {
+    return (c >= '0' && c <= '9') || c == '.' || c == 'e' || c == 'E' || c == '+' || c == '-' ||
+           c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+bool isBlank(const char c) {
+    return c != '\0' && std::strchr(Util::BLANKS, c) != nullptr;
+}
 
 // The characters of the number at the front of text: one sign, then digits and at most one
 // point. The conversion may read further (an exponent), but evaluation resumes here.
@@ -114,7 +123,9 @@ float Calculator::getNumber() {
     // Only the characters the conversion can read are copied, so that an operand does not
     // cost a copy of the rest of a long expression. The conversion takes an empty text for
     // 0, which would let "1+" or "x" pass as 0. Either error names the whole rest.
-    const std::string number(rest.substr(0, rest.find_first_not_of(NUMBER_CHARACTERS)));
+    const std::string number(rest.substr(
+        0, static_cast<std::size_t>(std::find_if_not(rest.begin(), rest.end(), isNumberCharacter) -
+                                    rest.begin())));
     try {
         if (!number.empty()) {
             const float value = Util::strToNum<float>(number, 10);
@@ -163,7 +174,9 @@ float Calculator::doCalculation(const float left, const std::string& op, const f
 }
 
 void Calculator::skipBlanks() {
-    m_position = std::min(m_text.size(), m_text.find_first_not_of(Util::BLANKS, m_position));
+    while (m_position < m_text.size() && isBlank(m_text[m_position])) {
+        ++m_position;
+    }
 }
 
 std::string_view Calculator::remaining() const {
