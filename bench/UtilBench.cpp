@@ -2,7 +2,7 @@
 // of living numbers. Each benchmark reports the time per id and the heap allocations per
 // iteration, once one round has warmed the structures.
 
-#include "Support/HeapCounter.h"
+#include "Support/BenchRounds.h"
 #include "Util/HashedID.h"
 
 #include <benchmark/benchmark.h>
@@ -17,26 +17,9 @@ namespace {
 using ID = Util::HashedID<unsigned long>;
 constexpr std::size_t kMillion = 1000000;
 
-// Allocations are counted inside the rounds only: the benchmark loop itself allocates once.
-template <typename Round>
-void measure(benchmark::State& state, const std::size_t idsPerRound, const Round& round) {
-    round();
-    std::size_t allocations = 0;
-    for (auto _ : state) {
-        const std::size_t before = HeapCounter::s_allocations;
-        round();
-        allocations += HeapCounter::s_allocations - before;
-    }
-    state.counters["time_per_id"] = benchmark::Counter(
-        static_cast<double>(idsPerRound),
-        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
-    state.counters["allocs_per_iter"] =
-        benchmark::Counter(static_cast<double>(allocations), benchmark::Counter::kAvgIterations);
-}
-
 // A million ids, each destroyed before the next is made.
 void BM_HashedIDOneAtATime(benchmark::State& state) {
-    measure(state, kMillion, [] {
+    BenchRounds::measure(state, "time_per_id", kMillion, [] {
         for (std::size_t i = 0; i < kMillion; ++i) {
             const ID id;
             benchmark::DoNotOptimize(id.getID());
@@ -50,7 +33,7 @@ template <bool newestFirst>
 void BM_HashedIDAliveTogether(benchmark::State& state) {
     const auto count = static_cast<std::size_t>(state.range(0));
     const auto ids = std::make_unique<std::optional<ID>[]>(count);
-    measure(state, count, [&] {
+    BenchRounds::measure(state, "time_per_id", static_cast<double>(count), [&] {
         for (std::size_t i = 0; i < count; ++i) {
             ids[i].emplace();
         }
@@ -66,7 +49,7 @@ void BM_UnorderedSetAliveTogether(benchmark::State& state) {
     std::unordered_set<unsigned long> living;
     living.reserve(count);
     unsigned long lastID = 0;
-    measure(state, count, [&] {
+    BenchRounds::measure(state, "time_per_id", static_cast<double>(count), [&] {
         const unsigned long first = lastID + 1;
         for (std::size_t i = 0; i < count; ++i) {
             living.insert(++lastID);

@@ -42,6 +42,14 @@ std::string Directory::basename(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+std::string Directory::asPrefix(const std::string& directory) {
+    return directory.empty() || directory.back() == '/' ? directory : directory + '/';
+}
+
+std::string Directory::withoutExtension(const std::string& name) {
+    return name.substr(0, name.rfind('.'));
+}
+
 void Directory::scan(const std::string& directory, std::vector<std::string>& names,
                      const std::string& prefix, const std::string& suffix) {
     const std::size_t before = names.size();

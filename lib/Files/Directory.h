@@ -14,6 +14,13 @@ public:
     // The text after the last '/'; the whole path when there is none.
     static std::string basename(const std::string& path);
 
+    // The directory as a prefix for file names: '/' appended unless it is empty or already
+    // ends in '/'.
+    static std::string asPrefix(const std::string& directory);
+
+    // The text before the last '.'; the whole name when it holds none.
+    static std::string withoutExtension(const std::string& name);
+
     // Appends to names, in byte-wise order, the entries of directory (files and
     // subdirectories, without "." and "..") that begin with prefix and end with suffix.
     // names stays unchanged when the directory cannot be listed.

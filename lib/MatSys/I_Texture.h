@@ -1,8 +1,8 @@
 #pragma once
 
-namespace MatSys {
+#include "MatSys/TextureOptions.h"
 
-class TextureOptions;
+namespace MatSys {
 
 // A texture of the material system: a GL texture object that can be bound to a texture
 // unit, updated, read back and rendered into.

@@ -34,6 +34,8 @@ public:
     virtual K currentKey() const { return m_position->first; }
     // Only while not done.
     virtual V curItemNoCheck() const { return m_position->second; }
+    // The value itself rather than a copy, for walks that must not copy; only while not done.
+    const V& currentRef() const { return m_position->second; }
 
 private:
     const BasicStore<K, V>* m_store;

@@ -23,6 +23,15 @@ TEST(Directory, DirnameKeepsTheTextUpToTheLastSlashOrGivesDotSlashAndBasenameThe
     EXPECT_EQ(Directory::basename("kessok.cfg"), "kessok.cfg");
 }
 
+TEST(Directory, AsPrefixEndsAFolderInOneSlashAndWithoutExtensionCutsAtTheLastDot) {
+    EXPECT_EQ(Directory::asPrefix("data"), "data/");
+    EXPECT_EQ(Directory::asPrefix("data/"), "data/");
+    EXPECT_EQ(Directory::asPrefix(""), "");
+    EXPECT_EQ(Directory::withoutExtension("water.VS.glsl"), "water.VS");
+    EXPECT_EQ(Directory::withoutExtension("stone"), "stone");
+    EXPECT_EQ(Directory::withoutExtension(".tga"), "");
+}
+
 TEST(DirectoryScan, AppendsTheNamesPassingPrefixAndSuffixInByteOrder) {
     const ScratchDir dir;
     for (const char* name : {"b.txt", "A.txt", "a.txt.cfg", "txt", ".txt", "ab", "abc", "Ab"}) {

@@ -2,6 +2,7 @@
 
 #include "MathStuff/Matrix4x4.h"
 #include "Render/OGL/Extensions.h"
+#include "Render/OGL/RenderQueue.h"
 #include "Render/OGL/SwapInterval.h"
 #include "Render/OGL/VertexBufferObject.h"
 
@@ -23,7 +24,7 @@ int queryInteger(GLenum name) {
 int probeAbility(int id) {
     switch (id) {
     case Render::HAVE_SHADERS:
-        return GLEW_ARB_shader_objects ? 1 : 0;
+        return shadersAvailable() ? 1 : 0;
     case Render::HAVE_NPOT_TEXTURES:
         return GLEW_ARB_texture_non_power_of_two ? 1 : 0;
     case Render::HAVE_RTT:
@@ -59,11 +60,6 @@ bool knownAbility(int id) {
     return id >= 0 && id < Render::RENDER_ABILITY_COUNT;
 }
 
-MathStuff::Vector3<float> cross(const MathStuff::Vector3<float>& a,
-                                const MathStuff::Vector3<float>& b) {
-    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
-
 struct GLView {
     GLdouble modelView[16];
     GLdouble projection[16];
@@ -87,7 +83,10 @@ MathStuff::Vector3<double> unProject(const GLView& view, int x, int y, double de
 } // namespace
 
 Controller::Controller(Render::ViewData const& data)
-    : m_viewData(data), m_camera{{0, 0, 0}, {0, 0, 1}, {0, 1, 0}, {1, 1, 1}} {}
+    : m_viewData(data), m_renderQueue(std::make_unique<RenderQueue>()), m_camera{{0, 0, 0},
+                                                                                 {0, 0, 1},
+                                                                                 {0, 1, 0},
+                                                                                 {1, 1, 1}} {}
 
 Controller::~Controller() = default;
 
@@ -195,7 +194,7 @@ void Controller::setCamera(const MathStuff::Orientation<float>& camera) {
     m_camera = camera;
     const MathStuff::Vector3<float>& d = camera.direction;
     const MathStuff::Vector3<float>& u = camera.up;
-    const MathStuff::Vector3<float> s = cross(d, u);
+    const MathStuff::Vector3<float> s = MathStuff::cross(d, u);
     MathStuff::Matrix4x4<float> view;
     const float rows[3][3] = {{s.x, s.y, s.z}, {u.x, u.y, u.z}, {-d.x, -d.y, -d.z}};
     for (int row = 0; row < 3; ++row) {

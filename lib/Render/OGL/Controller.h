@@ -69,7 +69,7 @@ public:
     void drawArrays(Render::RenderType type, int first, unsigned int count) override;
     // Null indices with no element buffer bound draw nothing.
     void drawElements(Render::RenderType type, unsigned int count, unsigned int* indices) override;
-    // Null until the render queue is built.
+    // The queue the controller owns.
     Render::I_RenderQueue* getRenderQueue() override;
     void copyScreen(unsigned char* buffer, int x, int y, int width, int height) override;
     void showScreen(unsigned char* buffer, int x, int y, int width, int height) override;

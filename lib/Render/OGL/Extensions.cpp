@@ -32,4 +32,15 @@ bool framebufferBlitAvailable() {
     return GLEW_EXT_framebuffer_blit && glBlitFramebuffer;
 }
 
+bool shadersAvailable() {
+    return GLEW_ARB_shader_objects && glCreateShader && glShaderSource && glCompileShader &&
+           glGetShaderiv && glGetShaderInfoLog && glDeleteShader && glCreateProgram &&
+           glAttachShader && glLinkProgram && glGetProgramiv && glGetProgramInfoLog &&
+           glUseProgram && glDeleteProgram && glGetActiveUniform && glGetUniformLocation &&
+           glGetActiveAttrib && glBindAttribLocation && glUniform1f && glUniform2f && glUniform3f &&
+           glUniform4f && glUniform1i && glUniform2i && glUniform3i && glUniform4i &&
+           glUniform1fv && glUniform2fv && glUniform3fv && glUniform4fv && glUniform1iv &&
+           glUniform2iv && glUniform3iv && glUniform4iv;
+}
+
 } // namespace OGL

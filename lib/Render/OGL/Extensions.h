@@ -9,5 +9,7 @@ bool bufferObjectsAvailable();
 bool pixelBuffersAvailable();
 bool framebuffersAvailable();
 bool framebufferBlitAvailable();
+// GLSL shader objects and programs with the OpenGL 2.0 uniform and attribute calls.
+bool shadersAvailable();
 
 } // namespace OGL

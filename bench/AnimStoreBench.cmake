@@ -1,0 +1,1 @@
+kessok_bench(NAME AnimStoreBench SOURCES AnimStoreBench.cpp DEPS GameHelper SprSys CFG)

@@ -1,0 +1,1 @@
+kessok_bench(NAME EasingBench SOURCES EasingBench.cpp DEPS Penner Tween)

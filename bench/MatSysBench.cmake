@@ -1,0 +1,1 @@
+kessok_bench(NAME MatSysBench SOURCES MatSysBench.cpp DEPS MatSys)

@@ -1,0 +1,1 @@
+kessok_bench(NAME PlayBench SOURCES PlayBench.cpp DEPS Play CFG Devices Game)

@@ -1,0 +1,1 @@
+kessok_fuzz(NAME MatSysDefinitionFuzz SOURCES MatSysDefinitionFuzz.cpp DEPS MatSys MatSysOGL)

@@ -1,0 +1,33 @@
+#include "game/Level.h"
+
+#include "CFG/GlobalConfig.h"
+#include "CFG/InfoParser.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+
+namespace Tool {
+
+Level Level::read(const std::vector<std::string>& names, const int index) {
+    const int count = static_cast<int>(names.size());
+    const bool listed = index < count;
+    Level level;
+    if (listed) {
+        level.name = names[static_cast<std::size_t>(index)];
+    } else if (!names.empty()) {
+        level.name = names.back();
+    }
+    const CFG::InfoParser& config = CFG::parser();
+    level.numSides =
+        config.getNumber<int>(level.name + "_NUM_SIDES") + (listed ? 0 : index + 1 - count);
+    level.innerRadius = config.getNumber<float>(level.name + "_INNER_RADIUS");
+    level.rotation = listed ? config.getNumber<float>(level.name + "_ROTATION") : 0.0f;
+    level.outerRadius = config.getNumber<float>(level.name + "_OUTER_RADIUS");
+    const std::int64_t enemies =
+        config.getNumber<int>(level.name + "_ENEMY_TOTAL") + std::int64_t{index};
+    level.enemies = static_cast<int>(std::clamp<std::int64_t>(enemies, 0, MAX_ENEMIES));
+    return level;
+}
+
+} // namespace Tool

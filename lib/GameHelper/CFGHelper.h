@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+
+namespace SprSys {
+class AnimFrameStore;
+class AnimSeqMappingStores;
+class AnimSequenceStore;
+} // namespace SprSys
+
+namespace GameHelper {
+
+// Fills the sprite system's stores from definition files in the configuration language. Every
+// key of the file that begins with the prefix (byte-wise; an empty prefix takes every key)
+// becomes one object, named by the whole key, in byte order of the keys; a non-empty override
+// of a key wins over the file. A name the store already holds keeps its object. A malformed
+// value ends the program with the abort report; a number that is not one throws the
+// conversion error, leaving the objects of earlier keys in the store.
+class CFGHelper {
+public:
+    CFGHelper() = delete;
+
+    // Frames from values of 1 to 7 comma-separated pieces: frame index, offset x, offset y,
+    // orientation word (N, H, V or HV), angle, scale x, scale y.
+    static void populateAnimFrameStore(SprSys::AnimFrameStore* store, const std::string& path,
+                                       const std::string& prefix);
+    // Sequences of steps separated by ",", each of 2, 5 or 6 fields separated by ":": frame
+    // names separated by spaces (looked up in frameStore, which must outlive the sequences),
+    // intParam1, then floatParam1 to floatParam3, then intParam2. A blank value stores a
+    // sequence without steps.
+    static void populateAnimSequenceStore(SprSys::AnimSequenceStore* store, const std::string& path,
+                                          const std::string& prefix,
+                                          const SprSys::AnimFrameStore* frameStore);
+    // Map stores over the sequence store, from entries separated by ",", each "from => to" or
+    // "from : key => to"; without a key the mapping is the from-sequence's default, key -1.
+    // Both names must be sequences of the store.
+    static void populateAnimSeqMappingStores(SprSys::AnimSeqMappingStores* stores,
+                                             const std::string& path, const std::string& prefix,
+                                             SprSys::AnimSequenceStore* sequences);
+};
+
+} // namespace GameHelper

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "Render/I_RenderQueue.h"
+
+namespace OGL {
+
+// Draws each mesh at once, for all its name: its vertex array as triangles, placed by the
+// model matrix of the placement on GL's model-view stack, with its material (when there
+// is one) in use around the draw.
+class RenderQueue : public Render::I_RenderQueue {
+public:
+    // With no offset.
+    void add(MathStuff::Orientation<float> const& placement, ModelSys::Mesh const* mesh,
+             MatSys::Material* material) override;
+    // The mesh must not be null. The matrix mode in force is restored afterwards.
+    void add(MathStuff::Orientation<float> const& placement,
+             MathStuff::Vector3<float> const& offset, ModelSys::Mesh const* mesh,
+             MatSys::Material* material) override;
+};
+
+} // namespace OGL

@@ -1,0 +1,115 @@
+#include "MatSysGLTest.h"
+
+#include "CFG/GlobalConfig.h"
+#include "MatSys/I_ShaderProgram.h"
+#include "MatSys/OGL/ShaderMaker.h"
+#include "MatSys/OGL/ShaderProgram.h"
+#include "MatSys/OGL/ShaderProgramMaker.h"
+#include "MatSys/ShaderParams.h"
+#include "MatSys/ShaderStore.h"
+#include "Support/MatSysFakes.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using ProgramPtr = std::unique_ptr<MatSys::I_ShaderProgram>;
+using Floats = std::vector<float>;
+using MatSysFakes::paramsOf;
+
+const std::string s_longName(120, 'u');
+
+class ShaderProgramTest : public MatSysGLTest {
+protected:
+    ShaderProgramTest() {
+        m_dir.write("plain.VS.glsl", "void main() { gl_Position = ftransform(); }\n");
+        m_dir.write("attrs.VS.glsl", "attribute vec4 pos_vtx;\nattribute vec2 uv_texcoord;\n"
+                                     "attribute vec4 col_clr;\nattribute float normal_atr0;\n"
+                                     "void main() { gl_Position = pos_vtx + col_clr + "
+                                     "vec4(uv_texcoord, normal_atr0, 0.0) + gl_Vertex; }\n");
+        m_dir.write("bad.VS.glsl", "attribute vec4 ::NAME::;\n"
+                                   "void main() { gl_Position = ::NAME::; }\n");
+        m_dir.write("lit.FS.glsl",
+                    "uniform vec4 tint;\nuniform float gain;\nuniform vec3 offs[2];\n"
+                    "uniform sampler2D tex;\nuniform float " +
+                        s_longName +
+                        ";\nvoid main() { gl_FragColor = tint * gain + vec4(offs[0] + offs[1], "
+                        "0.0) + texture2D(tex, vec2(0.0)) * " +
+                        s_longName + "; }\n");
+        m_dir.write("lit.prg", "lit_SHADERS == plain.VS.glsl lit.FS.glsl\n"
+                               "lit_PARAMS == \"\n  tint:4f=1,2,3,4\n\n  gain : 1f = 0.5\n\"\n");
+    }
+
+    ProgramPtr make(const std::string& name, const MatSys::ShaderParams& params = {}) {
+        return ProgramPtr(m_programs.create(name, params));
+    }
+
+    static Floats uniform(const MatSys::I_ShaderProgram& program, const std::string& name,
+                          std::size_t count) {
+        Floats values(count);
+        glGetUniformfv(program.getID(), glGetUniformLocation(program.getID(), name.c_str()),
+                       values.data());
+        return values;
+    }
+
+    MatSys::OGL::ShaderMaker m_shaderMaker{m_dir.path()};
+    MatSys::ShaderStore m_shaders{&m_shaderMaker};
+    MatSys::OGL::ShaderProgramMaker m_programs{&m_shaders, m_dir.path()};
+};
+
+TEST_F(ShaderProgramTest, AttributesAreBoundByNameSuffixAndUnknownOnesFailTheLink) {
+    m_dir.write("attrs.prg", "attrs_SHADERS == attrs.VS.glsl lit.FS.glsl\n");
+    const ProgramPtr program = make("attrs.prg");
+    ASSERT_NE(program, nullptr);
+    const GLuint id = program->getID();
+    EXPECT_EQ(glGetAttribLocation(id, "pos_vtx"), 0);
+    EXPECT_EQ(glGetAttribLocation(id, "uv_texcoord"), 1);
+    EXPECT_EQ(glGetAttribLocation(id, "col_clr"), 2);
+    EXPECT_EQ(glGetAttribLocation(id, "normal_atr0"), 3);
+    EXPECT_EQ(integer(GL_CURRENT_PROGRAM), 0);
+    for (const char* name : {"weight_atr4", "position", "w_atr1x"}) {
+        glUseProgram(id);
+        CFG::global()->add("NAME", name);
+        m_shaders.clear();
+        EXPECT_EQ(make("bad.VS.glsl"), nullptr) << name;
+        EXPECT_EQ(integer(GL_CURRENT_PROGRAM), 0) << name;
+    }
+    EXPECT_EQ(make("sky"), nullptr);
+    EXPECT_NE(make("plain.VS.glsl"), nullptr);
+}
+
+TEST_F(ShaderProgramTest, OwnParametersComeFromTheDefinitionAndAreUploadedWhenPending) {
+    const ProgramPtr program = make("lit.prg", paramsOf({"gain:1f=9", "offs:3fv=1,2,3,4,5,6",
+                                                         "tex:sampler2D=3", s_longName + ":1f=2"}));
+    ASSERT_NE(program, nullptr);
+    program->beginUsing(nullptr);
+    EXPECT_EQ(uniform(*program, "tint", 4), (Floats{1, 2, 3, 4}));
+    EXPECT_EQ(uniform(*program, "gain", 1), (Floats{0.5f}));
+    EXPECT_EQ(uniform(*program, "offs[1]", 3), (Floats{4, 5, 6}));
+    EXPECT_EQ(uniform(*program, s_longName, 1), (Floats{2}));
+    GLint unit = 0;
+    glGetUniformiv(program->getID(), glGetUniformLocation(program->getID(), "tex"), &unit);
+    EXPECT_EQ(unit, 3);
+    // Nothing is pending now: a value set behind the program's back stays.
+    glUniform1f(glGetUniformLocation(program->getID(), "gain"), 7);
+    EXPECT_TRUE(program->beginUsing(nullptr));
+    EXPECT_EQ(uniform(*program, "gain", 1), (Floats{7}));
+    // A set given is uploaded alone; the own set follows at the next use without one. Names
+    // the program lacks are skipped and reported, the others still arrive.
+    const MatSys::ShaderParams given = paramsOf({"aaa:1f=1", "gain:1f=3", "zzz:9x=1"});
+    EXPECT_FALSE(program->beginUsing(&given));
+    EXPECT_EQ(uniform(*program, "gain", 1), (Floats{3}));
+    EXPECT_EQ(uniform(*program, "tint", 4), (Floats{1, 2, 3, 4}));
+    EXPECT_TRUE(program->beginUsing(nullptr));
+    EXPECT_EQ(uniform(*program, "gain", 1), (Floats{0.5f}));
+    program->setParams(paramsOf({"gain:1f=4"}));
+    program->beginUsing(nullptr);
+    EXPECT_EQ(uniform(*program, "gain", 1), (Floats{4}));
+    program->endUsing();
+    EXPECT_EQ(integer(GL_CURRENT_PROGRAM), 0);
+    EXPECT_FALSE(MatSys::OGL::ShaderProgram().beginUsing(nullptr));
+}
+
+} // namespace

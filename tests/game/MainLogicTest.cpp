@@ -1,0 +1,239 @@
+#include "game/MainLogic.h"
+#include "../Game/Recorder.h"
+#include "CellText.h"
+#include "GameHelper/EaserStore.h"
+#include "PlayHarness.h"
+#include "Support/AbortReport.h"
+// The one source of PlayTests that counts the heap: it replaces the allocation functions.
+#include "Support/HeapCounter.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using KessokTest::cellText;
+using KessokTest::PlayHarness;
+using Tool::Cell;
+
+int indexOf(const Tool::Cells& cells, const Cell& cell) {
+    const auto same = [&cell](const Cell& c) { return c.x == cell.x && c.y == cell.y; };
+    return static_cast<int>(std::find_if(cells.begin(), cells.end(), same) - cells.begin());
+}
+
+long beamCells(const Tool::MainLogic& logic) {
+    return std::count(logic.grid.begin(), logic.grid.end(), Tool::PlayGrid::BEAM);
+}
+
+// An axis-aligned square enemy standing still, which every line through its middle crosses.
+void placeEnemy(Tool::MainLogic& logic, const Cell& cell, const unsigned char value) {
+    logic.enemies.push_back(std::make_unique<Tool::Enemy>(
+        logic, cell, cell, GameHelper::EaserStore::get("inQuad"), 1000.0f,
+        Util::Range<float>{0.05f, 0.05f}, Util::Range<float>{100.0f, 100.0f}));
+    logic.enemies.back()->shape = {
+        4, logic.enemies.back()->shape.x, logic.enemies.back()->shape.y, 0.05f, 45.0f, value};
+}
+
+TEST(MainLogicTest, TheFirstEntryAddsTheViewAndHandsOverToTheTitle) {
+    static std::vector<std::string> s_log;
+    PlayHarness play({}, [](Game::GameManager*, Tool::MainLogic* logic) {
+        return std::unique_ptr<Game::I_View>(new KessokTest::Recorder(logic->levels[0], s_log));
+    });
+    play.logic->onEnter("", "");
+    EXPECT_EQ(s_log, std::vector<std::string>{"SQUARE size 0x0"});
+    EXPECT_EQ(play.update(), "EXIT");
+    EXPECT_TRUE(play.logic->gameOver && play.logic->enemies.empty());
+    play.logic->onEnter("TITLE", "*");
+    EXPECT_EQ(play.update(), "");
+    EXPECT_FALSE(play.logic->gameOver || play.logic->enemies.empty());
+}
+
+TEST(MainLogicTest, EntriesChooseTheLevelItsBoardAndItsEnemies) {
+    struct Row {
+        const char* code;
+        int level;
+        std::size_t sides;
+        const char* firstOuterVertex;
+        int enemies;
+    };
+    // Past the two names: the last name, one side more each, unrotated.
+    const std::vector<Row> rows = {{"*", 0, 4, "52,39", 3},
+                                   {"NEXTLEVEL", 1, 6, "46,43", 5},
+                                   {"NEXTLEVEL", 2, 7, "32,46", 6},
+                                   {"NEXTLEVEL", 3, 8, "32,46", 7},
+                                   {"START", 0, 4, "52,39", 3}};
+    PlayHarness play({{"LEVELS_LIST", " ,SQUARE ,, \tHEX ,"}});
+    play.start();
+    for (const Row& row : rows) {
+        play.logic->score = 9;
+        play.logic->onEnter("RUNNING", row.code);
+        EXPECT_EQ(play.logic->level, row.level);
+        EXPECT_EQ(play.logic->innerVertices.size(), row.sides);
+        EXPECT_EQ(cellText({play.logic->outerVertices.at(0)}), row.firstOuterVertex);
+        EXPECT_EQ(play.logic->enemiesToCreate, row.enemies);
+        EXPECT_EQ(play.logic->score, 0);
+    }
+}
+
+TEST(MainLogicTest, TheBoardIsTwoRingsJoinedBySpokesUnderEveryUpdate) {
+    PlayHarness play({{"GRID_WIDTH", "20"},
+                      {"GRID_HEIGHT", "15"},
+                      {"SQUARE_INNER_RADIUS", "0.15"},
+                      {"SQUARE_ENEMY_TOTAL", "0"},
+                      {"PLAYER_POLY_RADIUS", "0"}});
+    play.start();
+    play.update();
+    const std::vector<std::string> board = {
+        "....................", "....................", "....................",
+        "....#############...", "....##.........##...", "....#.##.....##.#...",
+        "....#...#####...#...", "....#...#...#...#...", "....#...#...#...#...",
+        "....#...#...#...#...", "....#...#####...#...", "....#.##.....##.#...",
+        "....##.........##...", "....#############...", "....................",
+        "....................",
+    };
+    EXPECT_EQ(KessokTest::picture(*play.logic), board);
+}
+
+TEST(MainLogicTest, EnemiesSpawnOnATimerAndCrawlFromTheInnerToTheOuterRing) {
+    PlayHarness play;
+    play.start();
+    play.update();
+    const Tool::Enemy& first = *play.logic->enemies.at(0);
+    EXPECT_EQ(first.shape.value, 66 + 3);
+    EXPECT_LT(indexOf(play.logic->innerPoints, first.start), play.logic->innerPoints.size());
+    EXPECT_LT(indexOf(play.logic->outerPoints, first.target), play.logic->outerPoints.size());
+    // The first step comes at once, the next enemy 400 ms later.
+    EXPECT_NE(cellText({first.current()}), cellText({first.start}));
+    play.run(25);
+    EXPECT_EQ(play.logic->enemies.size(), 1u);
+    play.update();
+    EXPECT_EQ(play.logic->enemies.at(1)->shape.value, 66 + 2);
+    EXPECT_EQ(play.run(300), "");
+    for (const auto& enemy : play.logic->enemies) {
+        EXPECT_EQ(cellText({enemy->current()}), cellText({enemy->target}));
+        EXPECT_FLOAT_EQ(enemy->shape.radius, 0.06f);
+    }
+}
+
+TEST(MainLogicTest, ThePlayerMovesByWholeCellsRoundTheRingWhilePausedToo) {
+    PlayHarness play({{"MOVE_SPEED", "3"}});
+    play.start();
+    play.update();
+    const std::string enemyCell = cellText({play.logic->enemies.at(0)->current()});
+    play.logic->setPause(true);
+    play.press(PlayHarness::RIGHT);
+    EXPECT_EQ((play.update(), play.logic->playerPos), 3);
+    play.press(PlayHarness::LEFT);
+    EXPECT_EQ((play.update(), play.logic->playerPos), 3);
+    play.release(PlayHarness::RIGHT);
+    EXPECT_EQ((play.update(), play.logic->playerPos), 0);
+    // The last outline cell closes the ring and is skipped.
+    const int last = static_cast<int>(play.logic->outerPoints.size()) - 2;
+    EXPECT_EQ((play.update(), play.logic->playerPos), last - 2);
+    EXPECT_EQ(cellText({play.logic->enemies.at(0)->current()}), enemyCell);
+    EXPECT_EQ(play.logic->enemies.size(), 1u);
+}
+
+TEST(MainLogicTest, TheBeamDestroysTheEnemyOnItsWayAndClearsTheLevel) {
+    PlayHarness play({{"SQUARE_ENEMY_TOTAL", "1"}});
+    play.start();
+    play.update();
+    // Paused, so that only the player moves, onto the cell the enemy walks to.
+    play.logic->setPause(true);
+    play.press(PlayHarness::RIGHT);
+    play.run(indexOf(play.logic->outerPoints, play.logic->enemies.at(0)->target));
+    play.release(PlayHarness::RIGHT);
+    play.logic->setPause(false);
+    play.press(PlayHarness::FIRE);
+    EXPECT_EQ(play.update(), "NEXTLEVEL");
+    EXPECT_EQ(play.logic->score, 1);
+    EXPECT_NE(beamCells(*play.logic), 0);
+    // A fire key held into the next level does not fire there.
+    play.logic->onEnter("RUNNING", "NEXTLEVEL");
+    play.update();
+    EXPECT_EQ(beamCells(*play.logic), 0);
+}
+
+TEST(MainLogicTest, TheBeamKillsOneEnemyPerUpdateAndDeathOverridesTheLevelsEnd) {
+    PlayHarness play({{"SQUARE_ENEMY_TOTAL", "0"}});
+    play.start();
+    Tool::MainLogic& logic = *play.logic;
+    const Cell outer = logic.outerPoints[0];
+    const Cell inner = logic.innerPoints[0];
+    // On the beam's way: the enemy nearer the inner ring goes first.
+    placeEnemy(logic, {(outer.x + inner.x) / 2, (outer.y + inner.y) / 2}, 70);
+    placeEnemy(logic, inner, 71);
+    logic.setPause(true);
+    play.press(PlayHarness::FIRE);
+    EXPECT_EQ(play.update(), "");
+    EXPECT_EQ(logic.enemies.at(0)->shape.value, 70);
+    EXPECT_EQ(play.update(), "NEXTLEVEL");
+    EXPECT_EQ(logic.score, 2);
+    // The last enemy, killed on the player's own cell, still touches the player's rings.
+    play.release(PlayHarness::FIRE);
+    logic.onEnter("RUNNING", "*");
+    placeEnemy(logic, outer, 66);
+    play.press(PlayHarness::FIRE);
+    EXPECT_EQ(play.update(), "DEAD");
+    EXPECT_TRUE(logic.gameOver && logic.enemies.empty());
+}
+
+TEST(MainLogicTest, EnemyCountsStayWithinTheValuesTheGridTellsApart) {
+    PlayHarness play({{"SQUARE_ENEMY_TOTAL", "300"}, {"HEX_ENEMY_TOTAL", "-5"}});
+    play.start();
+    EXPECT_EQ(play.logic->enemiesToCreate, 189);
+    play.update();
+    EXPECT_EQ(play.logic->enemies.at(0)->shape.value, 255);
+    play.logic->onEnter("RUNNING", "NEXTLEVEL");
+    EXPECT_EQ(play.logic->enemiesToCreate, 0);
+}
+
+TEST(MainLogicTest, ARadiusStepThatShrinksNothingDrawsOneRing) {
+    for (const char* step : {"0", "-0.01", "1e-12"}) {
+        PlayHarness play({{"PLAYER_POLY_RADIUS_STEP", step}});
+        play.start();
+        play.update();
+        EXPECT_EQ(play.logic->lastVertices.size(), 5u) << step;
+    }
+}
+
+TEST(MainLogicTest, AnUnknownEaserOrALevelWithoutAnOuterRingEndsTheGame) {
+    PlayHarness easer({{"NME_EASER", "outInQuad"}});
+    easer.start();
+    EXPECT_ABORT_REPORT(easer.update(), "enemyEaser", "Unknown easer outInQuad in NME_EASER");
+    struct Row {
+        const char* key;
+        const char* value;
+        std::string name;
+    };
+    for (const Row& row :
+         {Row{"SQUARE_NUM_SIDES", "0", "SQUARE"}, Row{"SQUARE_OUTER_RADIUS", "1e30", "SQUARE"},
+          Row{"LEVELS_LIST", "", ""}}) {
+        PlayHarness play({{row.key, row.value}});
+        EXPECT_ABORT_REPORT(play.start(), "Tool::MainLogic::drawBoard",
+                            "Level " + row.name + " has no outer ring");
+    }
+}
+
+TEST(MainLogicTest, UpdatesAllocateNothingOnceEveryEnemyIsOut) {
+    PlayHarness play;
+    play.start();
+    play.press(PlayHarness::RIGHT);
+    play.run(150);
+    ASSERT_EQ(play.logic->enemiesToCreate, 0);
+    const std::size_t before = HeapCounter::s_allocations;
+    // The beam fired again and again as the player runs round.
+    for (int k = 0; k < 400; ++k) {
+        play.press(PlayHarness::FIRE);
+        play.update();
+        play.release(PlayHarness::FIRE);
+        play.update();
+    }
+    EXPECT_EQ(HeapCounter::s_allocations, before);
+}
+
+} // namespace
