@@ -108,19 +108,27 @@ std::string Info::Impl::get(const std::string& key) const {
 }
 
 std::string Info::Impl::getHashed(const std::string& key, const std::uint32_t hash) const {
-    // Most reads find a plain value that no override replaces, and the overrides themselves
-    // are asked for names they do not hold: both are answered here at once.
-    if (m_parent == nullptr || askParent(key, hash).empty()) {
-        const Node* const node = m_keys.find(key, hash);
-        if (node == nullptr) {
-            return std::string();
-        }
-        if (!node->children && !needsResolving(node->value())) {
-            return std::string(node->value());
+    // Most reads are of plain text, given as it is by a non-empty answer of the parent (resolved
+    // there already) or by a plain entry of this configuration; the overrides themselves are
+    // mostly asked for names they do not hold. Only the rest is resolved.
+    const auto resolveFully = [this, &key, hash] {
+        Read read;
+        return resolve(key, hash, read);
+    };
+    if (m_parent != nullptr) {
+        std::string answer = askParent(key, hash);
+        if (!answer.empty()) {
+            return needsResolving(answer) ? resolveFully() : answer;
         }
     }
-    Read read;
-    return resolve(key, hash, read);
+    const Node* const node = m_keys.find(key, hash);
+    if (node == nullptr) {
+        return std::string();
+    }
+    if (!node->children && !needsResolving(node->value())) {
+        return std::string(node->value());
+    }
+    return resolveFully();
 }
 
 std::string Info::Impl::replaceKeys(const std::string& text) const {
