@@ -9,30 +9,38 @@ namespace {
 constexpr std::size_t FIRST_CAPACITY = 4;
 constexpr std::uint64_t MULTIPLIER = 0x9E3779B97F4A7C15u;
 
+constexpr std::size_t WORD = sizeof(std::uint64_t);
+
 std::uint64_t wordAt(const char* const bytes) {
     std::uint64_t word = 0;
-    std::memcpy(&word, bytes, sizeof word);
+    std::memcpy(&word, bytes, WORD);
     return word;
 }
 
-// Keys are compared a word at a time too: they are a few dozen bytes, for which a call to
-// the library's comparison costs more than the comparison.
-bool sameKey(const std::string_view a, const std::string_view b) {
-    const std::size_t size = a.size();
-    if (size != b.size()) {
-        return false;
-    }
-    if (size < sizeof(std::uint64_t)) {
-        return a == b;
-    }
-    // The last word overlaps the one before it unless the size is a multiple of eight.
-    for (std::size_t at = 0; at + sizeof(std::uint64_t) < size; at += sizeof(std::uint64_t)) {
-        if (wordAt(a.data() + at) != wordAt(b.data() + at)) {
+// Calls visit with the offset of every word of a text of size bytes, at least one word long,
+// until it returns false; the last word overlaps the one before it unless the size is a
+// multiple of eight. Keys are a few dozen bytes: hashed and compared a word at a time, they
+// cost less than a byte-wise hash or a call to the library's comparison.
+template <typename Visit>
+bool everyWord(const std::size_t size, const Visit& visit) {
+    for (std::size_t at = 0; at + WORD < size; at += WORD) {
+        if (!visit(at)) {
             return false;
         }
     }
-    const std::size_t last = size - sizeof(std::uint64_t);
-    return wordAt(a.data() + last) == wordAt(b.data() + last);
+    return visit(size - WORD);
+}
+
+bool sameKey(const std::string_view a, const std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    if (a.size() < WORD) {
+        return a == b;
+    }
+    return everyWord(a.size(), [&a, &b](const std::size_t at) {
+        return wordAt(a.data() + at) == wordAt(b.data() + at);
+    });
 }
 
 // Folds one word into the hash. The multiply spreads each bit only upwards, which finish then
@@ -75,22 +83,19 @@ KeyMap::~KeyMap() {
     clear();
 }
 
-// Eight bytes at a time: every get hashes its key, and a byte-wise hash cost more than the
-// rest of a lookup.
 std::uint32_t KeyMap::hashOf(const std::string_view key) {
-    const std::size_t size = key.size();
-    std::uint64_t hash = size;
-    if (size < sizeof(std::uint64_t)) {
+    std::uint64_t hash = key.size();
+    if (key.size() < WORD) {
         for (const char c : key) {
             hash = hash << 8 | static_cast<unsigned char>(c);
         }
-        return finish(hash);
+    } else {
+        everyWord(key.size(), [&key, &hash](const std::size_t at) {
+            hash = mix(hash, wordAt(key.data() + at));
+            return true;
+        });
     }
-    // The last word overlaps the one before it unless the size is a multiple of eight.
-    for (std::size_t at = 0; at + sizeof(std::uint64_t) < size; at += sizeof(std::uint64_t)) {
-        hash = mix(hash, wordAt(key.data() + at));
-    }
-    return finish(mix(hash, wordAt(key.data() + size - sizeof(std::uint64_t))));
+    return finish(hash);
 }
 
 std::size_t KeyMap::slotOf(const std::string_view key, const std::uint32_t hash) const {
