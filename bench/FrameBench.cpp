@@ -2,7 +2,6 @@
 // of std::function callbacks as the floor, and a whole frame (pre-update, update, render)
 // through the game manager with 8 views, 16 running timers and one logic state.
 
-#include "../tests/Game/FakeRenderController.h"
 #include "../tests/Game/FakeWindowApp.h"
 #include "EVT/EventBus.h"
 #include "EVT/EventType.h"
@@ -11,6 +10,7 @@
 #include "Game/GameManager.h"
 #include "Game/LogicController.h"
 #include "Game/TimerBase.h"
+#include "Support/FakeRenderController.h"
 
 #include <benchmark/benchmark.h>
 

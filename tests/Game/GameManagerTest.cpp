@@ -4,10 +4,10 @@
 #include "EVT/Event_PreUpdate.h"
 #include "EVT/Event_Screen.h"
 #include "EVT/Event_Update.h"
-#include "FakeRenderController.h"
 #include "FakeWindowApp.h"
 #include "Recorder.h"
 #include "Support/AbortReport.h"
+#include "Support/FakeRenderController.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,12 @@
 
 #include "Render/I_RenderController.h"
 
+#include <vector>
+
 namespace KessokTest {
 
-// A render controller that draws nothing and counts its initialisations.
+// A render controller that draws nothing: it counts its initialisations and records the view
+// records, cameras and draw calls it is given.
 class FakeRenderController : public Render::I_RenderController {
 public:
     void init() override { ++initialised; }
@@ -45,7 +48,10 @@ public:
     void setClipping(bool, int) override {}
     void pushViewData() override {}
     void popViewData() override {}
-    void setViewData(const Render::ViewData& data) override { m_viewData = data; }
+    void setViewData(const Render::ViewData& data) override {
+        m_viewData = data;
+        ++viewDataSets;
+    }
     const Render::ViewData& getViewData() const override { return m_viewData; }
     void pushCamera() override {}
     void popCamera() override {}
@@ -54,13 +60,23 @@ public:
     MathStuff::Vector3<float> projectPoint(MathStuff::Vector3<float> p) const override { return p; }
     MathStuff::Vector3<float> getPickRay(int, int) const override { return {}; }
     void blit(int, int, int, int, int, int, int, int) override {}
-    void drawArrays(Render::RenderType, int, unsigned int) override {}
+    void drawArrays(Render::RenderType type, int first, unsigned int count) override {
+        draws.push_back({type, first, count});
+    }
     void drawElements(Render::RenderType, unsigned int, unsigned int*) override {}
     Render::I_RenderQueue* getRenderQueue() override { return nullptr; }
     void copyScreen(unsigned char*, int, int, int, int) override {}
     void showScreen(unsigned char*, int, int, int, int) override {}
 
+    struct Draw {
+        Render::RenderType type;
+        int first;
+        unsigned int count;
+    };
+
     int initialised = 0;
+    int viewDataSets = 0;
+    std::vector<Draw> draws;
 
 private:
     Render::ViewData m_viewData;

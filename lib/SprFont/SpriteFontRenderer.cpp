@@ -1,0 +1,89 @@
+#include "SprFont/SpriteFontRenderer.h"
+
+#include "Render/I_RenderController.h"
+#include "Render/I_VertexArray.h"
+#include "Render/RenderType.h"
+#include "SprFont/SpriteFont.h"
+#include "SprSys/Sprite.h"
+#include "SprSys/SpriteRender.h"
+#include "SprSys/SpriteSheet.h"
+
+namespace SprFont {
+
+void SpriteFontRenderer::DefaultMover::next(SprSys::Sprite* sprite, SpriteFontRenderer* renderer,
+                                            const std::string& text, int index,
+                                            const SprSys::Spatial2D& start) {
+    const SpriteFont& font = *renderer->getFont();
+    char const c = text[static_cast<std::size_t>(index)];
+    if (c == '\n') {
+        sprite->position.x = start.x;
+        sprite->position.y -=
+            (static_cast<float>(font.getHeight()) + font.getRowGap()) * sprite->scaleY;
+    } else {
+        sprite->position.x +=
+            (static_cast<float>(font.getWidth(c)) + font.getColGap()) * sprite->scaleX;
+    }
+}
+
+SpriteFontRenderer::SpriteFontRenderer(SpriteFont* rendererFont, Render::I_VertexArray* glyphArray,
+                                       int unit)
+    : font(rendererFont), array(glyphArray), textureUnit(unit), counter(0) {}
+
+int SpriteFontRenderer::sizeOfVA(int glyphs) {
+    return glyphs * SprSys::SpriteRender::s_quadBytes;
+}
+
+SpriteFontRenderer::I_Mover* SpriteFontRenderer::getDefaultMover() {
+    static DefaultMover s_defMover;
+    return &s_defMover;
+}
+
+void SpriteFontRenderer::beginUsing(bool keep) {
+    font->getSprSheet()->beginUsing(textureUnit);
+    array->beginUsing();
+    if (!keep) {
+        counter = 0;
+    }
+}
+
+SprSys::Spatial2D SpriteFontRenderer::addText(const std::string& text,
+                                              const SprSys::Spatial2D& start,
+                                              const Util::RGBA* color, float scale,
+                                              I_Mover* mover) {
+    float const glyphScale = font->getScale() * scale;
+    SprSys::Sprite sprite;
+    sprite.position = start;
+    sprite.color = color != nullptr ? *color : font->getColor();
+    sprite.scaleX = glyphScale;
+    sprite.scaleY = glyphScale;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        sprite.frames = font->getAnimFrames(text[i]);
+        counter += SprSys::SpriteRender::toVA(sprite, array, counter, font->getRotation(),
+                                              font->getSprSheet(), false);
+        mover->next(&sprite, this, text, static_cast<int>(i), start);
+    }
+    return sprite.position;
+}
+
+void SpriteFontRenderer::endUsing() {
+    font->getSprSheet()->endUsing(textureUnit);
+    array->endUsing();
+}
+
+unsigned int SpriteFontRenderer::numGlyphs() const {
+    return static_cast<unsigned int>(counter / SprSys::SpriteRender::s_quadBytes);
+}
+
+SprSys::Spatial2D SpriteFontRenderer::display(Render::I_RenderController* controller,
+                                              const std::string& text,
+                                              const SprSys::Spatial2D& start,
+                                              const Util::RGBA* color, float scale,
+                                              I_Mover* mover) {
+    beginUsing(false);
+    SprSys::Spatial2D const end = addText(text, start, color, scale, mover);
+    controller->drawArrays(Render::RT_QUADS, 0, numGlyphs() * 4);
+    endUsing();
+    return end;
+}
+
+} // namespace SprFont

@@ -1,0 +1,94 @@
+#include "SprSys/SpriteRender.h"
+
+#include "Render/I_VertexArray.h"
+#include "SprSys/Sprite.h"
+#include "SprSys/SpriteRotation.h"
+#include "SprSys/SpriteSheet.h"
+
+#include <cmath>
+
+namespace SprSys {
+
+namespace {
+
+constexpr double s_radiansPerDegree = 0.017453292519943295;
+constexpr int s_floatsPerQuad = 36;
+
+struct Corner {
+    float x;
+    float y;
+};
+
+// The four corners of a quad relative to its centre, before the plane is chosen.
+void cornersOf(const AnimFrame& frame, const SpriteRotation* rotation, const SpriteSheet& sheet,
+               int angle, float sx, float sy, Corner (&corners)[4]) {
+    if (rotation != nullptr) {
+        const RotationBox& box = rotation->getRotationBox(angle);
+        corners[0] = {box.x0 * sx, box.y0 * sy};
+        corners[1] = {box.x1 * sx, box.y1 * sy};
+        corners[2] = {box.x2 * sx, box.y2 * sy};
+        corners[3] = {box.x3 * sx, box.y3 * sy};
+        return;
+    }
+    float const hw = static_cast<float>(sheet.getFrameWidth(frame.frameIndex)) * 0.5f * sx;
+    float const hh = static_cast<float>(sheet.getFrameHeight(frame.frameIndex)) * 0.5f * sy;
+    corners[0] = {-hw, hh};
+    corners[1] = {-hw, -hh};
+    corners[2] = {hw, -hh};
+    corners[3] = {hw, hh};
+}
+
+} // namespace
+
+int SpriteRender::toVA(const Sprite& sprite, Render::I_VertexArray* array, int offset,
+                       const SpriteRotation* rotation, const SpriteSheet* sheet, bool plane) {
+    float const colour[4] = {sprite.color.r / 255.0f, sprite.color.g / 255.0f,
+                             sprite.color.b / 255.0f, sprite.color.a / 255.0f};
+    // Halves round to the even integer.
+    float const baseX = std::nearbyint(sprite.position.x);
+    float const baseY = std::nearbyint(sprite.position.y);
+    float const baseZ = std::nearbyint(sprite.position.z);
+    int const capacity = array->getBufferSize();
+    int written = 0;
+    for (const AnimFrame* frame : *sprite.frames) {
+        if (frame->frameIndex >= sheet->getNumFrames() ||
+            offset + written + s_quadBytes > capacity) {
+            continue;
+        }
+        int const angle = sprite.position.angle + frame->angle;
+        auto const radians = static_cast<float>(angle * s_radiansPerDegree);
+        auto const s = static_cast<float>(std::sin(static_cast<double>(radians)));
+        auto const c = static_cast<float>(std::cos(static_cast<double>(radians)));
+        float const sx = sprite.scaleX * frame->scaleX;
+        float const sy = sprite.scaleY * frame->scaleY;
+        float const ox = frame->offsetX * sx;
+        float const oy = frame->offsetY * sy;
+        float const cx = baseX + c * ox - s * oy;
+        float const cy = baseY + s * ox + c * oy;
+
+        Corner corners[4];
+        cornersOf(*frame, rotation, *sheet, angle, sx, sy, corners);
+        const SpriteBox& box = sheet->getSpriteBox(frame->frameIndex, frame->orientation);
+        float const u[4] = {box.u0, box.u0, box.u1, box.u1};
+        float const v[4] = {box.v1, box.v0, box.v0, box.v1};
+
+        float quad[s_floatsPerQuad];
+        for (int k = 0; k < 4; ++k) {
+            float* vertex = quad + 9 * k;
+            vertex[0] = cx + corners[k].x;
+            vertex[1] = plane ? cy : cy + corners[k].y;
+            vertex[2] = plane ? baseZ + corners[k].y : baseZ;
+            vertex[3] = u[k];
+            vertex[4] = v[k];
+            vertex[5] = colour[0];
+            vertex[6] = colour[1];
+            vertex[7] = colour[2];
+            vertex[8] = colour[3];
+        }
+        array->putData(quad, s_quadBytes, offset + written);
+        written += s_quadBytes;
+    }
+    return written;
+}
+
+} // namespace SprSys

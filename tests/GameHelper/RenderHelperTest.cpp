@@ -1,0 +1,74 @@
+#include "GameHelper/RenderHelper.h"
+#include "GameHelper/ViewBoxHelper.h"
+#include "Support/FakeRenderController.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+
+namespace {
+
+using KessokTest::FakeRenderController;
+
+TEST(RenderHelper, SendsAnOrthographicPixelViewWithVsyncAndCamera) {
+    struct Case {
+        int x, y, width, height;
+        bool centred;
+        float cameraX, cameraY;
+    };
+    const Case cases[] = {
+        {0, 0, 800, 600, false, 0, 0},        {0, 0, 800, 600, true, -400, -300},
+        {0, 0, 801, 601, true, -400, -300},   {0, 0, -3, 4, true, 1, -2},
+        {10, 20, 300, 200, true, -150, -100},
+    };
+    for (const Case& c : cases) {
+        FakeRenderController controller;
+        GameHelper::RenderHelper(&controller).set2D(c.x, c.y, c.width, c.height, c.centred);
+        const Render::ViewData& v = controller.getViewData();
+        EXPECT_EQ(
+            std::make_tuple(v.near, v.far, v.fov, v.x, v.y, v.width, v.height, v.scaleX, v.scaleY,
+                            v.vsync, v.perspective),
+            std::make_tuple(-1.0f, 1.0f, 0.0f, c.x, c.y, c.width, c.height, 1.0f, 1.0f, 1, false));
+        const MathStuff::Orientation<float>& cam = controller.getCamera();
+        EXPECT_EQ(std::make_tuple(cam.position.x, cam.position.y, cam.position.z),
+                  std::make_tuple(c.cameraX, c.cameraY, 0.0f));
+        EXPECT_EQ(std::make_tuple(cam.direction.z, cam.up.y, cam.scale.x, cam.scale.y, cam.scale.z),
+                  std::make_tuple(-1.0f, 1.0f, 1.0f, 1.0f, 1.0f));
+    }
+}
+
+// Records the order in which the set-up asks for the box's fields.
+class RecordingBox : public GameHelper::ViewBoxHelper {
+public:
+    const Game::ViewBox& getViewBox() const override {
+        ++asks;
+        return box;
+    }
+    Game::ViewBox box{1, 2, 30, 40};
+    mutable int asks = 0;
+};
+
+// A set-up that overrides the rectangle form sees every other form go through it.
+class RectangleRecorder : public GameHelper::RenderHelper {
+public:
+    using RenderHelper::RenderHelper;
+    using RenderHelper::set2D;
+    void set2D(int x, int y, int width, int height, bool centred) const override {
+        calls += std::to_string(x) + "," + std::to_string(y) + "," + std::to_string(width) + "," +
+                 std::to_string(height) + (centred ? ",c;" : ";");
+    }
+    mutable std::string calls;
+};
+
+TEST(RenderHelper, SizeAndBoxFormsGoThroughTheRectangleForm) {
+    FakeRenderController controller;
+    RectangleRecorder helper(&controller);
+    RecordingBox box;
+    helper.set2D(640, 480, true);
+    helper.set2D(&box);
+    EXPECT_EQ(helper.calls, "0,0,640,480,c;1,2,30,40;");
+    EXPECT_EQ(box.asks, 4);
+}
+
+} // namespace

@@ -1,0 +1,138 @@
+#include "../SprSys/SpriteFakes.h"
+
+#include "MatSys/TextureStore.h"
+#include "SprFont/SpriteFont.h"
+#include "SprFont/SpriteFontRenderer.h"
+#include "SprSys/Sprite.h"
+#include "SprSys/SpriteSheet.h"
+#include "Support/AbortReport.h"
+#include "Support/FakeRenderController.h"
+#include "Support/HeapCounter.h"
+#include "Support/ScratchDir.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace {
+
+using KessokTest::FakeVertexArray;
+
+// A 128 x 64 glyph image cut into 16 x 16 cells; GLF_A is cell 1, GLF_B cell 2.
+class SpriteFontTest : public ::testing::Test {
+protected:
+    std::unique_ptr<SprFont::SpriteFont> load(const std::string& mappings, float scale = 1.0f,
+                                              const std::string& extra = "") {
+        std::string const path = scratch.write(
+            "font.cfg", "GLYPH_WIDTH == 16\nGLYPH_HEIGHT == 16\nGLYPHS_IMAGE == font.tga\n"
+                        "GLYPH_COL_GAP == 1.5\nGLYPH_ROW_GAP == -2\nGLF_A == 1\nGLF_B == 2, 3\n" +
+                            extra + "GLYPH_MAPPINGS == " + mappings + "\n");
+        return std::make_unique<SprFont::SpriteFont>(&store, path, scale);
+    }
+
+    static unsigned int frameOf(const SprFont::SpriteFont& font, char c, std::size_t i = 0) {
+        return font.getAnimFrames(c)->at(i)->frameIndex;
+    }
+
+    KessokTest::FakeTextureMaker maker;
+    MatSys::TextureStore store{&maker};
+    ScratchDir scratch;
+};
+
+TEST_F(SpriteFontTest, MetricsScaleAndGaps) {
+    EXPECT_EQ(load("", 2.5f, "FONT_SCALE == 7\n")->getScale(), 2.5f);
+    EXPECT_EQ(load("", 0.0f)->getScale(), 1.0f);
+    EXPECT_EQ(load("", 0.0f, "FONT_SCALE == 0\n")->getScale(), 0.0f);
+    auto const font = load("");
+    EXPECT_EQ(font->getColGap(), 1.0f);
+    EXPECT_EQ(font->getRowGap(), -2.0f);
+    EXPECT_EQ(font->getSprSheet()->getNumFrames(), 32u);
+    EXPECT_EQ(font->getWidth('q'), 16);
+    EXPECT_TRUE(font->getAnimFrames('q')->empty());
+}
+
+TEST_F(SpriteFontTest, MappingKeysWidthsAndLayers) {
+    auto const font = load("A=>GLF_A:6, 42=>GLF_B, 0x43=>GLF_A:, 5=>GLF_A:6:7, 05=>GLF_B:0x10, "
+                           "e9=>GLF_A, 100=>GLF_B, 2c=>GLF_A, A=>GLF_B, 20=>GLF_NONE");
+    EXPECT_EQ(font->getWidth('A'), 6);
+    ASSERT_EQ(font->getAnimFrames('A')->size(), 2u);
+    EXPECT_EQ(frameOf(*font, 'A', 1), 2u);
+    EXPECT_EQ(frameOf(*font, 'B'), 2u);
+    EXPECT_EQ(font->getAnimFrames('B')->at(0)->offsetX, 3);
+    EXPECT_EQ(font->getWidth('C'), 0);
+    EXPECT_EQ(font->getWidth('5'), 16);
+    EXPECT_EQ(font->getWidth('\x05'), 0);
+    EXPECT_EQ(frameOf(*font, '\xe9'), 1u);
+    EXPECT_EQ(frameOf(*font, ','), 1u);
+    EXPECT_EQ(frameOf(*font, ' '), 0u); // an unknown frame draws the store's default frame
+    EXPECT_TRUE(font->getAnimFrames('\0')->empty()); // code 256 is ignored, not wrapped
+}
+
+TEST_F(SpriteFontTest, MalformedMappingsEndTheProgram) {
+    try {
+        load("ZZ=>GLF_A");
+        ADD_FAILURE() << "no conversion error";
+    } catch (const std::domain_error& error) {
+        EXPECT_STREQ(error.what(), "Cant convert String to Num:ZZ");
+    }
+    EXPECT_EXIT(load("A=>GLF_A, B"), testing::KilledBySignal(SIGABRT),
+                "Invalid string pair part: B. Expected <str1>:<str2>, 2 parts not 1");
+}
+
+TEST_F(SpriteFontTest, MissingImageDrawsNothing) {
+    std::string const path = scratch.write("none.cfg", "GLYPH_WIDTH == 16\nGLYPH_HEIGHT == 16\n"
+                                                       "GLYPHS_IMAGE == missing.tga\nGLF_A == 1\n"
+                                                       "GLYPH_MAPPINGS == A=>GLF_A\n");
+    SprFont::SpriteFont font(&store, path, 1.0f);
+    FakeVertexArray array(SprFont::SpriteFontRenderer::sizeOfVA(4));
+    SprFont::SpriteFontRenderer renderer(&font, &array, 0);
+    KessokTest::FakeRenderController controller;
+    renderer.display(&controller, "AA", {}, nullptr, 1.0f,
+                     SprFont::SpriteFontRenderer::getDefaultMover());
+    ASSERT_EQ(controller.draws.size(), 1u);
+    EXPECT_EQ(controller.draws[0].count, 0u);
+}
+
+TEST_F(SpriteFontTest, RendererLaysOutLinesWithTheDefaultMover) {
+    auto const font = load("A=>GLF_A:8, B=>GLF_B:8, 0a=>GLF_A");
+    EXPECT_EQ(SprFont::SpriteFontRenderer::sizeOfVA(40), 5760);
+    FakeVertexArray array(SprFont::SpriteFontRenderer::sizeOfVA(4));
+    SprFont::SpriteFontRenderer renderer(font.get(), &array, 3);
+    auto* const mover = SprFont::SpriteFontRenderer::getDefaultMover();
+    // Advance (8 + 1) x 2 per glyph at scale 2; a newline steps down (16 - 2) x 2.
+    SprSys::Spatial2D const end = renderer.addText("AB", {100, 50, 0, 0}, nullptr, 2.0f, mover);
+    EXPECT_EQ(std::make_pair(end.x, end.y), std::make_pair(136.0f, 50.0f));
+    renderer.beginUsing(true);
+    SprSys::Spatial2D const next = renderer.addText("A\nq", {100, 50, 0, 0}, nullptr, 1.0f, mover);
+    EXPECT_EQ(std::make_pair(next.x, next.y), std::make_pair(117.0f, 36.0f));
+    renderer.endUsing();
+    EXPECT_EQ(renderer.numGlyphs(), 4u); // A, B, A and the newline's own frame
+    // A fifth quad does not fit: it is skipped, the pen still moves, and only four are drawn.
+    KessokTest::FakeRenderController controller;
+    Util::RGBA const red{255, 0, 0, 255};
+    SprSys::Spatial2D const last =
+        renderer.display(&controller, "AAAAA", {0, 0, 0, 0}, &red, 1.0f, mover);
+    EXPECT_EQ(last.x, 45.0f);
+    ASSERT_EQ(controller.draws.size(), 1u);
+    EXPECT_EQ(controller.draws[0].type, Render::RT_QUADS);
+    EXPECT_EQ(controller.draws[0].count, 16u);
+    EXPECT_EQ(array.vertex(15)[5], 1.0f);
+    EXPECT_EQ(array.vertex(15)[6], 0.0f);
+    EXPECT_EQ(array.bound, 0);
+}
+
+TEST_F(SpriteFontTest, LayoutAllocatesNothing) {
+    auto const font = load("A=>GLF_A, B=>GLF_B");
+    FakeVertexArray array(SprFont::SpriteFontRenderer::sizeOfVA(64));
+    SprFont::SpriteFontRenderer renderer(font.get(), &array, 0);
+    std::string const text(60, 'A');
+    std::size_t const before = HeapCounter::s_allocations;
+    renderer.beginUsing(false);
+    renderer.addText(text, {}, nullptr, 1.0f, SprFont::SpriteFontRenderer::getDefaultMover());
+    renderer.addText("B\nAB", {}, nullptr, 2.0f, SprFont::SpriteFontRenderer::getDefaultMover());
+    renderer.endUsing();
+    EXPECT_EQ(HeapCounter::s_allocations, before);
+    EXPECT_EQ(renderer.numGlyphs(), 63u);
+}
+
+} // namespace
