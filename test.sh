@@ -4,27 +4,12 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(
-    cmake make g++ clang libclang-rt-14-dev clang-format
-    libgtest-dev libbenchmark-dev
-    libglfw3-dev libglew-dev libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
-    xvfb xauth xdotool x11-apps
-    libinih-dev libstb-dev
-)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    if [ "$(id -u)" -ne 0 ]; then
-        echo "Missing packages. Install them with:"
-        echo "  sudo apt-get install -y --no-install-recommends ${missing[*]}"
-        exit 1
-    fi
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update -q
-    apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
+source tools/packages.sh
+# Beyond the game's: compilers and formatting, test and benchmark libraries, input and
+# screenshots for the end-to-end tests, and the benchmarks' peers.
+ensure_packages "${game_packages[@]}" \
+    clang libclang-rt-14-dev clang-format libgtest-dev libbenchmark-dev \
+    xdotool x11-apps python3 libinih-dev libstb-dev
 
 jobs=$(nproc)
 

@@ -54,7 +54,11 @@ function(kessok_include_root target out prefix_out)
     set(root ${CMAKE_BINARY_DIR}/include/${target})
     file(REMOVE_RECURSE ${root})
     file(MAKE_DIRECTORY ${root}/${folder})
+    # Headers, and include files without an extension (GAME_MAIN).
     file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+    file(GLOB bare CONFIGURE_DEPENDS LIST_DIRECTORIES false ${CMAKE_CURRENT_SOURCE_DIR}/*)
+    list(FILTER bare EXCLUDE REGEX "/[^/]*\\.[^/]*$")
+    list(APPEND headers ${bare})
     foreach(header IN LISTS headers)
         get_filename_component(name ${header} NAME)
         file(CREATE_LINK ${header} ${root}/${folder}/${name} SYMBOLIC)
@@ -63,15 +67,19 @@ function(kessok_include_root target out prefix_out)
     set(${prefix_out} "${prefix}" PARENT_SCOPE)
 endfunction()
 
-# kessok_library(NAME <target> [DEPS <targets>...])
-# A static library of the folder's .cpp files (an interface library when there are none).
+# kessok_library(NAME <target> [SOURCES <files>...] [DEPS <targets>...])
+# A static library of the folder's .cpp files, or of the SOURCES named when a folder holds
+# more than one target (an interface library when there are none).
 # Its headers are included as "Folder/Name.h" ("Render/OGL/Name.h" for a nested folder). It
 # and whatever links it see its own headers and those of its DEPS, and no others: a header
 # of a library left out of DEPS is not found. DEPS are public, since headers include the
 # headers of the libraries they rest on.
 function(kessok_library)
-    cmake_parse_arguments(ARG "" "NAME" "DEPS" ${ARGN})
-    kessok_sources(sources)
+    cmake_parse_arguments(ARG "" "NAME" "SOURCES;DEPS" ${ARGN})
+    set(sources ${ARG_SOURCES})
+    if(NOT sources)
+        kessok_sources(sources)
+    endif()
     kessok_include_root(${ARG_NAME} root prefix)
     # Reports of a header read through the links name the header in the source tree.
     set(prefix_map "-fmacro-prefix-map=${root}/=${prefix}")
@@ -116,16 +124,22 @@ function(kessok_test)
         PROPERTIES LABELS ${label} TIMEOUT 120)
 endfunction()
 
-# kessok_bench(NAME <target> [SOURCES <files>...] [DEPS <targets>...])
-# A Google Benchmark executable; CTest runs it once, briefly, as a smoke test.
+# kessok_bench(NAME <target> [GL] [SOURCES <files>...] [DEPS <targets>...])
+# A Google Benchmark executable; CTest runs it once, briefly, as a smoke test, under a private
+# Xvfb display when it draws with OpenGL (GL).
 function(kessok_bench)
-    cmake_parse_arguments(ARG "" "NAME" "SOURCES;DEPS" ${ARGN})
+    cmake_parse_arguments(ARG "GL" "NAME" "SOURCES;DEPS" ${ARGN})
     add_executable(${ARG_NAME} ${ARG_SOURCES})
     target_link_libraries(${ARG_NAME} PRIVATE ${ARG_DEPS} benchmark::benchmark_main
                                               kessok_warnings)
     target_compile_definitions(${ARG_NAME} PRIVATE KESSOK_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
     target_include_directories(${ARG_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
-    add_test(NAME ${ARG_NAME} COMMAND ${ARG_NAME} --benchmark_min_time=0.01)
+    if(ARG_GL)
+        add_test(NAME ${ARG_NAME} COMMAND ${PROJECT_SOURCE_DIR}/tests/with-xvfb.sh
+                                          $<TARGET_FILE:${ARG_NAME}> --benchmark_min_time=0.01)
+    else()
+        add_test(NAME ${ARG_NAME} COMMAND ${ARG_NAME} --benchmark_min_time=0.01)
+    endif()
     set_tests_properties(${ARG_NAME} PROPERTIES LABELS bench TIMEOUT 300)
 endfunction()
 

@@ -1,0 +1,1 @@
+kessok_bench(NAME LiquidBench SOURCES LiquidBench.cpp DEPS FluidMPM RNG)

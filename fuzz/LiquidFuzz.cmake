@@ -1,0 +1,1 @@
+kessok_fuzz(NAME LiquidFuzz SOURCES LiquidFuzz.cpp DEPS FluidMPM RNG)

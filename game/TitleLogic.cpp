@@ -1,0 +1,51 @@
+#include "game/TitleLogic.h"
+
+#include "Devices/Devices.h"
+#include "Devices/Keyboard.h"
+#include "EVT/EventBus.h"
+#include "EVT/EventType.h"
+
+namespace Tool {
+
+namespace {
+
+constexpr unsigned char s_escapeKey = 27;
+constexpr unsigned char s_spaceKey = 32;
+
+} // namespace
+
+TitleLogic::TitleLogic(Game::GameManager* gm) : gameManager(gm) {
+    EVT::EventBus::instance().addConsumer(2, this);
+    EVT::EventBus::instance().addConsumer(22, this);
+}
+
+TitleLogic::~TitleLogic() {
+    EVT::EventBus::instance().removeConsumer(this);
+}
+
+void TitleLogic::setPause(bool) {}
+
+void TitleLogic::onEnter(const std::string&, const std::string&) {
+    exitCode.clear();
+}
+
+// Keys are read as held flags: every update with Escape down raises quit again, and
+// Escape wins over Space.
+std::string TitleLogic::onUpdate(float) {
+    if (!exitCode.empty()) {
+        doExit("");
+    }
+    Devices::Keyboard const* keyboard = Devices::getKeyboard();
+    if (keyboard->keyDown[s_escapeKey]) {
+        EVT::EventBus::instance().raiseEvent(EVT::QUIT, false);
+    } else if (keyboard->keyDown[s_spaceKey]) {
+        exitCode = "START";
+    }
+    return exitCode;
+}
+
+void TitleLogic::doExit(const std::string&) {}
+
+void TitleLogic::handleEvent(EVT::I_Event*) {}
+
+} // namespace Tool

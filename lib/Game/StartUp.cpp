@@ -1,0 +1,115 @@
+#include "Game/StartUp.h"
+
+#include "CFG/GlobalConfig.h"
+#include "CFG/InfoParser.h"
+#include "Files/Directory.h"
+#include "Files/TextFile.h"
+#include "Render/I_RenderAbilities.h"
+#include "Util/StringUtils.h"
+
+#include <vector>
+
+namespace Game {
+
+namespace {
+
+char const* const s_settingsPrefix = "SETTINGS_";
+char const* const s_overrideSeparator = "==";
+char const* const s_extraSuffix = ".cfg";
+char const* const s_abilityPrefix = "INFO_";
+
+struct AbilityRow {
+    int id;
+    char const* name;
+};
+
+// Published in this order (3 after 4 and 7 before 6), closed by a row without a name.
+constexpr AbilityRow s_abilities[] = {
+    {0, "HAVE_SHADERS"},
+    {1, "HAVE_NPOT_TEXTURES"},
+    {2, "HAVE_RTT"},
+    {4, "HAVE_VBOS"},
+    {3, "HAVE_FBOS"},
+    {5, "HAVE_PBOS"},
+    {7, "HAVE_FLOAT_TEX"},
+    {6, "HAVE_FRAME_BLIT"},
+    {8, "MAX_TEXTURE_SIZE_2D"},
+    {9, "MAX_TEXTURE_SIZE_3D"},
+    {10, "MAX_RTT_SIZE"},
+    {11, "MAX_FBO_SIZE"},
+    {12, "MAX_PBO_SIZE"},
+    {0, nullptr},
+};
+
+bool holdsSeparator(const std::string& argument) {
+    return argument.find(s_overrideSeparator) != std::string::npos;
+}
+
+void applyOverride(const std::string& argument) {
+    if (argument.empty() || argument[0] == '-') {
+        return;
+    }
+    std::vector<std::string> parts;
+    Util::splitString(argument, s_overrideSeparator, parts, true, true);
+    if (parts.size() == 2) {
+        CFG::getDefaultOverrides()->add(parts[0], parts[1]);
+    }
+}
+
+} // namespace
+
+bool loadConfiguration(int argc, char const* const* argv, const std::string& mainFile) {
+    std::string settings = Files::Directory::dirname(mainFile) + s_settingsPrefix +
+                           Files::Directory::basename(mainFile);
+    int position = 1;
+    if (argc >= 2) {
+        std::string const first = argv[1];
+        if (!holdsSeparator(first) && Util::startswith(first, s_settingsPrefix)) {
+            settings = first;
+            position = 2;
+        }
+    }
+    CFG::Info* overrides = CFG::getDefaultOverrides();
+    overrides->addConfig(settings);
+    overrides->add("SETTINGS_FILE", settings);
+    CFG::setConfig(mainFile);
+    if (position < argc) {
+        std::string const extra = argv[position];
+        if (!holdsSeparator(extra) && Util::endswith(extra, s_extraSuffix)) {
+            if (Files::TextFile::size(extra) == 0) {
+                return false;
+            }
+            CFG::addConfig(extra);
+            ++position;
+        }
+    }
+    for (; position < argc; ++position) {
+        applyOverride(argv[position]);
+    }
+    return true;
+}
+
+void publishAbilities(Render::I_RenderAbilities& abilities) {
+    for (AbilityRow const* row = s_abilities; row->name != nullptr; ++row) {
+        int const probed = abilities.getAbility(row->id);
+        std::string const key = std::string(s_abilityPrefix) + row->name;
+        if (CFG::get(key).empty()) {
+            CFG::getDefaultOverrides()->add(key, std::to_string(probed));
+        } else {
+            abilities.setAbility(row->id, CFG::parser().getNumber<int>(key));
+        }
+    }
+}
+
+void pinGlobalKeys() {
+    std::vector<std::string> keys;
+    Util::splitString(CFG::get("GLOBAL_KEYS"), ",", keys, false, true);
+    CFG::Info* overrides = CFG::getDefaultOverrides();
+    for (const std::string& key : keys) {
+        if (overrides->get(key).empty()) {
+            overrides->add(key, CFG::get(key));
+        }
+    }
+}
+
+} // namespace Game

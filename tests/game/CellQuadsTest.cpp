@@ -1,0 +1,25 @@
+#include "game/CellQuads.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+TEST(CellQuads, NonZeroCellsBecomeScreenSquaresColumnByColumnWithRowZeroAtTheTop) {
+    std::vector<unsigned char> grid(16 * 16, 0);
+    grid[0] = 52;           // column 0, row 0
+    grid[1 + 16 * 2] = 255; // column 1, row 2
+    grid[0 + 16 * 1] = 66;  // column 0, row 1: written before column 1
+    Tool::CellQuads quads(16, 16);
+    ASSERT_EQ(quads.fill(grid.data(), 800.0f, 600.0f), 3);
+    std::vector<float> const first(quads.data(), quads.data() + 12);
+    EXPECT_EQ(first, (std::vector<float>{0, 600, 0, 0, 562.5f, 0, 50, 562.5f, 0, 50, 600, 0}));
+    EXPECT_EQ(quads.data()[12 + 1], 562.5f);
+    EXPECT_EQ(quads.data()[24], 50.0f);
+    EXPECT_EQ(quads.data()[25], 525.0f);
+    std::vector<unsigned char> const empty(16 * 16, 0);
+    EXPECT_EQ(quads.fill(empty.data(), 800.0f, 600.0f), 0);
+}
+
+} // namespace

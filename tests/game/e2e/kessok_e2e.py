@@ -1,0 +1,356 @@
+#!/usr/bin/env python3
+"""End-to-end scenarios of the real game binary under the current X display.
+
+    kessok_e2e.py <kessok binary> <data folder> <scenario>
+
+Each scenario copies the data folder to a scratch folder, starts the game there, drives it
+with xdotool, reads the window back with xwd and checks what it shows. Every wait polls
+for its condition with a deadline, and a game that hangs is killed by its process id.
+"""
+import os
+import shutil
+import signal
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+
+BINARY, DATA, SCENARIO = sys.argv[1:4]
+TITLE = "Kessok: v0.69"
+
+
+def fail(message):
+    print("FAIL: " + message)
+    sys.exit(1)
+
+
+def wait_for(what, condition, seconds=20.0):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        value = condition()
+        if value:
+            return value
+        time.sleep(0.05)
+    fail("timed out waiting for " + what)
+
+
+class Game:
+    def __init__(self, folder, *args):
+        self.out = open(os.path.join(folder, "stdout"), "w+")
+        self.err = open(os.path.join(folder, "stderr"), "w+")
+        self.proc = subprocess.Popen([BINARY, *args], cwd=folder, stdout=self.out,
+                                     stderr=self.err, stdin=subprocess.DEVNULL)
+        self.window = None
+
+    def wait_window(self):
+        def find():
+            if self.proc.poll() is not None:
+                fail("the game ended before its window showed: " + self.stderr())
+            found = subprocess.run(["xdotool", "search", "--name", "^" + TITLE + "$"],
+                                   capture_output=True, text=True).stdout.split()
+            return found[0] if found else None
+        self.window = wait_for("the window", find)
+        return self.window
+
+    def geometry(self):
+        text = subprocess.run(["xdotool", "getwindowgeometry", self.window],
+                              capture_output=True, text=True).stdout
+        size = text.split("Geometry:")[1].split()[0]
+        return tuple(int(v) for v in size.split("x"))
+
+    def screen(self):
+        # A window just mapped may not give an image yet: ask again until it does.
+        def grab():
+            data = subprocess.run(["xwd", "-id", self.window, "-silent"],
+                                  capture_output=True).stdout
+            return Screen(data) if len(data) > 100 else None
+        return wait_for("a window image", grab, 5)
+
+    def hold(self, key, seconds=0.15):
+        subprocess.run(["xdotool", "keydown", key])
+        time.sleep(seconds)
+        subprocess.run(["xdotool", "keyup", key])
+
+    def wait_exit(self, seconds=20.0):
+        try:
+            return self.proc.wait(timeout=seconds)
+        except subprocess.TimeoutExpired:
+            self.kill()
+            fail("the game did not end")
+
+    def kill(self):
+        if self.proc.poll() is None:
+            self.proc.send_signal(signal.SIGKILL)
+            self.proc.wait()
+
+    def stdout(self):
+        self.out.seek(0)
+        return self.out.read()
+
+    def stderr(self):
+        self.err.seek(0)
+        return self.err.read()
+
+
+class Screen:
+    """An XWD image of a window: lit(x, y) for a pixel from the top left."""
+
+    def __init__(self, data):
+        fields = struct.unpack(">25I", data[:100])
+        header_size, self.width, self.height = fields[0], fields[4], fields[5]
+        byte_order, bits_per_pixel, self.stride, ncolors = fields[7], fields[11], fields[12], fields[19]
+        if bits_per_pixel != 32:
+            fail("unexpected window depth %d" % bits_per_pixel)
+        self.little = byte_order == 0
+        self.pixels = data[header_size + 12 * ncolors:]
+
+    def rgb(self, x, y):
+        offset = y * self.stride + x * 4
+        b = self.pixels[offset:offset + 4]
+        value = struct.unpack("<I" if self.little else ">I", b)[0]
+        return (value >> 16) & 255, (value >> 8) & 255, value & 255
+
+    def lit(self, x, y):
+        return sum(self.rgb(x, y)) > 3 * 128
+
+
+# ---- the board the title shows, computed from the configuration alone
+
+
+def f32(v):
+    return struct.unpack("f", struct.pack("f", v))[0]
+
+
+def config(folder):
+    values = {}
+    with open(os.path.join(folder, "kessok.cfg")) as f:
+        for line in f:
+            if "==" in line and not line.lstrip().startswith("#"):
+                key, value = line.split("==", 1)
+                values[key.strip()] = value.strip()
+    return values
+
+
+class Board:
+    def __init__(self, w, h):
+        self.w, self.h = w, h
+        self.cells = [[0] * w for _ in range(h)]
+        self.points = []
+
+    def line(self, x0, y0, x1, y1):
+        w, h = self.w, self.h
+        c = y0 * x1 - x0 * y1
+        a = (x0 - x1) * (h - 1)
+        b = (w - 1) * (y1 - y0)
+        if sum(v >= 0 for v in (c, c + a, c + b, c + a + b)) in (0, 4):
+            return
+        dx, dy = abs(x1 - x0), abs(y1 - y0)
+        sx, sy = (1 if x0 < x1 else -1), (1 if y0 < y1 else -1)
+        err, x, y = dx - dy, x0, y0
+        while True:
+            if 0 <= x < w and 0 <= y < h:
+                self.cells[y][x] = 1
+                self.points.append((x, y))
+            e2 = 2 * err
+            if e2 > -dy:
+                err -= dy
+                x += sx
+            if e2 < dx:
+                err += dx
+                y += sy
+            if (x, y) == (x1, y1):
+                break
+        if 0 <= x1 < w and 0 <= y1 < h:
+            self.cells[y1][x1] = 1
+
+    def polygon(self, sides, cx, cy, radius, rotation):
+        import math
+        self.points = []
+        angle = f32(rotation * 0.017453292519943295)
+        step = f32(6.283185307179586 / sides)
+        vertices = []
+        for _ in range(sides + 1):
+            px = f32(cx + f32(radius * math.sin(angle)))
+            py = f32(cy + f32(radius * math.cos(angle)))
+            vertices.append((round(f32(self.w * px)), round(f32(self.h * py))))
+            angle = f32(angle + step)
+        for k in range(sides):
+            self.line(*vertices[k], *vertices[k + 1])
+        return vertices[:sides], list(self.points)
+
+
+def title_board(values):
+    w, h = max(16, int(values["GRID_WIDTH"])), max(16, int(values["GRID_HEIGHT"]))
+    level = values["LEVELS_LIST"].split(",")[0].strip()
+    sides = int(values[level + "_NUM_SIDES"])
+    rotation = float(values[level + "_ROTATION"])
+    board = Board(w, h)
+    inner, _ = board.polygon(sides, 0.5, 0.5, f32(float(values[level + "_INNER_RADIUS"])), rotation)
+    outer, ring = board.polygon(sides, 0.5, 0.5, f32(float(values[level + "_OUTER_RADIUS"])), rotation)
+    for k in range(len(inner)):
+        board.line(*inner[k], *outer[k])
+    # The player's rings at the first cell of the outer ring.
+    x, y = ring[0]
+    r = f32(float(values["PLAYER_POLY_RADIUS"]))
+    step = f32(float(values["PLAYER_POLY_RADIUS_STEP"]))
+    while r > 0:
+        board.polygon(int(values["PLAYER_POLY_NUM_SIDES"]), f32(x / w), f32(y / h), r, 90.0)
+        r = f32(r - step)
+    return board
+
+
+def shown_cells(screen, w, h):
+    cw, ch = screen.width / w, screen.height / h
+    return [[1 if screen.lit(int(c * cw + cw / 2), int(r * ch + ch / 2)) else 0 for c in range(w)]
+            for r in range(h)]
+
+
+GLYPH_ZERO = [" ### ", "#   #", "#  ##", "# # #", "##  #", "#   #", " ### "]
+
+
+def score_shown(screen, values):
+    """The five zeros of the score, centred at TIME_POS, glyph for glyph; None when absent."""
+    px, py = (float(v) for v in values["TIME_POS"].split(",")[:2])
+    centre_y = screen.height - 1 - int(screen.height * py)
+    band = range(max(0, centre_y - 10), min(screen.height, centre_y + 10))
+    columns = [x for x in range(screen.width) if any(screen.lit(x, y) for y in band)]
+    if not columns:
+        return None
+    runs, start = [], columns[0]
+    for a, b in zip(columns, columns[1:] + [None]):
+        if b != a + 1:
+            runs.append((start, a))
+            start = b
+    if len(runs) != 5:
+        return "%d runs of lit columns" % len(runs)
+    middle = (runs[0][0] + runs[-1][1]) / 2
+    if abs(middle - screen.width * px) > 8:
+        return "score centred at x %.1f" % middle
+    top = min(y for y in band if any(screen.lit(x, y) for x in range(runs[0][0], runs[0][1] + 1)))
+    for left, right in runs:
+        for r, row in enumerate(GLYPH_ZERO):
+            for c, mark in enumerate(row):
+                if screen.lit(left + 2 * c, top + 2 * r) != (mark == "#"):
+                    return "a glyph of the score differs at row %d column %d" % (r, c)
+    return "ok"
+
+
+# ---- scenarios
+
+
+def scratch():
+    folder = tempfile.mkdtemp(prefix="kessok-e2e-")
+    for name in os.listdir(DATA):
+        shutil.copy(os.path.join(DATA, name), folder)
+    return folder
+
+
+def scenario_extra_file(folder):
+    open(os.path.join(folder, "empty.cfg"), "w").close()
+    for args in (["missing.cfg"], ["empty.cfg"], ["SETTINGS_none.cfg", "missing.cfg"]):
+        game = Game(folder, *args)
+        rc = game.wait_exit()
+        if rc != 1 or game.stdout() or game.stderr():
+            fail("%s: exit %d, stdout %r, stderr %r" % (args, rc, game.stdout(), game.stderr()))
+
+
+def scenario_precedence(folder):
+    with open(os.path.join(folder, "extra.cfg"), "w") as f:
+        f.write("SCREEN_WIDTH == 640\nSCREEN_HEIGHT == 480\n")
+    with open(os.path.join(folder, "SETTINGS_kessok.cfg"), "w") as f:
+        f.write("SCREEN_HEIGHT == 400\n")
+    for args, size in ((["extra.cfg"], (640, 400)), (["extra.cfg", "SCREEN_WIDTH==720"], (720, 400)),
+                       ([], (800, 400))):
+        game = Game(folder, *args)
+        game.wait_window()
+        shown = wait_for("the window size", lambda: game.geometry() == size and size)
+        game.kill()
+        if shown != size:
+            fail("%s gave %s" % (args, shown))
+
+
+def scenario_bad_number(folder):
+    game = Game(folder, "SCREEN_WIDTH==wide")
+    rc = game.wait_exit()
+    if rc != -signal.SIGABRT or "Cant convert String to Num:wide" not in game.stderr():
+        fail("exit %d, stderr %r" % (rc, game.stderr()))
+
+
+def scenario_title_screen(folder):
+    values = config(folder)
+    expected = title_board(values)
+    # The information texts move off the screen so that every cell shows; the score's rows
+    # are left out of the comparison.
+    off = ["%s_POS==0.5, 2, 0" % key.strip() for key in values["TEXT_INFO_KEYS"].split(",")]
+    game = Game(folder, *off)
+    game.wait_window()
+    w, h = expected.w, expected.h
+    score_y = 1.0 - float(values["TIME_POS"].split(",")[1])
+    score_rows = range(int(h * score_y) - 2, int(h * score_y) + 3)
+
+    def board_shown():
+        screen = game.screen()
+        cells = shown_cells(screen, w, h)
+        for r in score_rows:
+            cells[r] = expected.cells[r]
+        return screen if cells == expected.cells else None
+
+    shown = wait_for("the board", board_shown, 10)
+    verdict = score_shown(shown, values)
+    game.kill()
+    if verdict != "ok":
+        fail("score: %s" % verdict)
+
+
+def scenario_play(folder):
+    values = config(folder)
+    game = Game(folder, "GAME_SEED==7", "GAME_SPEED==2")
+    game.wait_window()
+    wait_for("the title", lambda: score_shown(game.screen(), values) == "ok", 10)
+    game.hold("space")
+    wait_for("play to start", lambda: score_shown(game.screen(), values) is None, 10)
+    w, h = int(values["GRID_WIDTH"]), int(values["GRID_HEIGHT"])
+    before = shown_cells(game.screen(), w, h)
+    game.hold("Left", 0.3)
+    if shown_cells(game.screen(), w, h) == before:
+        fail("LEFT held did not move the player")
+    # Enemies crawl out and park on the outer ring; running round it meets one.
+    subprocess.run(["xdotool", "keydown", "Left"])
+    wait_for("an enemy to end the game", lambda: score_shown(game.screen(), values) == "ok", 60)
+    subprocess.run(["xdotool", "keyup", "Left"])
+    game.kill()
+
+
+def scenario_startup(folder):
+    """Reports the time from starting the game to its first frame on the screen."""
+    values = config(folder)
+    started = time.monotonic()
+    game = Game(folder)
+    game.wait_window()
+    wait_for("the first frame", lambda: score_shown(game.screen(), values) == "ok", 10)
+    print("start-up to the first drawn frame: %.0f ms" % (1000 * (time.monotonic() - started)))
+    game.kill()
+
+
+def scenario_escape(folder):
+    game = Game(folder)
+    game.wait_window()
+    values = config(folder)
+    wait_for("the title", lambda: score_shown(game.screen(), values) == "ok", 10)
+    game.hold("Escape")
+    rc = game.wait_exit()
+    if rc != 0 or game.stdout() or game.stderr():
+        fail("exit %d, stdout %r, stderr %r" % (rc, game.stdout(), game.stderr()))
+
+
+def main():
+    folder = scratch()
+    try:
+        globals()["scenario_" + SCENARIO](folder)
+    finally:
+        shutil.rmtree(folder, ignore_errors=True)
+    print("1 passed, 0 failed")
+
+
+main()
