@@ -38,14 +38,13 @@ TEST(RenderHelper, SendsAnOrthographicPixelViewWithVsyncAndCamera) {
     }
 }
 
-// Records the order in which the set-up asks for the box's fields.
+// Gives another box on each ask, so the rectangle shows which ask gave which field.
 class RecordingBox : public GameHelper::ViewBoxHelper {
 public:
     const Game::ViewBox& getViewBox() const override {
-        ++asks;
-        return box;
+        return boxes[static_cast<std::size_t>(asks++ % 4)];
     }
-    Game::ViewBox box{1, 2, 30, 40};
+    Game::ViewBox boxes[4] = {{1, 2, 30, 40}, {3, 4, 50, 60}, {5, 6, 70, 80}, {7, 8, 90, 100}};
     mutable int asks = 0;
 };
 
@@ -67,7 +66,8 @@ TEST(RenderHelper, SizeAndBoxFormsGoThroughTheRectangleForm) {
     RecordingBox box;
     helper.set2D(640, 480, true);
     helper.set2D(&box);
-    EXPECT_EQ(helper.calls, "0,0,640,480,c;1,2,30,40;");
+    // Height from the first ask, then width, y and x.
+    EXPECT_EQ(helper.calls, "0,0,640,480,c;7,6,50,40;");
     EXPECT_EQ(box.asks, 4);
 }
 

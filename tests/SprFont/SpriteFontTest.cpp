@@ -47,6 +47,8 @@ TEST_F(SpriteFontTest, MetricsScaleAndGaps) {
     EXPECT_EQ(font->getColGap(), 1.0f);
     EXPECT_EQ(font->getRowGap(), -2.0f);
     EXPECT_EQ(font->getSprSheet()->getNumFrames(), 32u);
+    // The border spaces the cells: 7 columns and 3 rows of 17 pixels fit.
+    EXPECT_EQ(load("", 1.0f, "GLYPH_BORDER == 1\n")->getSprSheet()->getNumFrames(), 21u);
     EXPECT_EQ(font->getWidth('q'), 16);
     EXPECT_TRUE(font->getAnimFrames('q')->empty());
 }
@@ -75,8 +77,8 @@ TEST_F(SpriteFontTest, MalformedMappingsEndTheProgram) {
     } catch (const std::domain_error& error) {
         EXPECT_STREQ(error.what(), "Cant convert String to Num:ZZ");
     }
-    EXPECT_EXIT(load("A=>GLF_A, B"), testing::KilledBySignal(SIGABRT),
-                "Invalid string pair part: B. Expected <str1>:<str2>, 2 parts not 1");
+    EXPECT_ABORT_REPORT(load("A=>GLF_A, B"), "InfoParser::StringPairGettor::operator",
+                        "Invalid string pair part: B. Expected <str1>:<str2>, 2 parts not 1");
 }
 
 TEST_F(SpriteFontTest, MissingImageDrawsNothing) {
@@ -102,6 +104,10 @@ TEST_F(SpriteFontTest, RendererLaysOutLinesWithTheDefaultMover) {
     // Advance (8 + 1) x 2 per glyph at scale 2; a newline steps down (16 - 2) x 2.
     SprSys::Spatial2D const end = renderer.addText("AB", {100, 50, 0, 0}, nullptr, 2.0f, mover);
     EXPECT_EQ(std::make_pair(end.x, end.y), std::make_pair(136.0f, 50.0f));
+    // Each glyph is centred on the pen (B's frame 3 x 2 to the right of it): corner 0 lies
+    // 8 x 2 to the left of the centre.
+    EXPECT_EQ(array.vertex(0)[0], 84.0f);
+    EXPECT_EQ(array.vertex(4)[0], 108.0f);
     renderer.beginUsing(true);
     SprSys::Spatial2D const next = renderer.addText("A\nq", {100, 50, 0, 0}, nullptr, 1.0f, mover);
     EXPECT_EQ(std::make_pair(next.x, next.y), std::make_pair(117.0f, 36.0f));
@@ -119,6 +125,13 @@ TEST_F(SpriteFontTest, RendererLaysOutLinesWithTheDefaultMover) {
     EXPECT_EQ(array.vertex(15)[5], 1.0f);
     EXPECT_EQ(array.vertex(15)[6], 0.0f);
     EXPECT_EQ(array.bound, 0);
+    // The font's scale and the text's multiply, on both axes: glyph scale 0.5 x 4.
+    font->setScale(0.5f);
+    renderer.beginUsing(false);
+    SprSys::Spatial2D const scaled =
+        renderer.addText("A\nq", {100, 50, 0, 0}, nullptr, 4.0f, mover);
+    renderer.endUsing();
+    EXPECT_EQ(std::make_pair(scaled.x, scaled.y), std::make_pair(134.0f, 22.0f));
 }
 
 TEST_F(SpriteFontTest, LayoutAllocatesNothing) {

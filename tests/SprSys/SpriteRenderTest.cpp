@@ -64,6 +64,39 @@ TEST_F(SpriteRenderTest, BasePointRoundsHalvesToEvenAndOffsetTurns) {
     EXPECT_EQ(v0[2], 0.0f);
 }
 
+// With a table the corners come from its entry for the sprite's and the frame's angles
+// together, scaled by both scales, whatever the frame's own pixel size.
+TEST_F(SpriteRenderTest, TableCornersTurnByBothAnglesInEachPlane) {
+    SprSys::AnimFrame frame;
+    frame.frameIndex = 5;
+    frame.orientation = SprSys::AnimFrame::HV;
+    frame.offsetY = 5;
+    frame.angle = 30;
+    frame.scaleY = 3.0f;
+    std::vector<const SprSys::AnimFrame*> const list{&frame};
+    SprSys::Sprite sprite = spriteOf(list);
+    sprite.position = {100.0f, 50.0f, 7.0f, 60};
+    sprite.scaleX = 2.0f;
+    SprSys::SpriteRotation const table(6.0f, 4.0f);
+    // At 90 degrees the offset (0, 15) turns to (-15, 0), so the centre is (85, 50); corner 0
+    // of the 6 x 4 table is (-2, -3) and corner 2 is (2, 3).
+    struct Case {
+        bool plane;
+        Floats corner0, corner2;
+    };
+    const Case cases[] = {
+        {false, {81, 41, 7, 0.5f, 0.25f}, {89, 59, 7, 0.25f, 0.5f}},
+        {true, {81, 50, -2, 0.5f, 0.25f}, {89, 50, 16, 0.25f, 0.5f}},
+    };
+    for (const Case& c : cases) {
+        SprSys::SpriteRender::toVA(sprite, &array, 0, &table, &sheet, c.plane);
+        for (std::size_t i = 0; i < 5; ++i) {
+            EXPECT_NEAR(array.vertex(0)[i], c.corner0[i], 1e-4) << c.plane << " value " << i;
+            EXPECT_NEAR(array.vertex(2)[i], c.corner2[i], 1e-4) << c.plane << " value " << i;
+        }
+    }
+}
+
 TEST_F(SpriteRenderTest, QuadsFollowEachOtherAndSkipWhatDoesNotFit) {
     SprSys::AnimFrame inside;
     SprSys::AnimFrame outside;

@@ -98,6 +98,8 @@ TEST_F(SpriteSheetFileTest, ExplicitFramesInPixels) {
 TEST_F(SpriteSheetFileTest, GridFromFileAndItsAdjustFlag) {
     std::string const grid = "IMAGE_NAME == a.tga\nFRAME_WIDTH == 32\nFRAME_HEIGHT == 32\n";
     EXPECT_EQ(load(grid).getNumFrames(), 8u);
+    // 128 x 64 with 32 x 32 frames and spacing 1 leaves no room after the last column and row.
+    EXPECT_EQ(load(grid + "GRID_SPACING == 1\n").getNumFrames(), 3u);
     EXPECT_EQ(std::get<0>(boxOf(load(grid + "DO_TEXCOORD_ADJUST == yes\n"), 1)), 0.25f);
     EXPECT_EQ(std::get<0>(boxOf(load(grid + "DO_TEXCOORD_ADJUST == Y\n"), 1)), 0.25f + 0.5f / 128);
     EXPECT_EQ(
