@@ -37,6 +37,19 @@ void repeatPixel(const unsigned char* pixel, unsigned char* to, const std::size_
     }
 }
 
+// Writes `count` pixels of a packet, from its pixel `first` on, to `to`.
+template <unsigned int bytesPerPixel>
+void unpack(const unsigned char* const packet, const std::size_t first, const std::size_t count,
+            unsigned char* const to) {
+    if ((packet[0] & 0x80u) != 0) {
+        unsigned char pixel[bytesPerPixel];
+        ChannelOrder<bytesPerPixel>::swapRedBlue(packet + 1, pixel, 1);
+        repeatPixel<bytesPerPixel>(pixel, to, count);
+    } else {
+        ChannelOrder<bytesPerPixel>::swapRedBlue(packet + 1 + first * bytesPerPixel, to, count);
+    }
+}
+
 // A file that stores the top row first is decoded a row at a time from the end of memory
 // down. The hardware does not foresee the jump to the row below at each row's end, and
 // the writes there stall; fetching the part of the row below that matches the part just
@@ -171,25 +184,26 @@ bool TGAReader::readRaw(unsigned char* pixels, std::size_t missing,
 }
 
 bool TGAReader::readRunLength(const Runs runs, const unsigned int bytesPerPixel) {
-    // One loop per depth, so that every pixel copy below has a fixed size.
+    // One loop per depth, so that every pixel copy below has a fixed size, and per row
+    // order, so that an image in one run pays nothing for the runs.
     if (bytesPerPixel == 3) {
-        return readRunLength<3>(runs);
+        return runs.reversed ? readRunLength<3, true>(runs) : readRunLength<3, false>(runs);
     }
     if (bytesPerPixel == 4) {
-        return readRunLength<4>(runs);
+        return runs.reversed ? readRunLength<4, true>(runs) : readRunLength<4, false>(runs);
     }
-    return readRunLength<1>(runs);
+    return runs.reversed ? readRunLength<1, true>(runs) : readRunLength<1, false>(runs);
 }
 
 // The buffer and image positions live in locals: as members, every pixel store (unsigned
 // char may alias anything) would force them to be reloaded for the next packet.
-template <unsigned int bytesPerPixel>
+template <unsigned int bytesPerPixel, bool reversed>
 bool TGAReader::readRunLength(const Runs runs) {
     constexpr std::size_t longestPacket = 1 + 128 * bytesPerPixel;
     const std::size_t runPixels = runs.bytes / bytesPerPixel;
     std::uint64_t missing = std::uint64_t{runPixels} * runs.count;
     std::size_t nextRun = 0;
-    unsigned char* pixels = nullptr;
+    unsigned char* pixels = runs.pixels;
     std::size_t runLeft = 0;
     const unsigned char* packet = m_buffer.data();
     const unsigned char* buffered = packet;
@@ -209,30 +223,37 @@ bool TGAReader::readRunLength(const Runs runs) {
         if (static_cast<std::size_t>(buffered - packet) < used) {
             return false;
         }
-        unsigned char pixel[bytesPerPixel]{};
-        if (repeated) {
-            ChannelOrder<bytesPerPixel>::swapRedBlue(packet + 1, pixel, 1);
-        }
-        const unsigned char* literal = packet + 1;
-        // A packet may go on in the next run.
-        for (std::size_t left = count; left > 0;) {
+        if constexpr (!reversed) {
+            unpack<bytesPerPixel>(packet, 0, count, pixels);
+            pixels += count * bytesPerPixel;
+        } else {
             if (runLeft == 0) {
                 pixels = runs.at(nextRun++);
                 runLeft = runPixels;
             }
-            const std::size_t part = std::min(left, runLeft);
-            if (repeated) {
-                repeatPixel<bytesPerPixel>(pixel, pixels, part);
+            // Nearly every packet lies within its row, and written on its own there, its
+            // bounded size lets the compiler copy it inline.
+            if (count <= runLeft) {
+                unpack<bytesPerPixel>(packet, 0, count, pixels);
+                if (nextRun < runs.count) {
+                    fetchRowBelow(pixels, count * bytesPerPixel, runs.bytes);
+                }
+                pixels += count * bytesPerPixel;
+                runLeft -= count;
             } else {
-                ChannelOrder<bytesPerPixel>::swapRedBlue(literal, pixels, part);
-                literal += part * bytesPerPixel;
+                // The packet goes on in the next row, or in several when rows are short.
+                for (std::size_t done = 0; done < count;) {
+                    if (runLeft == 0) {
+                        pixels = runs.at(nextRun++);
+                        runLeft = runPixels;
+                    }
+                    const std::size_t part = std::min(count - done, runLeft);
+                    unpack<bytesPerPixel>(packet, done, part, pixels);
+                    pixels += part * bytesPerPixel;
+                    runLeft -= part;
+                    done += part;
+                }
             }
-            if (runs.reversed && nextRun < runs.count) {
-                fetchRowBelow(pixels, part * bytesPerPixel, runs.bytes);
-            }
-            pixels += part * bytesPerPixel;
-            runLeft -= part;
-            left -= part;
         }
         packet += used;
         missing -= count;
