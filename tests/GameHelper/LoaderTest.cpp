@@ -36,7 +36,8 @@ protected:
         }
     }
     // The names a store holds, in the order its iterator walks them.
-    template <typename Store> static Texts namesIn(const Store& store) {
+    template <typename Store>
+    static Texts namesIn(const Store& store) {
         Texts found;
         for (auto walk = store.getIterator(); !walk->isDone(); walk->next()) {
             found.push_back(walk->currentItem().first);
@@ -92,8 +93,8 @@ TEST_F(LoaderTest, FramePiecesFillTheFieldsInOrderTheRestKeepDefaults) {
         {"-1 , , 1,", {4294967295u, 1, 0, AnimFrame::N, 0, 1.0f, 1.0f}},
     };
     const auto fields = [](const AnimFrame& f) {
-        return std::make_tuple(f.frameIndex, f.offsetX, f.offsetY, f.orientation, f.angle,
-                               f.scaleX, f.scaleY);
+        return std::make_tuple(f.frameIndex, f.offsetX, f.offsetY, f.orientation, f.angle, f.scaleX,
+                               f.scaleY);
     };
     for (const auto& [value, want] : rows) {
         frames.clear();
@@ -177,9 +178,11 @@ TEST(LiquidLoaderTest, ReadsThePrefixedNamesInIdOrderAndLeavesAbsentOrEmptyKeysA
     const Map::TileMap map{&tile, 1, 1, 0, 0};
     Fluid::MPM::Liquid liquid(&map, nullptr, 2, 1.0f, Fluid::MPM::Liquid::TILE_MAP, nullptr);
     const Fluid::MPM::Liquid::Handle handle = liquid.createLiquid(true, 0, 1);
-    for (const auto& [key, value] :
-         {std::pair("WATER_VISCOSITY", "0.3"), {"WATER_GRAVITY_Y", "-0.2"},
-          {"WATER_STIFFNESS", ""}, {"water_DENSITY", "5"}, {"WATER_BOUNCE_FORCE", "7.5 tiles"}}) {
+    for (const auto& [key, value] : {std::pair("WATER_VISCOSITY", "0.3"),
+                                     {"WATER_GRAVITY_Y", "-0.2"},
+                                     {"WATER_STIFFNESS", ""},
+                                     {"water_DENSITY", "5"},
+                                     {"WATER_BOUNCE_FORCE", "7.5 tiles"}}) {
         CFG::global()->add(key, value);
     }
     CFG::getDefaultOverrides()->add("WATER_YIELD_RATE", "0.25");

@@ -1,5 +1,5 @@
-#include "GameHelper/EaserStore.h"
 #include "GameHelper/RenderHelper.h"
+#include "GameHelper/EaserStore.h"
 #include "GameHelper/ViewBoxHelper.h"
 #include "Penner/Easers.h"
 #include "Support/FakeRenderController.h"

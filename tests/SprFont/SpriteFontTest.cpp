@@ -52,9 +52,9 @@ TEST_F(SpriteFontTest, MappingKeysWidthsAndLayers) {
                            "e9=>GLF_A, 100=>GLF_B, 2c=>GLF_A, A=>GLF_B, 20=>GLF_NONE");
     // Width, then the frame index of each layer; an unknown frame is the store's default.
     const std::pair<char, const char*> rows[] = {
-        {'A', "6,1,2"}, {'B', "16,2"},    {'C', "0,1"},  {'5', "16,1"},
-        {'\x05', "0,2"}, {'\xe9', "16,1"}, {',', "16,1"}, {' ', "16,0"},
-        {'\0', "16"}, // code 256 is ignored, not wrapped
+        {'A', "6,1,2"},   {'B', "16,2"}, {'C', "0,1"},  {'5', "16,1"}, {'\x05', "0,2"},
+        {'\xe9', "16,1"}, {',', "16,1"}, {' ', "16,0"}, {'\0', "16"}, // code 256 is ignored, not
+                                                                      // wrapped
     };
     for (const auto& [c, want] : rows) {
         std::string glyph = std::to_string(font->getWidth(c));

@@ -41,9 +41,9 @@ void placeEnemy(Tool::MainLogic& logic, const Cell& cell, const unsigned char va
 TEST(EnemyTest, ItsFirstVertexPointsAlongItsWay) {
     const Tool::PlayGrid field(16, 16);
     // From (5, 5) to the target: rotation 0 points down, 90 right.
-    const std::pair<Cell, float> rows[] = {
-        {{9, 5}, 90.0f}, {{1, 5}, 270.0f}, {{5, 9}, 360.0f}, {{5, 1}, 180.0f},
-        {{8, 8}, 45.0f}, {{2, 8}, 315.0f}, {{9, 7}, 63.0f},  {{5, 5}, 360.0f}};
+    const std::pair<Cell, float> rows[] = {{{9, 5}, 90.0f},  {{1, 5}, 270.0f}, {{5, 9}, 360.0f},
+                                           {{5, 1}, 180.0f}, {{8, 8}, 45.0f},  {{2, 8}, 315.0f},
+                                           {{9, 7}, 63.0f},  {{5, 5}, 360.0f}};
     for (const auto& [target, rotation] : rows) {
         const Tool::Enemy enemy(field, {5, 5}, target, GameHelper::EaserStore::get("inQuad"),
                                 1000.0f, {0.1f, 0.2f}, {50.0f, 50.0f});
@@ -69,9 +69,11 @@ TEST(MainLogicTest, TheFirstEntryAddsTheViewAndHandsOverToTheTitle) {
 TEST(MainLogicTest, EntriesChooseTheLevelItsBoardAndItsEnemies) {
     // Code, then "level sides firstOuterVertex enemies"; past the two names: the last name,
     // one side more each, unrotated.
-    const std::pair<const char*, const char*> rows[] = {
-        {"*", "0 4 52,39 3"},         {"NEXTLEVEL", "1 6 46,43 5"}, {"NEXTLEVEL", "2 7 32,46 6"},
-        {"NEXTLEVEL", "3 8 32,46 7"}, {"START", "0 4 52,39 3"}};
+    const std::pair<const char*, const char*> rows[] = {{"*", "0 4 52,39 3"},
+                                                        {"NEXTLEVEL", "1 6 46,43 5"},
+                                                        {"NEXTLEVEL", "2 7 32,46 6"},
+                                                        {"NEXTLEVEL", "3 8 32,46 7"},
+                                                        {"START", "0 4 52,39 3"}};
     PlayHarness play({{"LEVELS_LIST", " ,SQUARE ,, \tHEX ,"}});
     play.start();
     for (const auto& [code, want] : rows) {

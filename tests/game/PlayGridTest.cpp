@@ -1,6 +1,6 @@
 #include "game/PlayGrid.h"
-#include "game/RingMapping.h"
 #include "CellText.h"
+#include "game/RingMapping.h"
 
 #include <gtest/gtest.h>
 

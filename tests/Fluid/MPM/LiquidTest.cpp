@@ -27,7 +27,8 @@ TEST(LiquidTest, HandlesNumberEachListApartAndInvalidOnesReadAsEmpty) {
         EXPECT_EQ(liquid->getXYScale(invalid), 8);
     }
     // 2 to the map's tile shift (3) plus the liquid's shift minus the grid's (0), held to 0..31.
-    for (const auto& [shift, scale] : {std::pair(-2, 2), {-40, 1}, {40, static_cast<int>(1u << 31)}}) {
+    for (const auto& [shift, scale] :
+         {std::pair(-2, 2), {-40, 1}, {40, static_cast<int>(1u << 31)}}) {
         EXPECT_EQ(liquid->getXYScale(liquid->createLiquid(true, shift, 0)), scale) << shift;
     }
 }
