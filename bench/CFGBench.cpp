@@ -1,5 +1,9 @@
-// Reading a generated 10 MB configuration beside inih reading the same keys as INI text, and
-// the two reads the game makes every frame: a plain key and a point.
+// The configuration beside its peers: loading game-like configurations of 1, 10 and 50 MB
+// beside inih filling an std::unordered_map with the same settings as INI text; reading 1,000
+// random keys beside an std::unordered_map find and copy; and evaluating long expressions.
+#include "CFGBenchCorpus.h"
+
+#include "CFG/Calculator.h"
 #include "CFG/GlobalConfig.h"
 #include "CFG/Info.h"
 #include "CFG/InfoParser.h"
@@ -7,123 +11,44 @@
 
 #include <benchmark/benchmark.h>
 #include <ini.h>
-#include <malloc.h>
 
+#include <algorithm>
 #include <cstdint>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <map>
-#include <new>
+#include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace {
 
-constexpr std::size_t TARGET_BYTES = 10 * 1000 * 1000;
-constexpr int INCLUDED_FILES = 4;
+using Settings = std::unordered_map<std::string, std::string>;
 
-const char* const WORDS[] = {"SCREEN", "ENEMY",  "PLAYER", "LEVEL", "FONT",   "SPRITE",
-                             "SHADER", "COLOR",  "SPEED",  "SIZE",  "EASER",  "BEAM",
-                             "GRID",   "SCORE",  "TITLE",  "SOUND", "CAMERA", "LIGHT",
-                             "TEXT",   "WINDOW", "FRAME",  "INFO",  "MODE",   "DELAY"};
-const char* const VALUES[] = {"800",  "0.25, 0.5, 0",   "0xff8040ff", "inOutQuad",    "YES",
-                              "3, 7", "fonts/main.cfg", "12.5",       "Kessok: v0.69"};
+constexpr std::size_t MEGABYTE = 1000 * 1000;
+// About 1,000 keys, as many as the game's own configuration holds.
+constexpr std::size_t GAME_SIZED_BYTES = 36 * 1000;
+constexpr std::size_t RANDOM_KEYS = 1000;
 
-// A small deterministic generator, so every run reads the same text.
-class Generator {
-public:
-    std::uint32_t next() {
-        m_state = m_state * 1664525u + 1013904223u;
-        return m_state >> 8;
-    }
-    const char* word() { return WORDS[next() % std::size(WORDS)]; }
-    const char* value() { return VALUES[next() % std::size(VALUES)]; }
-    std::string key() {
-        return std::string(word()) + "_" + word() + "_" + std::to_string(next() % 1000000);
-    }
-
-private:
-    std::uint32_t m_state = 12345;
-};
-
-// One configuration and the same keys as INI text, written as a main file with include keys
-// and the included files.
-struct Corpus {
-    std::filesystem::path dir;
-    std::string mainCfg;
-    std::vector<std::string> iniFiles;
-    std::size_t cfgBytes = 0;
-    std::string plainKey;
-    std::string pointKey;
-
-    Corpus() {
-        dir = std::filesystem::temp_directory_path() / "kessok-cfgbench";
-        std::filesystem::create_directories(dir);
-        Generator random;
-        std::vector<std::string> cfgNames;
-        for (int file = 0; file <= INCLUDED_FILES; ++file) {
-            cfgNames.push_back((dir / ("part" + std::to_string(file) + ".cfg")).string());
-            iniFiles.push_back((dir / ("part" + std::to_string(file) + ".ini")).string());
-        }
-        mainCfg = cfgNames[0];
-        for (int file = 0; file <= INCLUDED_FILES; ++file) {
-            std::string cfg;
-            std::string ini;
-            if (file == 0) {
-                for (int include = 1; include <= INCLUDED_FILES; ++include) {
-                    cfg += "<INCLUDE_" + std::to_string(include) +
-                           " == " + cfgNames[static_cast<std::size_t>(include)] + "\n";
-                }
-            }
-            const std::size_t share = file == 0 ? TARGET_BYTES / 2 : TARGET_BYTES / 8;
-            while (cfg.size() < share) {
-                writeEntry(random, cfg, ini);
-            }
-            std::ofstream(cfgNames[static_cast<std::size_t>(file)], std::ios::binary) << cfg;
-            std::ofstream(iniFiles[static_cast<std::size_t>(file)], std::ios::binary) << ini;
-            cfgBytes += cfg.size();
-        }
+const CFGBenchCorpus& corpus(const std::size_t bytes) {
+    static std::map<std::size_t, std::unique_ptr<CFGBenchCorpus>> l_corpora;
+    std::unique_ptr<CFGBenchCorpus>& corpus = l_corpora[bytes];
+    if (!corpus) {
         // The few dozen keys that a settings file and the command line put in the overrides.
-        for (int setting = 0; setting < 40; ++setting) {
+        for (int setting = 0; setting < 40 && l_corpora.size() == 1; ++setting) {
             CFG::getDefaultOverrides()->add("SETTING_" + std::to_string(setting), "1");
         }
+        corpus = std::make_unique<CFGBenchCorpus>(std::filesystem::temp_directory_path() /
+                                                      ("kessok-cfgbench-" + std::to_string(bytes)),
+                                                  bytes);
     }
-
-    void writeEntry(Generator& random, std::string& cfg, std::string& ini) {
-        const std::string key = random.key();
-        const std::uint32_t kind = random.next() % 100;
-        if (kind < 5) {
-            cfg += key + " == \"first line of " + key + "\n   second line\\\n joined\"\n";
-            ini += key + " = first line of " + key + "\n   second line joined\n";
-        } else if (kind < 10) {
-            cfg += key + " ?? MODE\nLOW == " + random.value() + "\nHIGH == " + random.value() +
-                   "\n* == " + random.value() + "\nMODE\n";
-            ini += "[" + key + "]\nLOW = x\nHIGH = y\n* = z\n[]\n";
-        } else {
-            const char* const value = random.value();
-            cfg += key + " == " + value + "\n";
-            ini += key + " = " + value + "\n";
-            if (plainKey.empty() && cfg.size() > TARGET_BYTES / 4) {
-                plainKey = key;
-            }
-            if (pointKey.empty() && cfg.size() > TARGET_BYTES / 4 && value == VALUES[1]) {
-                pointKey = key;
-            }
-        }
-    }
-};
-
-const Corpus& corpus() {
-    static const Corpus l_corpus;
-    return l_corpus;
+    return *corpus;
 }
 
-int keepInMap(void* const user, const char* const section, const char* const name,
-              const char* const value) {
-    auto& map = *static_cast<std::map<std::string, std::string>*>(user);
+int keepSetting(void* const user, const char* const section, const char* const name,
+                const char* const value) {
+    Settings& settings = *static_cast<Settings*>(user);
     std::string key = *section == '\0' ? std::string(name) : std::string(section) + "." + name;
-    std::string& slot = map[std::move(key)];
+    std::string& slot = settings[std::move(key)];
     // inih hands each continuation line of a value over on its own.
     slot = slot.empty() ? std::string(value) : slot + "\n" + value;
     return 1;
@@ -131,61 +56,116 @@ int keepInMap(void* const user, const char* const section, const char* const nam
 
 template <typename Load>
 void measureLoad(benchmark::State& state, const Load& load) {
+    const CFGBenchCorpus& files = corpus(static_cast<std::size_t>(state.range(0)) * MEGABYTE);
     std::size_t peak = 0;
     for (auto _ : state) {
         const std::size_t before = HeapCounter::s_live;
         HeapCounter::resetPeak();
-        auto loaded = load();
+        auto loaded = load(files);
         peak = std::max(peak, HeapCounter::s_peak - before);
         state.PauseTiming();
         loaded.reset();
         state.ResumeTiming();
     }
-    const double fileBytes = static_cast<double>(corpus().cfgBytes);
-    state.SetBytesProcessed(
-        static_cast<std::int64_t>(static_cast<double>(state.iterations()) * fileBytes));
-    state.counters["peak_MB"] = static_cast<double>(peak) / 1e6;
+    const double fileBytes = static_cast<double>(files.cfgBytes);
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(files.cfgBytes));
     state.counters["peak_per_file_size"] = static_cast<double>(peak) / fileBytes;
 }
 
 void LoadCfg_Ours(benchmark::State& state) {
-    const Corpus& files = corpus();
-    measureLoad(state, [&files] {
+    measureLoad(state, [](const CFGBenchCorpus& files) {
         return std::make_unique<CFG::Info>(files.mainCfg, CFG::getDefaultOverrides());
     });
 }
 
-void LoadIni_Inih(benchmark::State& state) {
-    const Corpus& files = corpus();
-    measureLoad(state, [&files] {
-        auto map = std::make_unique<std::map<std::string, std::string>>();
+void LoadIni_InihUnorderedMap(benchmark::State& state) {
+    measureLoad(state, [](const CFGBenchCorpus& files) {
+        auto settings = std::make_unique<Settings>();
         for (const std::string& path : files.iniFiles) {
-            ini_parse(path.c_str(), keepInMap, map.get());
+            ini_parse(path.c_str(), keepSetting, settings.get());
         }
-        return map;
+        return settings;
     });
 }
 
-void GetPlainKey(benchmark::State& state) {
-    const CFG::Info config(corpus().mainCfg, CFG::getDefaultOverrides());
-    const std::string& key = corpus().plainKey;
+// RANDOM_KEYS keys of the corpus in a fixed random order.
+std::vector<std::string> randomKeys(const CFGBenchCorpus& files) {
+    std::vector<std::string> keys;
+    std::uint32_t state = 2024;
+    for (std::size_t key = 0; key < RANDOM_KEYS; ++key) {
+        state = state * 1664525u + 1013904223u;
+        keys.push_back(files.keys[(state >> 8) % files.keys.size()]);
+    }
+    return keys;
+}
+
+std::size_t corpusBytes(const benchmark::State& state) {
+    return state.range(0) == 0 ? GAME_SIZED_BYTES
+                               : static_cast<std::size_t>(state.range(0)) * MEGABYTE;
+}
+
+void GetRandomKey_Ours(benchmark::State& state) {
+    const CFGBenchCorpus& files = corpus(corpusBytes(state));
+    const CFG::Info config(files.mainCfg, CFG::getDefaultOverrides());
+    const std::vector<std::string> keys = randomKeys(files);
+    std::size_t next = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(config.get(key));
+        benchmark::DoNotOptimize(config.get(keys[next]));
+        next = next + 1 == keys.size() ? 0 : next + 1;
+    }
+    state.counters["keys"] = static_cast<double>(files.keys.size());
+}
+
+void GetRandomKey_UnorderedMap(benchmark::State& state) {
+    const CFGBenchCorpus& files = corpus(corpusBytes(state));
+    Settings settings;
+    for (std::size_t key = 0; key < files.keys.size(); ++key) {
+        settings[files.keys[key]] = files.plainValues[key];
+    }
+    const std::vector<std::string> keys = randomKeys(files);
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const auto found = settings.find(keys[next]);
+        benchmark::DoNotOptimize(found == settings.end() ? std::string() : found->second);
+        next = next + 1 == keys.size() ? 0 : next + 1;
     }
 }
 
 void GetPoint(benchmark::State& state) {
-    const CFG::Info config(corpus().mainCfg, CFG::getDefaultOverrides());
+    const CFGBenchCorpus& files = corpus(GAME_SIZED_BYTES);
+    const CFG::Info config(files.mainCfg, CFG::getDefaultOverrides());
     const CFG::InfoParser parser(&config);
-    const std::string& key = corpus().pointKey;
+    const auto point = std::find_if(files.keys.begin(), files.keys.end(), [](const auto& key) {
+        return key.size() > 9 && key.compare(key.size() - 9, 9, "_POSITION") == 0;
+    });
     for (auto _ : state) {
-        benchmark::DoNotOptimize(parser.getPoint<float>(key));
+        benchmark::DoNotOptimize(parser.getPoint<float>(*point));
     }
+}
+
+// An expression of about kilobytes KB that the calculator reads to its end.
+void Calculate(benchmark::State& state) {
+    std::string expression = "1";
+    while (expression.size() < static_cast<std::size_t>(state.range(0)) * 1000) {
+        expression += " + 2.5 * (3 - 1.25) / 4 << 1 >> 1 - 0.75 ";
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(CFG::Calculator(expression).parse());
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(expression.size()));
 }
 
 } // namespace
 
-BENCHMARK(LoadCfg_Ours)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(LoadIni_Inih)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(GetPlainKey);
+BENCHMARK(LoadCfg_Ours)->Arg(1)->Arg(10)->Arg(50)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(LoadIni_InihUnorderedMap)
+    ->Arg(1)
+    ->Arg(10)
+    ->Arg(50)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+// Argument 0 is the game-sized configuration, 10 the 10 MB one.
+BENCHMARK(GetRandomKey_Ours)->Arg(0)->Arg(10);
+BENCHMARK(GetRandomKey_UnorderedMap)->Arg(0)->Arg(10);
 BENCHMARK(GetPoint);
+BENCHMARK(Calculate)->Arg(16)->Arg(160)->Unit(benchmark::kMicrosecond);

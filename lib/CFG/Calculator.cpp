@@ -4,20 +4,37 @@
 #include "Util/StrToNum.h"
 #include "Util/StringUtils.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <stdexcept>
 
 namespace CFG {
 namespace {
 
 // Tried in this order, so that ">=" and "<<" win over the ">" and "<" they begin with.
-const char* const TOKENS[] = {"(", ")", "+", "-", "*", "/", "<<", ">>", ">=", "<=", ">", "<"};
+constexpr std::string_view TOKENS[] = {"(",  ")",  "+",  "-",  "*", "/",
+                                       "<<", ">>", ">=", "<=", ">", "<"};
+
+const std::string CONVERSION_ERROR = "Cant convert String to Num:";
+
+// Whether the conversion of a float can read c: the blanks it skips, a sign, a digit, the
+// point or the exponent. Tested one character at a time, as skipping blanks is: a search
+// call for every character costs more than the rest of the evaluation.
+bool isNumberCharacter(const char c) {
+    return (c >= '0' && c <= '9') || c == '.' || c == 'e' || c == 'E' || c == '+' || c == '-' ||
+           c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+bool isBlank(const char c) {
+    return c != '\0' && std::strchr(Util::BLANKS, c) != nullptr;
+}
 
 // The characters of the number at the front of text: one sign, then digits and at most one
 // point. The conversion may read further (an exponent), but evaluation resumes here.
-std::size_t numberLength(const std::string& text) {
+std::size_t numberLength(const std::string_view text) {
     std::size_t length = 0;
     if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
         ++length;
@@ -52,7 +69,7 @@ std::uint32_t shiftCount(const float count) {
 
 } // namespace
 
-Calculator::Calculator(const std::string& expression) : m_remaining(expression) {}
+Calculator::Calculator(const std::string& expression) : m_text(expression) {}
 
 float Calculator::parse() {
     return parseLevel(0);
@@ -80,16 +97,18 @@ float Calculator::getOperand(const int depth) {
 
 std::string Calculator::nextToken() {
     skipBlanks();
-    for (const char* const token : TOKENS) {
-        if (Util::startswith(m_remaining, token)) {
-            return token;
+    const std::string_view rest = remaining();
+    // The first character rules out most tokens before any comparison of two.
+    for (const std::string_view token : TOKENS) {
+        if (!rest.empty() && rest.front() == token.front() && Util::startswith(rest, token)) {
+            return std::string(token);
         }
     }
     return std::string();
 }
 
 void Calculator::skipToken(const std::string& token) {
-    m_remaining.erase(0, token.size());
+    m_position = std::min(m_text.size(), m_position + token.size());
 }
 
 std::string Calculator::getNextToken() {
@@ -100,13 +119,22 @@ std::string Calculator::getNextToken() {
 
 float Calculator::getNumber() {
     skipBlanks();
-    // The conversion takes an empty text for 0, which would let "1+" pass as 1.
-    if (m_remaining.empty()) {
-        throw std::domain_error("Cant convert String to Num:");
+    const std::string_view rest = remaining();
+    // Only the characters the conversion can read are copied, so that an operand does not
+    // cost a copy of the rest of a long expression. The conversion takes an empty text for
+    // 0, which would let "1+" or "x" pass as 0. Either error names the whole rest.
+    const std::string number(rest.substr(
+        0, static_cast<std::size_t>(std::find_if_not(rest.begin(), rest.end(), isNumberCharacter) -
+                                    rest.begin())));
+    try {
+        if (!number.empty()) {
+            const float value = Util::strToNum<float>(number, 10);
+            m_position += numberLength(rest);
+            return value;
+        }
+    } catch (const std::domain_error&) {
     }
-    const float value = Util::strToNum<float>(m_remaining, 10);
-    m_remaining.erase(0, numberLength(m_remaining));
-    return value;
+    throw std::domain_error(CONVERSION_ERROR + std::string(rest));
 }
 
 float Calculator::doCalculation(const float left, const std::string& op, const float right) const {
@@ -146,7 +174,13 @@ float Calculator::doCalculation(const float left, const std::string& op, const f
 }
 
 void Calculator::skipBlanks() {
-    m_remaining.erase(0, m_remaining.find_first_not_of(Util::BLANKS));
+    while (m_position < m_text.size() && isBlank(m_text[m_position])) {
+        ++m_position;
+    }
+}
+
+std::string_view Calculator::remaining() const {
+    return std::string_view(m_text).substr(m_position);
 }
 
 } // namespace CFG

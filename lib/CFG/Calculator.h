@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 // Evaluates the arithmetic of a configuration value written as "EVAL:(...)": numbers,
 // parentheses, + - * /, the shifts << >> and the comparisons > >= < <=, strictly from left
@@ -39,8 +41,11 @@ private:
     float parseLevel(int depth);
     float getOperand(int depth);
     void skipBlanks();
+    std::string_view remaining() const;
 
-    std::string m_remaining;
+    // The expression and where its unread rest begins: reading never moves the text.
+    std::string m_text;
+    std::size_t m_position = 0;
 };
 
 } // namespace CFG

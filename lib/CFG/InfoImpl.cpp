@@ -20,6 +20,8 @@ constexpr std::string_view END_OF_FILE = "END_OF_CFG_RESOURCES";
 constexpr std::string_view END_OF_ADDED_KEY = "END_OF_ADDED_KEY";
 constexpr const char* MOD_SUFFIX = ".MOD";
 constexpr std::string_view INI_SUFFIX = ".INI";
+// Some editors write a UTF-8 byte-order mark first; it would stick to the first key.
+constexpr std::string_view BYTE_ORDER_MARK = "\xEF\xBB\xBF";
 
 // Real configurations nest a few blocks and a few files; these only stop runaway input.
 constexpr int MAX_BLOCK_DEPTH = 32;
@@ -44,13 +46,10 @@ std::string fileIdentity(const std::string& path) {
 
 } // namespace
 
-Info::Impl::Impl(Info* const parent) : m_keys(m_nodes), m_parent(parent) {}
+Info::Impl::Impl(Info* const parent) : m_keys(m_store), m_parent(parent) {}
 
 void Info::Impl::reset() {
     m_keys.clear();
-    m_nodes.clear();
-    m_texts.clear();
-    m_addedLines.clear();
 }
 
 bool Info::Impl::addConfig(const std::string& path) {
@@ -63,20 +62,24 @@ bool Info::Impl::addConfig(const std::string& path) {
     if (!Files::TextFile::load(path, text, "\n")) {
         return false;
     }
+    if (Util::startswith(text, BYTE_ORDER_MARK)) {
+        text.erase(0, BYTE_ORDER_MARK.size());
+    }
     std::vector<std::string> converted;
     if (isIniPath(path) && !INItoCFG(text, converted)) {
         return false;
     }
     m_loading.push_back(std::move(identity));
     // An INI file is read twice: its converted lines, then its own lines, which hold no "=="
-    // as a rule and are then ignored.
-    std::vector<std::string_view> listed;
-    listed.reserve(converted.size());
-    for (std::string& line : converted) {
-        listed.push_back(keep(std::move(line)));
+    // as a rule and are then ignored. Both are kept as one text.
+    std::string listedText;
+    std::vector<std::size_t> listedSizes;
+    for (const std::string& line : converted) {
+        listedText += line;
+        listedSizes.push_back(line.size());
     }
-    LineCursor lines(listed, keep(std::move(text)));
-    const bool parsed = populateMap(m_keys, lines, END_OF_FILE, 0);
+    text.insert(0, listedText);
+    const bool parsed = readText(std::move(text), listedSizes, END_OF_FILE);
     addConfig(path + MOD_SUFFIX);
     loadPendingIncludes();
     m_loading.pop_back();
@@ -84,20 +87,29 @@ bool Info::Impl::addConfig(const std::string& path) {
 }
 
 bool Info::Impl::add(const std::string& key, const std::string& value) {
-    // On the heap, so that the views into it stay put when it is handed to its entry.
-    auto text =
-        std::make_unique<std::string>(key + " " + std::string(KEY_VALUE_SEPARATOR) + " " + value);
     // One line however many line feeds the value holds: a value copied from a quoted
     // multi-line entry stays whole, and its later lines never become entries of their own.
-    const std::vector<std::string_view> line{*text};
-    LineCursor cursor(line, std::string_view());
-    m_lastStored = nullptr;
-    const bool read = populateMap(m_keys, cursor, END_OF_ADDED_KEY, 0);
-    // The line lives as long as the entry it made, so a key added again and again holds one
-    // line, not all of them. A line that made no entry is referred to by nothing.
-    if (m_lastStored != nullptr) {
-        m_addedLines[m_lastStored] = std::move(text);
+    std::string line = key + " " + std::string(KEY_VALUE_SEPARATOR) + " " + value;
+    const std::size_t size = line.size();
+    return readText(std::move(line), {size}, END_OF_ADDED_KEY);
+}
+
+bool Info::Impl::readText(std::string text, const std::vector<std::size_t>& listedSizes,
+                          const std::string_view terminator) {
+    TextStore& texts = m_store.texts();
+    m_readText = texts.keep(std::move(text));
+    const std::string_view kept = texts.text(m_readText);
+    std::vector<std::string_view> listed;
+    listed.reserve(listedSizes.size());
+    std::size_t start = 0;
+    for (const std::size_t size : listedSizes) {
+        listed.push_back(kept.substr(start, size));
+        start += size;
     }
+    LineCursor lines(listed, kept.substr(start));
+    const bool read = populateMap(m_keys, lines, terminator, 0);
+    // The entries read hold the text now; one that made none goes here.
+    texts.release(m_readText);
     return read;
 }
 
@@ -148,15 +160,19 @@ bool Info::Impl::populateMap(KeyMap& map, LineCursor& lines, const std::string_v
 }
 
 bool Info::Impl::readPlainEntry(KeyMap& map, LineCursor& lines, const std::string_view key,
-                                std::string_view value) {
-    if (opensQuotedValue(value)) {
-        std::string gathered(value);
-        if (!continueQuotedValue(lines, gathered)) {
-            return false;
-        }
-        value = keep(std::move(gathered));
+                                const std::string_view value) {
+    if (!opensQuotedValue(value)) {
+        store(map, key, stripQuotes(value), m_readText, nullptr);
+        return true;
     }
-    store(map, key, stripQuotes(value), nullptr);
+    std::string gathered(value);
+    if (!continueQuotedValue(lines, gathered)) {
+        return false;
+    }
+    TextStore& texts = m_store.texts();
+    const TextStore::Id gatheredText = texts.keep(std::move(gathered));
+    store(map, key, stripQuotes(texts.text(gatheredText)), gatheredText, nullptr);
+    texts.release(gatheredText);
     return true;
 }
 
@@ -165,21 +181,20 @@ bool Info::Impl::readSelectorBlock(KeyMap& map, LineCursor& lines, const std::st
     if (depth >= MAX_BLOCK_DEPTH) {
         return false;
     }
-    KeyMap& block = *store(map, key, selector, std::make_unique<KeyMap>(m_nodes)).children;
+    KeyMap& block =
+        *store(map, key, selector, m_readText, std::make_unique<KeyMap>(m_store)).children;
     lines.advance();
     // On success the cursor stands on the block's closing line, which the caller steps past.
     return populateMap(block, lines, selector, depth + 1);
 }
 
 Info::Impl::Node& Info::Impl::store(KeyMap& map, const std::string_view key,
-                                    const std::string_view value,
+                                    const std::string_view value, const TextStore::Id valueText,
                                     std::unique_ptr<KeyMap> children) {
     if (Util::startswith(key, INCLUDE_PREFIX)) {
         m_pendingIncludes.emplace_back(key);
     }
-    Node& node = map.assign(key, value, std::move(children));
-    m_lastStored = &node;
-    return node;
+    return map.assign(key, m_readText, value, valueText, std::move(children));
 }
 
 void Info::Impl::loadPendingIncludes() {
@@ -189,10 +204,6 @@ void Info::Impl::loadPendingIncludes() {
     for (const std::string& key : includes) {
         addConfig(get(key));
     }
-}
-
-std::string_view Info::Impl::keep(std::string text) {
-    return m_texts.emplace_back(std::move(text));
 }
 
 } // namespace CFG

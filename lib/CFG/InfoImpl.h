@@ -4,11 +4,9 @@
 #include "CFG/KeyMap.h"
 #include "CFG/LineCursor.h"
 
-#include <deque>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace CFG {
@@ -25,8 +23,10 @@ public:
     bool addConfig(const std::string& path);
     bool add(const std::string& key, const std::string& value);
     std::string get(const std::string& key) const;
+    // get with the key's hash worked out already.
+    std::string getHashed(const std::string& key, std::uint32_t hash) const;
     void keys(std::vector<std::string>& out) const;
-    std::string replaceKeys(std::string text) const;
+    std::string replaceKeys(const std::string& text) const;
 
     // Splits line at the first separator into trimmed key and value; value is left as it is
     // when nothing follows the separator. False, changing nothing, without a separator.
@@ -37,40 +37,45 @@ public:
     bool populateMap(KeyMap& map, LineCursor& lines, std::string_view terminator, int depth);
 
 private:
-    // Bounds one read of a key, parent excluded: a reference, alias or selector that leads
-    // back to its own key would recurse without end, and values naming the same key many
-    // times over, nested, cost exponential time. Past either limit the read gives empty text.
-    struct ReadBudget {
-        int depth = 0;
-        int lookups = 0;
-        bool exhausted = false;
-    };
-    class ReadScope;
+    struct Read;
 
     bool readPlainEntry(KeyMap& map, LineCursor& lines, std::string_view key,
                         std::string_view value);
     bool readSelectorBlock(KeyMap& map, LineCursor& lines, std::string_view key,
                            std::string_view selector, int depth);
-    Node& store(KeyMap& map, std::string_view key, std::string_view value,
+    // Reads text, the lines of the given sizes at its start taken whole, then the rest cut
+    // at line feeds, keeping the text while the entries read from it refer to it.
+    bool readText(std::string text, const std::vector<std::size_t>& listedSizes,
+                  std::string_view terminator);
+    // Stores an entry whose key is a view into the text being read.
+    Node& store(KeyMap& map, std::string_view key, std::string_view value, TextStore::Id valueText,
                 std::unique_ptr<KeyMap> children);
     void loadPendingIncludes();
-    std::string_view keep(std::string text);
 
-    std::string lookup(const KeyMap& map, const std::string& name) const;
+    // The key's value resolved within the read; empty once the read has given up.
+    std::string resolve(const std::string& key, std::uint32_t hash, Read& read) const;
+    // The same, resolved only on the read's first call for the name.
+    const std::string& resolveOnce(const std::string& name, Read& read) const;
+    std::string resolveValue(const std::string& key, std::uint32_t hash, Read& read) const;
+    // The name's value in one map: the parent's when it has one, else the map's own, a
+    // selector block's choice for a block.
+    std::string lookup(const KeyMap& map, const std::string& name, std::uint32_t hash,
+                       Read& read) const;
+    // The name's node in map when the parent gives it no value, else null with the parent's
+    // non-empty answer.
+    const Node* findUnlessParentAnswers(const KeyMap& map, const std::string& name,
+                                        std::uint32_t hash, std::string& answer) const;
+    std::string askParent(const std::string& name, std::uint32_t hash) const;
 
     // Declared first: every map points into it.
-    KeyMap::NodeStore m_nodes;
+    KeyMap::Store m_store;
     KeyMap m_keys;
     Info* m_parent;
     std::vector<std::string> m_pendingIncludes;
     // Files being loaded, outermost first, so that a file including itself is skipped.
     std::vector<std::string> m_loading;
-    // A deque never moves its strings, so views into them stay valid until reset.
-    std::deque<std::string> m_texts;
-    // The line each add made its entry from, by entry, replaced when the key is added again.
-    std::unordered_map<const Node*, std::unique_ptr<std::string>> m_addedLines;
-    const Node* m_lastStored = nullptr;
-    mutable ReadBudget m_budget;
+    // The text whose lines are being read.
+    TextStore::Id m_readText = 0;
 };
 
 } // namespace CFG

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <string_view>
 #include <system_error>
 
 namespace Files {
@@ -24,12 +25,29 @@ bool TextFile::load(const std::string& path, std::string& text, const char* cons
     if (length == 0) {
         return false;
     }
-    text.reserve(text.size() + static_cast<std::size_t>(length));
-    std::ifstream file(path);
-    std::string line;
-    while (std::getline(file, line)) {
+    // Read whole and cut here: a stream read line by line costs more than the configuration
+    // reader spends on the lines.
+    std::string content(static_cast<std::size_t>(length), '\0');
+    std::ifstream file(path, std::ios::binary);
+    file.read(content.data(), length);
+    content.resize(static_cast<std::size_t>(file.gcount()));
+    const std::string_view end = terminator;
+    // With a line feed as terminator every line keeps its own; only a last line without one
+    // gets it.
+    if (end == "\n") {
+        if (!content.empty() && content.back() != '\n') {
+            content += '\n';
+        }
+        text += content;
+        return true;
+    }
+    text.reserve(text.size() + content.size() + end.size());
+    for (std::string_view rest = content; !rest.empty();) {
+        const std::size_t lineFeed = rest.find('\n');
+        const std::string_view line = rest.substr(0, lineFeed);
         text += line;
-        text += line.empty() ? "\n" : terminator;
+        text += line.empty() ? "\n" : end;
+        rest = lineFeed == std::string_view::npos ? std::string_view() : rest.substr(lineFeed + 1);
     }
     return true;
 }

@@ -11,7 +11,7 @@
 #include <vector>
 
 // Helpers shared by the configuration tests: configurations read from text, and the exact
-// texts of the conversion error and of the abort report.
+// text of the conversion error.
 
 // A configuration read from text written to a scratch file, which is gone once it is read.
 inline CFG::Info configOf(const std::string& text, CFG::Info* const parent = nullptr) {
@@ -52,12 +52,4 @@ std::string conversionError(const Read& read) {
         return error.what();
     }
     return "no error";
-}
-
-// The whole abort report as a pattern: the first line names this compiler's function (inside
-// CFG::scope), file and line; the second is exactly the message, whose parentheses the caller
-// escapes.
-inline std::string abortReport(const std::string& scope, const std::string& message) {
-    return "^ABORT: Func:[^\n]*CFG::" + scope +
-           "[^\n]* File:[^\n]* Line: [0-9]+\nABORT: " + message + "\n$";
 }

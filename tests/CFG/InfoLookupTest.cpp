@@ -35,6 +35,12 @@ TEST(InfoLookup, OverrideWinsOnlyWithNonEmptyValue) {
     overrides.add("C", "3");
     EXPECT_EQ(dump(config), "A=2|B=1");
     EXPECT_EQ(config.get("C"), "3");
+    // A parent of a class derived from Info is asked through its own get.
+    struct Derived : CFG::Info {
+        Derived() : Info(nullptr) {}
+        std::string get(const std::string& key) const override { return key + "!"; }
+    } derived;
+    EXPECT_EQ(dump(configOf("A == 1\n", &derived)), "A=A!");
 }
 
 TEST(InfoLookup, SelectorChoosesCaseThenStar) {
@@ -80,19 +86,26 @@ TEST(InfoLookupCycles, CyclicOverrideLeavesTheConfigurationsOwnValue) {
     EXPECT_EQ(dump(config), "A=own|B=own|X=mine");
 }
 
-TEST(InfoLookupCycles, LongChainsResolveAndExponentialFanOutGivesEmptyText) {
+TEST(InfoLookupCycles, ValuesWithoutCycleResolveWholeUpToTheTextBound) {
     CFG::Info config(nullptr);
+    std::string many;
     for (int link = 0; link < 40; ++link) {
         const std::string next = std::to_string(link + 1);
         config.add("CHAIN" + std::to_string(link), ">>CHAIN" + next);
         config.add("FAN" + std::to_string(link), "::FAN" + next + "::::FAN" + next + "::");
     }
+    for (int reference = 0; reference < 4096; ++reference) {
+        many += "::CHAIN0::";
+    }
     config.add("CHAIN40", "end");
     config.add("FAN40", "x");
+    config.add("MANY", many);
     EXPECT_EQ(config.get("CHAIN0"), "end");
-    EXPECT_EQ(config.get("FAN30"), std::string(1024, 'x'));
+    EXPECT_EQ(config.get("MANY").size(), 4096u * 3);
+    // A diamond of references 20 deep, and one whose text would pass 4 MiB.
+    EXPECT_EQ(config.get("FAN20"), std::string(1 << 20, 'x'));
     EXPECT_EQ(config.get("FAN0"), "");
-    // A read that ran out does not spoil the next one.
+    // A read that gave up does not spoil the next one.
     EXPECT_EQ(config.get("FAN35"), std::string(32, 'x'));
 }
 
