@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace {
 
 class QuitCounter : public EVT::I_EventConsumer {
@@ -38,14 +36,6 @@ TEST(TitleLogic, EscapeQuitsAndSpaceStartsAsLongAsTheyAreHeld) {
     title.setPause(true);
     EXPECT_EQ(title.onUpdate(16.0f), "START");
     Devices::setKeyboard(nullptr);
-}
-
-TEST(TitleLogic, ADestroyedTitleStateIsOffTheEventBus) {
-    auto title = std::make_unique<Tool::TitleLogic>(nullptr);
-    title.reset();
-    // A state left subscribed would be called here through freed memory.
-    EVT::EventBus::instance().raiseEvent(2, false);
-    EVT::EventBus::instance().raiseEvent(22, false);
 }
 
 } // namespace
