@@ -18,6 +18,7 @@ TEST(AnimFrameStoreTest, NamesKeepTheirFirstFrameAndMissesGiveOneSharedDefault) 
     EXPECT_EQ(dummy->frameIndex + dummy->orientation, 0u);
     EXPECT_EQ(dummy->offsetX + dummy->offsetY + dummy->angle, 0);
     EXPECT_EQ(dummy->scaleX * dummy->scaleY, 1.0f);
+    EXPECT_EQ(store.add("dummy", dummy), dummy);
     for (const char* const name : {"B", "A", "a"}) {
         store.add(name, new SprSys::AnimFrame);
     }
@@ -31,6 +32,8 @@ TEST(AnimFrameStoreTest, NamesKeepTheirFirstFrameAndMissesGiveOneSharedDefault) 
     EXPECT_EQ(names, "ABa");
     walk->next();
     EXPECT_EQ(walk->currentItem(), std::make_pair(std::string(), dummy));
+    walk->first();
+    EXPECT_EQ(walk->currentItem().first, "A");
     store.clear();
     EXPECT_EQ(store.get("A"), dummy);
 }
@@ -50,11 +53,16 @@ TEST(AnimSeqMapStoreTest, AKeyWithoutAMappingOfItsOwnFallsBackToMinusOne) {
     // Names the sequence store does not hold all stand for its default sequence.
     store.add("nowhere", 1, b);
     EXPECT_EQ(store.get("elsewhere", 1), b);
+    store.clear();
+    EXPECT_EQ(store.get(walk, 7), nullptr);
     // The collection's default map store has no sequence store: by name it adds nothing.
     SprSys::AnimSeqMapStore* const fallback = SprSys::AnimSeqMappingStores().get("missing");
     EXPECT_EQ(SprSys::AnimSeqMappingStores().get("other"), fallback);
     fallback->add("walk", -1, a);
     EXPECT_EQ(fallback->get(walk, -1), nullptr);
+    EXPECT_EQ(fallback->get("walk", -1), nullptr);
+    EXPECT_EQ(fallback->getIterator()->currentItem(),
+              SprSys::AnimSeqMapStoreIterator::Item({nullptr, 0}, nullptr));
 }
 
 } // namespace
