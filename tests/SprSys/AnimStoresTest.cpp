@@ -50,7 +50,11 @@ TEST(AnimSeqMapStoreTest, AKeyWithoutAMappingOfItsOwnFallsBackToMinusOne) {
     EXPECT_EQ(store.get(walk, 7), a);
     store.add(walk, 2, nullptr);
     EXPECT_EQ(store.get(walk, 2), a);
-    // Names the sequence store does not hold all stand for its default sequence.
+    // Names the sequence store does not hold all stand for its default sequence: one step
+    // showing a default frame.
+    AnimSequence* const fallbackSequence = sequences.get("missing");
+    EXPECT_EQ(SprSys::AnimSequenceStore().get("other"), fallbackSequence);
+    EXPECT_EQ(fallbackSequence->at(0).frames.at(0)->frameIndex + fallbackSequence->size(), 1u);
     store.add("nowhere", 1, b);
     EXPECT_EQ(store.get("elsewhere", 1), b);
     store.clear();
