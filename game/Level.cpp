@@ -2,12 +2,19 @@
 
 #include "CFG/GlobalConfig.h"
 #include "CFG/InfoParser.h"
+#include "Util/StringUtils.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
 namespace Tool {
+
+std::vector<std::string> Level::names() {
+    std::vector<std::string> list;
+    Util::splitString(CFG::get("LEVELS_LIST"), ",", list, false, true);
+    return list;
+}
 
 Level Level::read(const std::vector<std::string>& names, const int index) {
     const int count = static_cast<int>(names.size());

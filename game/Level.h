@@ -12,6 +12,8 @@ struct Level {
     // The grid's byte values tell at most this many enemies of a level apart.
     static constexpr int MAX_ENEMIES = 189;
 
+    // The names LEVELS_LIST gives, in order: comma-separated, trimmed, empty ones dropped.
+    static std::vector<std::string> names();
     // The level at the index (from 0) of the named levels. Without names every key is read
     // under the empty name.
     static Level read(const std::vector<std::string>& names, int index);

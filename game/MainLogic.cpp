@@ -8,7 +8,6 @@
 #include "GameHelper/EaserStore.h"
 #include "RNG/RandSimple.h"
 #include "Util/Abort.h"
-#include "Util/StringUtils.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -48,7 +47,7 @@ MainLogic::MainLogic(Game::GameManager* const manager, const ViewMaker maker)
                CFG::parser().getNumber<int>("GRID_HEIGHT")),
       gameManager(manager), makeView(maker), moveSpeed(CFG::parser().getNumber<int>("MOVE_SPEED")),
       random(std::make_unique<RNG::RandSimple>(seed())) {
-    Util::splitString(CFG::get("LEVELS_LIST"), ",", levels, false, true);
+    levels = Level::names();
 }
 
 MainLogic::~MainLogic() {

@@ -1,6 +1,7 @@
-#include "MainView.h"
+#include "game/MainView.h"
 
 #include "game/MainLogic.h"
+#include "game/TextPlacement.h"
 
 #include "CFG/GlobalConfig.h"
 #include "CFG/InfoParser.h"
@@ -19,7 +20,6 @@
 
 #include <GL/glew.h>
 
-#include <algorithm>
 #include <vector>
 
 namespace Tool {
@@ -109,10 +109,9 @@ void MainView::drawCells() {
 void MainView::drawTexts() {
     // The key list is read until it holds a name, then kept for the rest of the process.
     static std::vector<std::string> s_textkeys;
-    float const sw = static_cast<float>(screenWidth);
-    float const sh = static_cast<float>(screenHeight);
-    float const s = std::min(sw / static_cast<float>(gameManager->getBaseWidth()),
-                             sh / static_cast<float>(gameManager->getBaseHeight()));
+    float const s = screenFactor(static_cast<float>(screenWidth), static_cast<float>(screenHeight),
+                                 static_cast<float>(gameManager->getBaseWidth()),
+                                 static_cast<float>(gameManager->getBaseHeight()));
     CFG::InfoParser& cfg = CFG::parser();
     drawText(Util::numToStr<int>(play->score, 10, 5, -1), cfg.getPoint<float>("TIME_POS"), s);
     if (s_textkeys.empty()) {
@@ -129,15 +128,11 @@ void MainView::drawText(const std::string& text, const MathStuff::Vector3<float>
     if (!fontRenderer) {
         return;
     }
-    float const fontScale = font->getScale();
-    float const advance = (static_cast<float>(font->getWidth()) + font->getColGap()) * fontScale;
-    float const n = static_cast<float>(text.size());
-    SprSys::Spatial2D start;
-    start.x = static_cast<float>(screenWidth) * point.x -
-              ((n * advance - font->getColGap() * fontScale) - advance) * k * 0.5f - fontScale * k;
-    start.y = static_cast<float>(screenHeight) * point.y;
-    start.z = point.z;
-    start.angle = 0;
+    FontMetrics const metrics{font->getScale(), static_cast<float>(font->getWidth()),
+                              font->getColGap()};
+    SprSys::Spatial2D const start =
+        textStart(metrics, text.size(), point, k, static_cast<float>(screenWidth),
+                  static_cast<float>(screenHeight));
     fontRenderer->display(controller, text, start, nullptr, k,
                           SprFont::SpriteFontRenderer::getDefaultMover());
 }
@@ -147,9 +142,16 @@ void MainView::renderTexture(MatSys::I_Texture* texture, float width, float heig
     if (texture == nullptr) {
         return;
     }
-    float const matrix[16] = {width, 0, 0, 0, 0,          height,     0,          0,
-                              0,     0, 1, 0, position.x, position.y, position.z, 1};
-    glMultMatrixf(matrix);
+    // Scales x by the width and y by the height, then moves to the position.
+    MathStuff::Matrix4x4<float> matrix;
+    matrix.m[0] = width;
+    matrix.m[5] = height;
+    matrix.m[10] = 1.0f;
+    matrix.m[12] = position.x;
+    matrix.m[13] = position.y;
+    matrix.m[14] = position.z;
+    matrix.m[15] = 1.0f;
+    glMultMatrixf(matrix.m);
     texture->beginUsing(0);
     unitQuad->beginUsing();
     controller->drawArrays(Render::RT_TRIANGLE_STRIP, 0, 4);

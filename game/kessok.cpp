@@ -1,17 +1,14 @@
 // Kessok's entry point: the game's fixed values and states around the framework's main body.
+#include "game/Level.h"
 #include "game/MainLogic.h"
 #include "game/MainView.h"
 #include "game/TitleLogic.h"
 
-#include "CFG/GlobalConfig.h"
 #include "Game/GameManager.h"
 #include "Game/LogicController.h"
 #include "Util/Abort.h"
-#include "Util/StringUtils.h"
 
 #include <memory>
-#include <string>
-#include <vector>
 
 namespace GameMain {
 
@@ -22,9 +19,7 @@ char const* const requiredAbilities = "";
 // Every level takes its name from LEVELS_LIST: without one there is no board to play on, so
 // the game stops here, before a window opens.
 void checkConfiguration() {
-    std::vector<std::string> levels;
-    Util::splitString(CFG::get("LEVELS_LIST"), ",", levels, false, true);
-    if (levels.empty()) {
+    if (Tool::Level::names().empty()) {
         UTIL_ABORT("LEVELS_LIST is empty");
     }
 }

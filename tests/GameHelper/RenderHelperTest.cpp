@@ -1,9 +1,12 @@
 #include "GameHelper/RenderHelper.h"
+#include "GameHelper/EaserStore.h"
 #include "GameHelper/ViewBoxHelper.h"
+#include "Penner/Easers.h"
 #include "Support/FakeRenderController.h"
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <tuple>
 
@@ -12,17 +15,12 @@ namespace {
 using KessokTest::FakeRenderController;
 
 TEST(RenderHelper, SendsAnOrthographicPixelViewWithVsyncAndCamera) {
-    struct Case {
+    const struct {
         int x, y, width, height;
         bool centred;
         float cameraX, cameraY;
-    };
-    const Case cases[] = {
-        {0, 0, 800, 600, false, 0, 0},        {0, 0, 800, 600, true, -400, -300},
-        {0, 0, 801, 601, true, -400, -300},   {0, 0, -3, 4, true, 1, -2},
-        {10, 20, 300, 200, true, -150, -100},
-    };
-    for (const Case& c : cases) {
+    } cases[] = {{0, 0, 800, 600, false, 0, 0}, {10, 20, 301, -201, true, -150, 100}};
+    for (const auto& c : cases) {
         FakeRenderController controller;
         GameHelper::RenderHelper(&controller).set2D(c.x, c.y, c.width, c.height, c.centred);
         const Render::ViewData& v = controller.getViewData();
@@ -31,10 +29,9 @@ TEST(RenderHelper, SendsAnOrthographicPixelViewWithVsyncAndCamera) {
                             v.vsync, v.perspective),
             std::make_tuple(-1.0f, 1.0f, 0.0f, c.x, c.y, c.width, c.height, 1.0f, 1.0f, 1, false));
         const MathStuff::Orientation<float>& cam = controller.getCamera();
-        EXPECT_EQ(std::make_tuple(cam.position.x, cam.position.y, cam.position.z),
-                  std::make_tuple(c.cameraX, c.cameraY, 0.0f));
-        EXPECT_EQ(std::make_tuple(cam.direction.z, cam.up.y, cam.scale.x, cam.scale.y, cam.scale.z),
-                  std::make_tuple(-1.0f, 1.0f, 1.0f, 1.0f, 1.0f));
+        EXPECT_EQ(std::make_tuple(cam.position.x, cam.position.y, cam.position.z, cam.direction.z,
+                                  cam.up.y, cam.scale.x, cam.scale.y, cam.scale.z),
+                  std::make_tuple(c.cameraX, c.cameraY, 0.0f, -1.0f, 1.0f, 1.0f, 1.0f, 1.0f));
     }
 }
 
@@ -68,7 +65,24 @@ TEST(RenderHelper, SizeAndBoxFormsGoThroughTheRectangleForm) {
     helper.set2D(&box);
     // Height from the first ask, then width, y and x.
     EXPECT_EQ(helper.calls, "0,0,640,480,c;7,6,50,40;");
-    EXPECT_EQ(box.asks, 4);
+}
+
+TEST(EaserStoreTest, NamesAreTheEasersOwnExactlyAndOutInHasNone) {
+    using GameHelper::EaserStore;
+    EXPECT_EQ(EaserStore::get("outBack"), &Penner::outBack);
+    EXPECT_EQ(EaserStore::get("inOutSine"), &Penner::inOutSine);
+    std::set<const Tween::Easer*> found;
+    for (const char* const family : {"Back", "Bounce", "Circ", "Cubic", "Elastic", "Expo", "Linear",
+                                     "Quad", "Quart", "Quint", "Sine"}) {
+        for (const char* const curve : {"in", "out", "inOut"}) {
+            found.insert(EaserStore::get(curve + std::string(family)));
+        }
+    }
+    EXPECT_EQ(found.size(), 33u);
+    EXPECT_EQ(found.count(nullptr), 0u);
+    for (const char* const name : {"outInBack", "InBack", "inBack ", "inback"}) {
+        EXPECT_EQ(EaserStore::get(name), nullptr) << name;
+    }
 }
 
 } // namespace

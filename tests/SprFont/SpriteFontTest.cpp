@@ -17,6 +17,7 @@
 namespace {
 
 using KessokTest::FakeVertexArray;
+using SprFont::SpriteFontRenderer;
 
 // A 128 x 64 glyph image cut into 16 x 16 cells; GLF_A is cell 1, GLF_B cell 2.
 class SpriteFontTest : public ::testing::Test {
@@ -30,10 +31,6 @@ protected:
         return std::make_unique<SprFont::SpriteFont>(&store, path, scale);
     }
 
-    static unsigned int frameOf(const SprFont::SpriteFont& font, char c, std::size_t i = 0) {
-        return font.getAnimFrames(c)->at(i)->frameIndex;
-    }
-
     KessokTest::FakeTextureMaker maker;
     MatSys::TextureStore store{&maker};
     ScratchDir scratch;
@@ -44,33 +41,29 @@ TEST_F(SpriteFontTest, MetricsScaleAndGaps) {
     EXPECT_EQ(load("", 0.0f)->getScale(), 1.0f);
     EXPECT_EQ(load("", 0.0f, "FONT_SCALE == 0\n")->getScale(), 0.0f);
     auto const font = load("");
-    EXPECT_EQ(font->getColGap(), 1.0f);
-    EXPECT_EQ(font->getRowGap(), -2.0f);
+    EXPECT_EQ(std::make_pair(font->getColGap(), font->getRowGap()), std::make_pair(1.0f, -2.0f));
     EXPECT_EQ(font->getSprSheet()->getNumFrames(), 32u);
     // The border spaces the cells: 7 columns and 3 rows of 17 pixels fit.
     EXPECT_EQ(load("", 1.0f, "GLYPH_BORDER == 1\n")->getSprSheet()->getNumFrames(), 21u);
-    EXPECT_EQ(font->getWidth('q'), 16);
-    EXPECT_TRUE(font->getAnimFrames('q')->empty());
 }
 
 TEST_F(SpriteFontTest, MappingKeysWidthsAndLayers) {
     auto const font = load("A=>GLF_A:6, 42=>GLF_B, 0x43=>GLF_A:, 5=>GLF_A:6:7, 05=>GLF_B:0x10, "
                            "e9=>GLF_A, 100=>GLF_B, 2c=>GLF_A, A=>GLF_B, 20=>GLF_NONE");
-    EXPECT_EQ(font->getWidth('A'), 6);
-    ASSERT_EQ(font->getAnimFrames('A')->size(), 2u);
-    EXPECT_EQ(frameOf(*font, 'A', 1), 2u);
-    EXPECT_EQ(frameOf(*font, 'B'), 2u);
+    // Width, then the frame index of each layer; an unknown frame is the store's default.
+    const std::pair<char, const char*> rows[] = {
+        {'A', "6,1,2"},   {'B', "16,2"}, {'C', "0,1"},  {'5', "16,1"}, {'\x05', "0,2"},
+        {'\xe9', "16,1"}, {',', "16,1"}, {' ', "16,0"}, {'\0', "16"}, // code 256 is ignored, not
+                                                                      // wrapped
+    };
+    for (const auto& [c, want] : rows) {
+        std::string glyph = std::to_string(font->getWidth(c));
+        for (const SprSys::AnimFrame* const frame : *font->getAnimFrames(c)) {
+            glyph += "," + std::to_string(frame->frameIndex);
+        }
+        EXPECT_EQ(glyph, want) << int{c};
+    }
     EXPECT_EQ(font->getAnimFrames('B')->at(0)->offsetX, 3);
-    EXPECT_EQ(font->getWidth('C'), 0);
-    EXPECT_EQ(font->getWidth('5'), 16);
-    EXPECT_EQ(font->getWidth('\x05'), 0);
-    EXPECT_EQ(frameOf(*font, '\xe9'), 1u);
-    EXPECT_EQ(frameOf(*font, ','), 1u);
-    EXPECT_EQ(frameOf(*font, ' '), 0u); // an unknown frame draws the store's default frame
-    EXPECT_TRUE(font->getAnimFrames('\0')->empty()); // code 256 is ignored, not wrapped
-}
-
-TEST_F(SpriteFontTest, MalformedMappingsEndTheProgram) {
     try {
         load("ZZ=>GLF_A");
         ADD_FAILURE() << "no conversion error";
@@ -81,26 +74,11 @@ TEST_F(SpriteFontTest, MalformedMappingsEndTheProgram) {
                         "Invalid string pair part: B. Expected <str1>:<str2>, 2 parts not 1");
 }
 
-TEST_F(SpriteFontTest, MissingImageDrawsNothing) {
-    std::string const path = scratch.write("none.cfg", "GLYPH_WIDTH == 16\nGLYPH_HEIGHT == 16\n"
-                                                       "GLYPHS_IMAGE == missing.tga\nGLF_A == 1\n"
-                                                       "GLYPH_MAPPINGS == A=>GLF_A\n");
-    SprFont::SpriteFont font(&store, path, 1.0f);
-    FakeVertexArray array(SprFont::SpriteFontRenderer::sizeOfVA(4));
-    SprFont::SpriteFontRenderer renderer(&font, &array, 0);
-    KessokTest::FakeRenderController controller;
-    renderer.display(&controller, "AA", {}, nullptr, 1.0f,
-                     SprFont::SpriteFontRenderer::getDefaultMover());
-    ASSERT_EQ(controller.draws.size(), 1u);
-    EXPECT_EQ(controller.draws[0].count, 0u);
-}
-
 TEST_F(SpriteFontTest, RendererLaysOutLinesWithTheDefaultMover) {
     auto const font = load("A=>GLF_A:8, B=>GLF_B:8, 0a=>GLF_A");
-    EXPECT_EQ(SprFont::SpriteFontRenderer::sizeOfVA(40), 5760);
-    FakeVertexArray array(SprFont::SpriteFontRenderer::sizeOfVA(4));
-    SprFont::SpriteFontRenderer renderer(font.get(), &array, 3);
-    auto* const mover = SprFont::SpriteFontRenderer::getDefaultMover();
+    FakeVertexArray array(SpriteFontRenderer::sizeOfVA(4));
+    SpriteFontRenderer renderer(font.get(), &array, 3);
+    auto* const mover = SpriteFontRenderer::getDefaultMover();
     // Advance (8 + 1) x 2 per glyph at scale 2; a newline steps down (16 - 2) x 2.
     SprSys::Spatial2D const end = renderer.addText("AB", {100, 50, 0, 0}, nullptr, 2.0f, mover);
     EXPECT_EQ(std::make_pair(end.x, end.y), std::make_pair(136.0f, 50.0f));
@@ -116,13 +94,10 @@ TEST_F(SpriteFontTest, RendererLaysOutLinesWithTheDefaultMover) {
     // A fifth quad does not fit: it is skipped, the pen still moves, and only four are drawn.
     KessokTest::FakeRenderController controller;
     Util::RGBA const red{255, 0, 0, 255};
-    SprSys::Spatial2D const last =
-        renderer.display(&controller, "AAAAA", {0, 0, 0, 0}, &red, 1.0f, mover);
-    EXPECT_EQ(last.x, 45.0f);
+    EXPECT_EQ(renderer.display(&controller, "AAAAA", {0, 0, 0, 0}, &red, 1.0f, mover).x, 45.0f);
     ASSERT_EQ(controller.draws.size(), 1u);
-    EXPECT_EQ(controller.draws[0].type, Render::RT_QUADS);
-    EXPECT_EQ(controller.draws[0].count, 16u);
-    EXPECT_EQ(array.vertex(15)[5], 1.0f);
+    EXPECT_EQ(std::make_pair(controller.draws[0].type, controller.draws[0].count),
+              std::make_pair(Render::RT_QUADS, 16u));
     EXPECT_EQ(array.vertex(15)[6], 0.0f);
     EXPECT_EQ(array.bound, 0);
     // The font's scale and the text's multiply, on both axes: glyph scale 0.5 x 4.
@@ -132,17 +107,18 @@ TEST_F(SpriteFontTest, RendererLaysOutLinesWithTheDefaultMover) {
         renderer.addText("A\nq", {100, 50, 0, 0}, nullptr, 4.0f, mover);
     renderer.endUsing();
     EXPECT_EQ(std::make_pair(scaled.x, scaled.y), std::make_pair(134.0f, 22.0f));
+    EXPECT_EQ(renderer.numGlyphs(), 2u);
 }
 
 TEST_F(SpriteFontTest, LayoutAllocatesNothing) {
     auto const font = load("A=>GLF_A, B=>GLF_B");
-    FakeVertexArray array(SprFont::SpriteFontRenderer::sizeOfVA(64));
-    SprFont::SpriteFontRenderer renderer(font.get(), &array, 0);
+    FakeVertexArray array(SpriteFontRenderer::sizeOfVA(64));
+    SpriteFontRenderer renderer(font.get(), &array, 0);
     std::string const text(60, 'A');
     std::size_t const before = HeapCounter::s_allocations;
     renderer.beginUsing(false);
-    renderer.addText(text, {}, nullptr, 1.0f, SprFont::SpriteFontRenderer::getDefaultMover());
-    renderer.addText("B\nAB", {}, nullptr, 2.0f, SprFont::SpriteFontRenderer::getDefaultMover());
+    renderer.addText(text, {}, nullptr, 1.0f, SpriteFontRenderer::getDefaultMover());
+    renderer.addText("B\nAB", {}, nullptr, 2.0f, SpriteFontRenderer::getDefaultMover());
     renderer.endUsing();
     EXPECT_EQ(HeapCounter::s_allocations, before);
     EXPECT_EQ(renderer.numGlyphs(), 63u);

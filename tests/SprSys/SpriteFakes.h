@@ -1,9 +1,7 @@
 #pragma once
 
-#include "MatSys/I_Texture.h"
-#include "MatSys/I_TextureMaker.h"
-#include "MatSys/TextureOptions.h"
 #include "Render/I_VertexArray.h"
+#include "Support/MatSysFakes.h"
 
 #include <cstring>
 #include <string>
@@ -11,41 +9,24 @@
 
 namespace KessokTest {
 
-// A texture of a given size that counts its bindings left open.
-class FakeTexture : public MatSys::I_Texture {
-public:
-    FakeTexture(int width, int height) : m_width(width), m_height(height) {}
-
-    const unsigned int& getID() const override { return m_id; }
-    void getSize(int& width, int& height, int& depth) const override {
-        width = m_width;
-        height = m_height;
+// A texture of a given size that binds quietly.
+struct FakeTexture : MatSysFakes::Texture {
+    FakeTexture(int textureWidth, int textureHeight)
+        : Texture("fake"), width(textureWidth), height(textureHeight) {}
+    void getSize(int& w, int& h, int& depth) const override {
+        w = width;
+        h = height;
         depth = 1;
     }
-    void beginUsing(int) const override { ++bound; }
-    void endUsing(int) const override { --bound; }
-    void update(unsigned char*, int, int, int, int, bool) override {}
-    const MatSys::TextureOptions& getOptions() const override { return m_options; }
-    void setOptions(const MatSys::TextureOptions& options) override { m_options = options; }
-    unsigned int getImageSize(bool) const override { return 0; }
-    void getImage(unsigned char*, bool) const override {}
-
-    mutable int bound = 0;
-
-private:
-    unsigned int m_id = 1;
-    int m_width;
-    int m_height;
-    MatSys::TextureOptions m_options;
+    void beginUsing(int) const override {}
+    void endUsing(int) const override {}
+    int width;
+    int height;
 };
 
 // Makes a 128 x 64 texture for every name except "missing.tga".
-class FakeTextureMaker : public MatSys::I_TextureMaker {
-public:
-    MatSys::I_Texture* create(const std::string&, const unsigned char*, unsigned int, unsigned int,
-                              unsigned int, unsigned int) override {
-        return nullptr;
-    }
+struct FakeTextureMaker : MatSysFakes::TextureMaker {
+    using MatSysFakes::TextureMaker::create;
     MatSys::I_Texture* create(const std::string& name) override {
         return name == "missing.tga" ? nullptr : new FakeTexture(128, 64);
     }

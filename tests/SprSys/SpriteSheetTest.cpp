@@ -21,35 +21,28 @@ std::tuple<float, float, float, float> boxOf(const SprSys::SpriteSheet& sheet, u
     return {b.u0, b.v0, b.u1, b.v1};
 }
 
-TEST(SpriteSheet, GridCutsWholeFramesWithRoomForSpacing) {
-    struct Case {
-        int width, height, frameWidth, frameHeight, spacing;
+TEST(SpriteSheet, GridCutsWholeFramesWithRoomForSpacingAndMirrorsBoxes) {
+    const struct {
+        int width, frameWidth, spacing;
         bool adjust;
         unsigned int frames;
         std::tuple<float, float, float, float> frame5;
+    } cases[] = {
+        {64, 16, 0, true, 16, {0.2578125f, 0.2421875f, 0.4921875f, 0.4609375f}},
+        {64, 15, 1, true, 16, {0.2421875f, 0.2421875f, 0.4921875f, 0.4921875f}},
+        {63, 15, 1, false, 12, {32.0f / 63, 16.0f / 64, 47.0f / 63, 31.0f / 64}},
+        {64, 0, 0, false, 0, {}},    // a zero step cuts nothing
+        {64, 16, -16, false, 0, {}}, // nor does a spacing that cancels the frame
     };
-    const Case cases[] = {
-        {64, 64, 16, 16, 0, false, 16, {0.25f, 0.25f, 0.5f, 0.5f}},
-        {64, 64, 16, 16, 0, true, 16, {0.2578125f, 0.2578125f, 0.4921875f, 0.4921875f}},
-        {64, 64, 15, 15, 1, true, 16, {0.2421875f, 0.2421875f, 0.4921875f, 0.4921875f}},
-        {63, 64, 15, 16, 1, false, 9, {32.0f / 63, 17.0f / 64, 47.0f / 63, 33.0f / 64}},
-        {10, 64, 10, 16, 1, false, 0, {}},
-        {64, 64, 0, 16, 0, false, 0, {}},    // a zero step cuts nothing
-        {64, 64, 16, 16, -16, false, 0, {}}, // nor does a spacing that cancels the frame
-    };
-    for (const Case& c : cases) {
-        FakeTexture texture(c.width, c.height);
-        SprSys::SpriteSheet const sheet(&texture, c.frameWidth, c.frameHeight, c.spacing, c.adjust);
+    for (const auto& c : cases) {
+        FakeTexture texture(c.width, 64);
+        SprSys::SpriteSheet const sheet(&texture, c.frameWidth, 15, c.spacing, c.adjust);
         ASSERT_EQ(sheet.getNumFrames(), c.frames) << c.width << "x" << c.frameWidth;
         if (c.frames > 5) {
             EXPECT_EQ(boxOf(sheet, 5), c.frame5);
             EXPECT_EQ(sheet.getFrameWidth(5), c.frameWidth);
-            EXPECT_EQ(sheet.getFrameHeight(5), c.frameHeight);
         }
     }
-}
-
-TEST(SpriteSheet, MirroredBoxesExchangePairs) {
     FakeTexture texture(64, 64);
     SprSys::SpriteSheet sheet(&texture, 64, 64, 0, false);
     SprSys::SpriteBox box{0.25f, 0.5f, 0.75f, 1.0f};
@@ -57,13 +50,10 @@ TEST(SpriteSheet, MirroredBoxesExchangePairs) {
     EXPECT_EQ(boxOf(sheet, 1, AnimFrame::H), std::make_tuple(0.25f, 1.0f, 0.75f, 0.5f));
     EXPECT_EQ(boxOf(sheet, 1, AnimFrame::V), std::make_tuple(0.75f, 0.5f, 0.25f, 1.0f));
     EXPECT_EQ(boxOf(sheet, 1, AnimFrame::HV), std::make_tuple(0.75f, 1.0f, 0.25f, 0.5f));
-}
-
-TEST(SpriteSheet, MissingTextureGivesAnEmptySheetThatBindsNothing) {
-    SprSys::SpriteSheet const sheet(nullptr, 16, 16, 0, false);
-    EXPECT_EQ(sheet.getNumFrames(), 0u);
-    sheet.beginUsing(0);
-    sheet.endUsing(0);
+    SprSys::SpriteSheet const empty(nullptr, 16, 16, 0, false);
+    EXPECT_EQ(empty.getNumFrames(), 0u);
+    empty.beginUsing(0);
+    empty.endUsing(0);
 }
 
 class SpriteSheetFileTest : public ::testing::Test {
@@ -77,43 +67,33 @@ protected:
     ScratchDir scratch;
 };
 
-TEST_F(SpriteSheetFileTest, ExplicitFramesInPixels) {
-    for (const char* frame : {"32,16,16,8", " 32 , 16,, 16 ,8 ", "0x20,0x10,16,8"}) {
-        auto const sheet =
-            load(std::string("IMAGE_NAME == a.tga\nNUM_FRAMES == 1\nFRAME_0 == ") + frame + "\n");
-        ASSERT_EQ(sheet.getNumFrames(), 1u) << frame;
-        EXPECT_EQ(boxOf(sheet, 0), std::make_tuple(0.25f, 0.25f, 0.375f, 0.375f));
-        EXPECT_EQ(sheet.getFrameWidth(0), 16);
-        EXPECT_EQ(sheet.getFrameHeight(0), 8);
-    }
-    // An entry without four numbers is skipped and the next one takes its index.
-    auto const sheet = load("IMAGE_NAME == a.tga\nNUM_FRAMES == 3\nFRAME_0 == 0,0,8,8\n"
-                            "FRAME_1 == 1,2,3\nFRAME_2 == 64,32,64,32\n");
+TEST_F(SpriteSheetFileTest, ExplicitFramesInPixelsSkippingEntriesWithoutFourNumbers) {
+    auto const sheet = load("IMAGE_NAME == a.tga\nNUM_FRAMES == 3\nFRAME_0 == 1,2,3\n"
+                            "FRAME_1 == 0x20 , 16,, 16 ,8\nFRAME_2 == 64,32,64,32\n");
     ASSERT_EQ(sheet.getNumFrames(), 2u);
+    EXPECT_EQ(boxOf(sheet, 0), std::make_tuple(0.25f, 0.25f, 0.375f, 0.375f));
+    EXPECT_EQ(std::make_pair(sheet.getFrameWidth(0), sheet.getFrameHeight(0)), std::pair(16, 8));
     EXPECT_EQ(boxOf(sheet, 1), std::make_tuple(0.5f, 0.5f, 1.0f, 1.0f));
     EXPECT_EQ(load("IMAGE_NAME == a.tga\nNUM_FRAMES == -2\nFRAME_0 == 0,0,8,8\n").getNumFrames(),
               0u);
-}
-
-TEST_F(SpriteSheetFileTest, GridFromFileAndItsAdjustFlag) {
-    std::string const grid = "IMAGE_NAME == a.tga\nFRAME_WIDTH == 32\nFRAME_HEIGHT == 32\n";
-    EXPECT_EQ(load(grid).getNumFrames(), 8u);
-    // 128 x 64 with 32 x 32 frames and spacing 1 leaves no room after the last column and row.
-    EXPECT_EQ(load(grid + "GRID_SPACING == 1\n").getNumFrames(), 3u);
-    EXPECT_EQ(std::get<0>(boxOf(load(grid + "DO_TEXCOORD_ADJUST == yes\n"), 1)), 0.25f);
-    EXPECT_EQ(std::get<0>(boxOf(load(grid + "DO_TEXCOORD_ADJUST == Y\n"), 1)), 0.25f + 0.5f / 128);
     EXPECT_EQ(
         load("IMAGE_NAME == missing.tga\nNUM_FRAMES == 1\nFRAME_0 == 0,0,8,8\n").getNumFrames(),
         0u);
-}
-
-TEST_F(SpriteSheetFileTest, MalformedNumberEndsEvenForASkippedEntry) {
+    // Every number is read, so a malformed one ends even a skipped entry.
     try {
         load("IMAGE_NAME == a.tga\nNUM_FRAMES == 1\nFRAME_0 == 1,x\n");
         ADD_FAILURE() << "no conversion error";
     } catch (const std::domain_error& error) {
         EXPECT_STREQ(error.what(), "Cant convert String to Num:x");
     }
+}
+
+TEST_F(SpriteSheetFileTest, GridFromFileAndItsAdjustFlag) {
+    std::string const grid = "IMAGE_NAME == a.tga\nFRAME_WIDTH == 32\nFRAME_HEIGHT == 32\n";
+    // 128 x 64 with 32 x 32 frames and spacing 1 leaves no room after the last column and row.
+    EXPECT_EQ(load(grid + "GRID_SPACING == 1\n").getNumFrames(), 3u);
+    EXPECT_EQ(std::get<0>(boxOf(load(grid + "DO_TEXCOORD_ADJUST == yes\n"), 1)), 0.25f);
+    EXPECT_EQ(std::get<0>(boxOf(load(grid + "DO_TEXCOORD_ADJUST == Y\n"), 1)), 0.25f + 0.5f / 128);
 }
 
 } // namespace

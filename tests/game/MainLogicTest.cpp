@@ -38,6 +38,20 @@ void placeEnemy(Tool::MainLogic& logic, const Cell& cell, const unsigned char va
         4, logic.enemies.back()->shape.x, logic.enemies.back()->shape.y, 0.05f, 45.0f, value};
 }
 
+TEST(EnemyTest, ItsFirstVertexPointsAlongItsWay) {
+    const Tool::PlayGrid field(16, 16);
+    // From (5, 5) to the target: rotation 0 points down, 90 right.
+    const std::pair<Cell, float> rows[] = {{{9, 5}, 90.0f},  {{1, 5}, 270.0f}, {{5, 9}, 360.0f},
+                                           {{5, 1}, 180.0f}, {{8, 8}, 45.0f},  {{2, 8}, 315.0f},
+                                           {{9, 7}, 63.0f},  {{5, 5}, 360.0f}};
+    for (const auto& [target, rotation] : rows) {
+        const Tool::Enemy enemy(field, {5, 5}, target, GameHelper::EaserStore::get("inQuad"),
+                                1000.0f, {0.1f, 0.2f}, {50.0f, 50.0f});
+        EXPECT_EQ(enemy.shape.rotation, rotation) << cellText({target});
+        EXPECT_FLOAT_EQ(enemy.shape.radius, 0.1f);
+    }
+}
+
 TEST(MainLogicTest, TheFirstEntryAddsTheViewAndHandsOverToTheTitle) {
     static std::vector<std::string> s_log;
     PlayHarness play({}, [](Game::GameManager*, Tool::MainLogic* logic) {
@@ -53,29 +67,24 @@ TEST(MainLogicTest, TheFirstEntryAddsTheViewAndHandsOverToTheTitle) {
 }
 
 TEST(MainLogicTest, EntriesChooseTheLevelItsBoardAndItsEnemies) {
-    struct Row {
-        const char* code;
-        int level;
-        std::size_t sides;
-        const char* firstOuterVertex;
-        int enemies;
-    };
-    // Past the two names: the last name, one side more each, unrotated.
-    const std::vector<Row> rows = {{"*", 0, 4, "52,39", 3},
-                                   {"NEXTLEVEL", 1, 6, "46,43", 5},
-                                   {"NEXTLEVEL", 2, 7, "32,46", 6},
-                                   {"NEXTLEVEL", 3, 8, "32,46", 7},
-                                   {"START", 0, 4, "52,39", 3}};
+    // Code, then "level sides firstOuterVertex enemies"; past the two names: the last name,
+    // one side more each, unrotated.
+    const std::pair<const char*, const char*> rows[] = {{"*", "0 4 52,39 3"},
+                                                        {"NEXTLEVEL", "1 6 46,43 5"},
+                                                        {"NEXTLEVEL", "2 7 32,46 6"},
+                                                        {"NEXTLEVEL", "3 8 32,46 7"},
+                                                        {"START", "0 4 52,39 3"}};
     PlayHarness play({{"LEVELS_LIST", " ,SQUARE ,, \tHEX ,"}});
     play.start();
-    for (const Row& row : rows) {
+    for (const auto& [code, want] : rows) {
         play.logic->score = 9;
-        play.logic->onEnter("RUNNING", row.code);
-        EXPECT_EQ(play.logic->level, row.level);
-        EXPECT_EQ(play.logic->innerVertices.size(), row.sides);
-        EXPECT_EQ(cellText({play.logic->outerVertices.at(0)}), row.firstOuterVertex);
-        EXPECT_EQ(play.logic->enemiesToCreate, row.enemies);
-        EXPECT_EQ(play.logic->score, 0);
+        play.logic->onEnter("RUNNING", code);
+        const Tool::MainLogic& logic = *play.logic;
+        EXPECT_EQ(std::to_string(logic.level) + " " + std::to_string(logic.innerVertices.size()) +
+                      " " + cellText({logic.outerVertices.at(0)}) + " " +
+                      std::to_string(logic.enemiesToCreate),
+                  want);
+        EXPECT_EQ(logic.score, 0);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "game/PlayGrid.h"
 #include "CellText.h"
+#include "game/RingMapping.h"
 
 #include <gtest/gtest.h>
 
@@ -93,11 +94,6 @@ TEST(PlayGridTest, PolygonsMatchIndependentlyComputedOutlines) {
         "14,14 18,8 14,2 6,2 2,8 6,14 | 0 6 12 20 26 32 | 14,14 15,13 15,12 16,11 17,10 "
         "17,9 18,8 17,7 17,6 16,5 15,4 15,3 14,2 13,2 12,2 11,2 10,2 9,2 8,2 7,2 6,2 5,3 5,4 "
         "4,5 3,6 3,7 2,8 3,9 3,10 4,11 5,12 5,13 6,14 7,14 8,14 9,14 10,14 11,14 12,14 13,14");
-    EXPECT_EQ(
-        outline(16, 16, {5, 0.3f, 0.6f, 0.35f, -17.5f, 64}),
-        "3,15 9,13 9,6 3,4 -1,10 | 0 6 13 19 25 | 3,15 4,15 5,14 6,14 7,14 8,13 9,13 9,12 "
-        "9,11 9,10 9,9 9,8 9,7 9,6 8,6 7,5 6,5 5,5 4,4 3,4 2,5 2,6 1,7 0,8 0,9 0,11 1,12 1,13 "
-        "2,14");
     // The second side passes beside the grid and records nothing.
     EXPECT_EQ(outline(16, 16, {3, 0.9f, 0.1f, 0.5f, 0.0f, 64}),
               "14,10 21,-2 7,-2 | 0 3 3 | 14,10 15,9 15,8 8,0 9,1 9,2 10,3 10,4 11,5 12,6 12,7 "
@@ -119,6 +115,54 @@ TEST(PlayGridTest, PolygonsWithoutSidesOrCellsDrawNothing) {
             field.lastVertices.size() + field.lastPoints.size() + field.lastVertexIndex.size(), 0u);
         EXPECT_EQ(std::count(field.grid.begin(), field.grid.end(), 0), 256);
     }
+}
+
+using Tool::Cells;
+using Tool::RingMapping;
+
+// Outer sides of 4 cells each on row 0; inner sides of 2, 0 and 4 cells on row 1; vertices
+// on rows 9 (outer) and 8 (inner).
+const Cells s_outer = {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0},  {5, 0},
+                       {6, 0}, {7, 0}, {8, 0}, {9, 0}, {10, 0}, {11, 0}};
+const Cells s_outerVertices = {{0, 9}, {4, 9}, {8, 9}};
+const Cells s_inner = {{0, 1}, {1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}};
+const Cells s_innerVertices = {{0, 8}, {2, 8}, {4, 8}};
+const std::vector<int> s_outerIndex = {0, 4, 8};
+const std::vector<int> s_innerIndex = {0, 2, 2};
+
+TEST(RingMappingTest, SidesAndOffsetsPairCellsThroughWholePercentsWithinTheRings) {
+    const RingMapping rings({s_outer, s_outerVertices, s_outerIndex},
+                            {s_inner, s_innerVertices, s_innerIndex});
+    EXPECT_EQ(rings.pickSide(0.5f), 1);
+    EXPECT_EQ(rings.pickSide(1.0f), 2);
+    EXPECT_EQ(rings.pickOffset(2, 1.0f), 3);
+    EXPECT_EQ(std::vector<int>({rings.sideOf(3), rings.sideOf(4), rings.sideOf(10)}),
+              std::vector<int>({0, 1, 2}));
+    // Side and offset: 0 and 2 (66 % of the way), 0 and 3, 1 and 2 (no inner cells), 2 and 3,
+    // 7 and 9 (both past the end).
+    const std::vector<std::pair<int, int>> sideAndOffset = {{0, 2}, {0, 3}, {1, 2}, {2, 3}, {7, 9}};
+    Cells outerCells, innerCells;
+    for (const auto& [side, offset] : sideAndOffset) {
+        outerCells.push_back(rings.outerCell(side, offset));
+        innerCells.push_back(rings.innerCell(side, offset));
+    }
+    EXPECT_EQ(cellText(outerCells), "2,0 3,0 6,0 11,0 11,0");
+    EXPECT_EQ(cellText(innerCells), "0,1 1,1 2,8 5,1 5,1");
+}
+
+TEST(RingMappingTest, EmptySidesAndRingsStandForTheirVertexCells) {
+    const Cells none;
+    const std::vector<int> emptyLastSide = {0, 4, 12};
+    const std::vector<int> emptySides = {0, 0, 0};
+    const std::vector<int> noSides;
+    const RingMapping emptyLast({s_outer, s_outerVertices, emptyLastSide},
+                                {s_inner, s_innerVertices, s_innerIndex});
+    const RingMapping emptyInner({s_outer, s_outerVertices, s_outerIndex},
+                                 {none, s_innerVertices, emptySides});
+    const RingMapping noInner({s_outer, s_outerVertices, s_outerIndex}, {none, none, noSides});
+    EXPECT_EQ(cellText({emptyLast.outerCell(2, 1), emptyLast.innerCell(2, 1),
+                        emptyInner.innerCell(1, 3), noInner.innerCell(1, 3)}),
+              "8,9 2,1 2,8 7,0");
 }
 
 } // namespace

@@ -13,7 +13,7 @@ using namespace Fluid::MPM;
 
 TEST(LiquidStepTest, LoneParticleFallsAsTheClosedFormSays) {
     // A negative time step is the default one (1); a time step of 0 holds the position.
-    for (const auto& [dt, used] : {std::pair(0.5f, 0.5), {1.0f, 1.0}, {-1.0f, 1.0}, {0.0f, 0.0}}) {
+    for (const auto& [dt, used] : {std::pair(0.5f, 0.5), {-1.0f, 1.0}, {0.0f, 0.0}}) {
         LiquidWorld world(16, 64);
         const auto liquid = world.make(Liquid::NO_MAP);
         const auto handle = addLiquid(*liquid, {particleAt(8.0f, 60.0f, 0.0f, 0.1f)});

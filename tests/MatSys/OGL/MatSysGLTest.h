@@ -15,9 +15,7 @@ using Bytes = std::vector<unsigned char>;
 
 inline constexpr Pixel s_black{0, 0, 0, 255};
 inline constexpr Pixel s_red{255, 0, 0, 255};
-inline constexpr Pixel s_green{0, 255, 0, 255};
 inline constexpr Pixel s_blue{0, 0, 255, 255};
-inline constexpr Pixel s_white{255, 255, 255, 255};
 
 // 2 × 2 RGBA pixels, bottom row red and green, top row blue and white.
 inline const Bytes s_quadrants{255, 0, 0, 255, 0, 255, 0, 255, 0, 0, 255, 255, 255, 255, 255, 255};

@@ -2,7 +2,6 @@
 
 #include "MatSys/OGL/Texture.h"
 #include "MatSys/OGL/TextureMaker.h"
-#include "Render/OGL/RenderBuffer.h"
 
 #include <memory>
 
@@ -128,22 +127,6 @@ TEST_F(TextureTest, UpdatesAndReadsBackOddWidthImagesIn2DAnd3D) {
     EXPECT_EQ(back[4 * 8 + 3], 9);
     EXPECT_EQ(Texture(nullptr, 8, 64, 32, 0, {}).getImageSize(true), 8192u);
     EXPECT_EQ(glGetError(), GLenum{GL_NO_ERROR});
-}
-
-TEST_F(TextureTest, RenderBufferRendersIntoAMadeTexture) {
-    const Bytes black(8 * 8 * 4, 0);
-    const TexturePtr target(m_maker.create("target.NCMP.NMIP", black.data(), 32, 8, 8, 0));
-    ASSERT_NE(target, nullptr);
-    OGL::RenderBuffer buffer(8, 8, Render::I_RenderBuffer::RBUF_TEX, target.get(), 0);
-    ASSERT_TRUE(buffer.isValid());
-    buffer.beginUsing(nullptr, 0);
-    glViewport(0, 0, 8, 8);
-    glClearColor(0, 1, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
-    buffer.endUsing();
-    Bytes image(target->getImageSize(true));
-    target->getImage(image.data(), true);
-    EXPECT_EQ(Pixel({image[0], image[1], image[2], image[3]}), s_green);
 }
 
 } // namespace

@@ -36,12 +36,16 @@ def wait_for(what, condition, seconds=20.0):
 
 
 class Game:
+    # Every game started, so that one still running when a scenario fails is killed.
+    started = []
+
     def __init__(self, folder, *args):
         self.out = open(os.path.join(folder, "stdout"), "w+")
         self.err = open(os.path.join(folder, "stderr"), "w+")
         self.proc = subprocess.Popen([BINARY, *args], cwd=folder, stdout=self.out,
                                      stderr=self.err, stdin=subprocess.DEVNULL)
         self.window = None
+        Game.started.append(self)
 
     def wait_window(self):
         def find():
@@ -277,6 +281,17 @@ def scenario_bad_number(folder):
         fail("exit %d, stderr %r" % (rc, game.stderr()))
 
 
+def wait_board(game, expected, skipped_rows=()):
+    """Waits for the window to show the expected board, rows skipped aside; returns its image."""
+    def board_shown():
+        screen = game.screen()
+        cells = shown_cells(screen, expected.w, expected.h)
+        for r in skipped_rows:
+            cells[r] = expected.cells[r]
+        return screen if cells == expected.cells else None
+    return wait_for("the board", board_shown, 10)
+
+
 def scenario_title_screen(folder):
     values = config(folder)
     expected = title_board(values)
@@ -285,22 +300,47 @@ def scenario_title_screen(folder):
     off = ["%s_POS==0.5, 2, 0" % key.strip() for key in values["TEXT_INFO_KEYS"].split(",")]
     game = Game(folder, *off)
     game.wait_window()
-    w, h = expected.w, expected.h
     score_y = 1.0 - float(values["TIME_POS"].split(",")[1])
-    score_rows = range(int(h * score_y) - 2, int(h * score_y) + 3)
-
-    def board_shown():
-        screen = game.screen()
-        cells = shown_cells(screen, w, h)
-        for r in score_rows:
-            cells[r] = expected.cells[r]
-        return screen if cells == expected.cells else None
-
-    shown = wait_for("the board", board_shown, 10)
+    score_rows = range(int(expected.h * score_y) - 2, int(expected.h * score_y) + 3)
+    shown = wait_board(game, expected, score_rows)
     verdict = score_shown(shown, values)
     game.kill()
     if verdict != "ok":
         fail("score: %s" % verdict)
+
+
+def scenario_no_text(folder):
+    """No room for glyphs, or no font: the whole board shows and no text at all."""
+    values = config(folder)
+    expected = title_board(values)
+    for args in (["NUM_GLYPH_IMAGES==0"], ["FONT_CFG==missing.cfg"]):
+        game = Game(folder, *args)
+        game.wait_window()
+        wait_board(game, expected)
+        game.kill()
+        if game.stderr():
+            fail("%s: stderr %r" % (args, game.stderr()))
+
+
+def scenario_no_levels(folder):
+    """Without a level name the game ends with the abort report before its window opens."""
+    path = os.path.join(folder, "kessok.cfg")
+    with open(path) as f:
+        lines = [line for line in f if not line.startswith("LEVELS_LIST")]
+    for text in ("".join(lines) + "LEVELS_LIST == , ,\n", None):
+        if text is None:
+            os.remove(path)
+        else:
+            with open(path, "w") as f:
+                f.write(text)
+        game = Game(folder)
+        rc = game.wait_exit()
+        found = subprocess.run(["xdotool", "search", "--name", "^" + TITLE + "$"],
+                               capture_output=True, text=True).stdout
+        if (rc != -signal.SIGABRT or game.stdout() or found or
+                not game.stderr().endswith("ABORT: LEVELS_LIST is empty\n")):
+            fail("exit %d, stdout %r, stderr %r, windows %r" %
+                 (rc, game.stdout(), game.stderr(), found))
 
 
 def scenario_play(folder):
@@ -349,6 +389,8 @@ def main():
     try:
         globals()["scenario_" + SCENARIO](folder)
     finally:
+        for game in Game.started:
+            game.kill()
         shutil.rmtree(folder, ignore_errors=True)
     print("1 passed, 0 failed")
 
