@@ -50,15 +50,10 @@ void unpack(const unsigned char* const packet, const std::size_t first, const st
     }
 }
 
-// A file that stores the top row first is decoded a row at a time from the end of memory
-// down. The hardware does not foresee the jump to the row below at each row's end, and
-// the writes there stall; fetching the part of the row below that matches the part just
-// written makes them about as fast as writes in order.
-void fetchRowBelow(const unsigned char* const written, const std::size_t bytes,
-                   const std::size_t rowBytes) {
+void fetchForWriting(const unsigned char* const from, const std::size_t bytes) {
     constexpr std::size_t cacheLine = 64;
     for (std::size_t offset = 0; offset < bytes; offset += cacheLine) {
-        __builtin_prefetch(written - rowBytes + offset, 1);
+        __builtin_prefetch(from + offset, 1);
     }
 }
 
@@ -184,29 +179,66 @@ bool TGAReader::readRaw(unsigned char* pixels, std::size_t missing,
 }
 
 bool TGAReader::readRunLength(const Runs runs, const unsigned int bytesPerPixel) {
-    // One loop per depth, so that every pixel copy below has a fixed size, and per row
-    // order, so that an image in one run pays nothing for the runs.
+    Packets at{m_buffer.data(), m_buffer.data(), 0};
+    const std::size_t rowPixels = runs.bytes / bytesPerPixel;
+    if (!runs.reversed) {
+        return readPackets(at, runs.pixels, rowPixels, bytesPerPixel);
+    }
+    // Each row is decoded in place by the same loop, the packet cut at its end carried on
+    // into the next row. The hardware does not foresee the jump down to the next row, and
+    // the first writes there stall; fetching that row while this one is decoded avoids it.
+    for (std::size_t row = 0; row < runs.count; ++row) {
+        unsigned char* const pixels = runs.at(row);
+        if (row + 1 < runs.count) {
+            fetchForWriting(pixels - runs.bytes, runs.bytes);
+        }
+        if (!readPackets(at, pixels, rowPixels, bytesPerPixel)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool TGAReader::readPackets(Packets& at, unsigned char* const pixels, const std::size_t count,
+                            const unsigned int bytesPerPixel) {
+    // One loop per depth, so that every pixel copy has a fixed size.
     if (bytesPerPixel == 3) {
-        return runs.reversed ? readRunLength<3, true>(runs) : readRunLength<3, false>(runs);
+        return readPackets<3>(at, pixels, count);
     }
     if (bytesPerPixel == 4) {
-        return runs.reversed ? readRunLength<4, true>(runs) : readRunLength<4, false>(runs);
+        return readPackets<4>(at, pixels, count);
     }
-    return runs.reversed ? readRunLength<1, true>(runs) : readRunLength<1, false>(runs);
+    return readPackets<1>(at, pixels, count);
 }
 
 // The buffer and image positions live in locals: as members, every pixel store (unsigned
 // char may alias anything) would force them to be reloaded for the next packet.
-template <unsigned int bytesPerPixel, bool reversed>
-bool TGAReader::readRunLength(const Runs runs) {
+template <unsigned int bytesPerPixel>
+bool TGAReader::readPackets(Packets& at, unsigned char* pixels, std::size_t missing) {
     constexpr std::size_t longestPacket = 1 + 128 * bytesPerPixel;
-    const std::size_t runPixels = runs.bytes / bytesPerPixel;
-    std::uint64_t missing = std::uint64_t{runPixels} * runs.count;
-    std::size_t nextRun = 0;
-    unsigned char* pixels = runs.pixels;
-    std::size_t runLeft = 0;
-    const unsigned char* packet = m_buffer.data();
-    const unsigned char* buffered = packet;
+    const unsigned char* packet = at.packet;
+    const unsigned char* buffered = at.buffered;
+    if (at.done > 0) {
+        // The rest of a packet cut at the end of the last call. Its first part was checked
+        // against the buffer after a refill that left less than a packet only at the end of
+        // the stream, so whatever of the packet there is, is buffered.
+        const std::size_t count = (packet[0] & 0x7Fu) + 1u;
+        const bool repeated = (packet[0] & 0x80u) != 0;
+        const std::size_t part = std::min(count - at.done, missing);
+        const std::size_t used = 1 + (repeated ? 1 : at.done + part) * bytesPerPixel;
+        if (static_cast<std::size_t>(buffered - packet) < used) {
+            return false;
+        }
+        unpack<bytesPerPixel>(packet, at.done, part, pixels);
+        pixels += part * bytesPerPixel;
+        missing -= part;
+        at.done += part;
+        if (at.done < count) {
+            return true;
+        }
+        packet += used;
+        at.done = 0;
+    }
     while (missing > 0) {
         if (static_cast<std::size_t>(buffered - packet) < longestPacket) {
             buffered =
@@ -216,48 +248,25 @@ bool TGAReader::readRunLength(const Runs runs) {
                 return false;
             }
         }
-        // A packet running past the image is cut to the pixels still missing.
-        const std::size_t count = std::min<std::uint64_t>((packet[0] & 0x7Fu) + 1u, missing);
+        // A packet running past the pixels asked for is cut to them; the rest of it, if
+        // asked for, is written by the next call.
+        const std::size_t whole = (packet[0] & 0x7Fu) + 1u;
+        const std::size_t count = std::min(whole, missing);
         const bool repeated = (packet[0] & 0x80u) != 0;
         const std::size_t used = 1 + (repeated ? 1 : count) * bytesPerPixel;
         if (static_cast<std::size_t>(buffered - packet) < used) {
             return false;
         }
-        if constexpr (!reversed) {
-            unpack<bytesPerPixel>(packet, 0, count, pixels);
-            pixels += count * bytesPerPixel;
-        } else {
-            if (runLeft == 0) {
-                pixels = runs.at(nextRun++);
-                runLeft = runPixels;
-            }
-            // Nearly every packet lies within its row, and written on its own there, its
-            // bounded size lets the compiler copy it inline.
-            if (count <= runLeft) {
-                unpack<bytesPerPixel>(packet, 0, count, pixels);
-                if (nextRun < runs.count) {
-                    fetchRowBelow(pixels, count * bytesPerPixel, runs.bytes);
-                }
-                pixels += count * bytesPerPixel;
-                runLeft -= count;
-            } else {
-                // The packet goes on in the next row, or in several when rows are short.
-                for (std::size_t done = 0; done < count;) {
-                    if (runLeft == 0) {
-                        pixels = runs.at(nextRun++);
-                        runLeft = runPixels;
-                    }
-                    const std::size_t part = std::min(count - done, runLeft);
-                    unpack<bytesPerPixel>(packet, done, part, pixels);
-                    pixels += part * bytesPerPixel;
-                    runLeft -= part;
-                    done += part;
-                }
-            }
+        unpack<bytesPerPixel>(packet, 0, count, pixels);
+        if (count < whole) {
+            at = {packet, buffered, count};
+            return true;
         }
+        pixels += count * bytesPerPixel;
         packet += used;
         missing -= count;
     }
+    at = {packet, buffered, 0};
     return true;
 }
 

@@ -24,10 +24,10 @@ public:
     bool read(unsigned int* width, unsigned int* height, unsigned int* bpp, unsigned char** data);
 
 private:
-    // The image as runs of bytes in the order the file stores its pixels, so that every
-    // pixel is decoded straight into its place. Memory holds the bottom row first: for a
-    // file that does too, the whole image is one run; for one that stores the top row first
-    // (descriptor bit 5), each row is a run, the first of them at the end of memory.
+    // The image as runs of bytes in the order the file stores its pixels. Memory holds the
+    // bottom row first: for a file that does too, the whole image is one run; for one that
+    // stores the top row first (descriptor bit 5), each row is a run, the first of them at
+    // the end of memory.
     struct Runs {
         unsigned char* pixels;
         std::size_t bytes;
@@ -41,16 +41,26 @@ private:
         }
     };
 
+    // Where run-length decoding stands between two calls of readPackets: the packet it is
+    // in, the end of the bytes buffered, and how many pixels of that packet are written.
+    struct Packets {
+        const unsigned char* packet;
+        const unsigned char* buffered;
+        std::size_t done;
+    };
+
     bool readHeader(TGAHeader& header, std::uint64_t& bytesLeft);
     bool readRaw(Runs runs, unsigned int bytesPerPixel);
     bool readRowsScattered(Runs runs, unsigned int bytesPerPixel, int descriptor);
     bool readRowsOneByOne(Runs runs, unsigned int bytesPerPixel);
     bool readRaw(unsigned char* pixels, std::size_t count, unsigned int bytesPerPixel);
     bool readRunLength(Runs runs, unsigned int bytesPerPixel);
-    // Out of line: inlined into the dispatch, the six loops decode noisy images a fifth
-    // slower.
-    template <unsigned int bytesPerPixel, bool reversed>
-    [[gnu::noinline]] bool readRunLength(Runs runs);
+    bool readPackets(Packets& at, unsigned char* pixels, std::size_t count,
+                     unsigned int bytesPerPixel);
+    // Decodes the next `count` pixels to `pixels`, packets cut at either end included. Out
+    // of line: inlined into the dispatch, the loops decode noisy images a fifth slower.
+    template <unsigned int bytesPerPixel>
+    [[gnu::noinline]] bool readPackets(Packets& at, unsigned char* pixels, std::size_t count);
     // Moves the `kept` unread bytes at `unread` to the front of m_buffer and fills the rest
     // from the stream; returns how many bytes m_buffer now holds.
     std::size_t refill(const unsigned char* unread, std::size_t kept);
