@@ -1,8 +1,8 @@
 #pragma once
 
-#include "MatSys/StoreIterator.h"
 #include "Util/NamePtrStore.h"
 #include "Util/NamePtrStoreIterator.h"
+#include "Util/WalkIterator.h"
 
 #include <memory>
 #include <string>
@@ -21,7 +21,7 @@ template <typename T, typename Maker>
 class ResourceStore {
 public:
     // Yields each name with its object; once done, an empty name with null.
-    using Iterator = StoreIterator<std::pair<std::string, T*>, Util::NamePtrStoreIterator<T>>;
+    using Iterator = Util::WalkIterator<std::pair<std::string, T*>, Util::NamePtrStoreIterator<T>>;
 
     ResourceStore(const ResourceStore&) = delete;
     ResourceStore& operator=(const ResourceStore&) = delete;

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "MatSys/ShaderParam.h"
-#include "MatSys/StoreIterator.h"
 #include "Util/BasicStore.h"
 #include "Util/BasicStoreIterator.h"
+#include "Util/WalkIterator.h"
 
 #include <memory>
 #include <string>
@@ -13,7 +13,7 @@ namespace MatSys {
 
 // Yields copies of a set's parameters in name order; once done, the default parameter.
 using ShaderParamsIterator =
-    StoreIterator<ShaderParam, Util::BasicStoreIterator<std::string, ShaderParam>>;
+    Util::WalkIterator<ShaderParam, Util::BasicStoreIterator<std::string, ShaderParam>>;
 
 // A set of shader parameters keyed by name, each name held once: the defaults a program
 // owns, or the values a material applies whenever it is used. Copies share nothing.

@@ -2,6 +2,7 @@
 
 #include "Util/I_Iterator.h"
 #include "Util/NamePtrStore.h"
+#include "Util/WalkIterator.h"
 
 #include <memory>
 #include <string>
@@ -51,22 +52,12 @@ private:
 // object; once done, an empty name with the default object. Used only while the store lives
 // and is not cleared.
 template <typename T>
-class NameStoreIterator : public Util::I_Iterator<std::pair<std::string, T*>> {
+class NameStoreIterator
+    : public Util::WalkIterator<std::pair<std::string, T*>, Util::NamePtrStoreIterator<T>> {
 public:
-    using Item = std::pair<std::string, T*>;
-
     explicit NameStoreIterator(const NamedStore<T>* const store)
-        : m_walk(store->m_impl->getPairIterator()) {}
-
-    void first() override { m_walk->first(); }
-    void next() override { m_walk->next(); }
-    bool isDone() const override { return m_walk->isDone(); }
-    Item currentItem() const override { return m_walk->currentItem(); }
-
-    virtual ~NameStoreIterator() = default;
-
-private:
-    std::unique_ptr<Util::NamePtrStoreIterator<T>> m_walk;
+        : Util::WalkIterator<std::pair<std::string, T*>, Util::NamePtrStoreIterator<T>>(
+              store->m_impl->getPairIterator()) {}
 };
 
 template <typename T>
