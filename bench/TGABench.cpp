@@ -198,6 +198,13 @@ bool sameDecoding(const char* const path, const std::size_t image) {
     return same;
 }
 
+template <typename Work>
+double secondsOf(const Work& work) {
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
 // One decoder on one file: how to load and release, and the time and peak heap it took.
 struct Decoding {
     unsigned char* (*load)(const char*);
@@ -206,11 +213,11 @@ struct Decoding {
     double seconds = 0;
 
     void timeOnce() {
-        const auto start = std::chrono::steady_clock::now();
-        unsigned char* const data = load(path.c_str());
-        benchmark::DoNotOptimize(data);
-        release(data);
-        seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        seconds += secondsOf([this] {
+            unsigned char* const data = load(path.c_str());
+            benchmark::DoNotOptimize(data);
+            release(data);
+        });
     }
 
     double peakPerImage(const std::size_t image) const {
@@ -291,10 +298,7 @@ void fillRows(benchmark::State& state) {
     bool downFirst = false;
     for (auto _ : state) {
         for (const bool down : {downFirst, !downFirst}) {
-            const auto start = std::chrono::steady_clock::now();
-            fill(down);
-            seconds[down] +=
-                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+            seconds[down] += secondsOf([&] { fill(down); });
         }
         downFirst = !downFirst;
     }
