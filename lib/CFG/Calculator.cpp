@@ -20,12 +20,41 @@ constexpr std::string_view TOKENS[] = {"(",  ")",  "+",  "-",  "*", "/",
 
 const std::string CONVERSION_ERROR = "Cant convert String to Num:";
 
-// Whether the conversion of a float can read c: the blanks it skips, a sign, a digit, the
-// point or the exponent. Tested one character at a time, as skipping blanks is: a search
-// call for every character costs more than the rest of the evaluation.
-bool isNumberCharacter(const char c) {
-    return (c >= '0' && c <= '9') || c == '.' || c == 'e' || c == 'E' || c == '+' || c == '-' ||
-           c == ' ' || (c >= '\t' && c <= '\r');
+bool isSign(const char c) {
+    return c == '+' || c == '-';
+}
+
+bool isDigit(const char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The blanks the conversion skips before a number: evaluation skips all but \v and \f.
+bool isConversionBlank(const char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+// The characters at the front of text that the conversion of a float can read: the blanks
+// it skips and a sign, then digits, points and exponent letters, each letter with the sign
+// right after it. A sign or blank anywhere else ends what it reads, so that an operand in a
+// chain of additions copies only itself rather than the rest of the chain.
+std::size_t readableLength(const std::string_view text) {
+    std::size_t length = 0;
+    while (length < text.size() && isConversionBlank(text[length])) {
+        ++length;
+    }
+    if (length < text.size() && isSign(text[length])) {
+        ++length;
+    }
+    for (; length < text.size(); ++length) {
+        const char c = text[length];
+        const bool exponent = c == 'e' || c == 'E';
+        if (exponent && length + 1 < text.size() && isSign(text[length + 1])) {
+            ++length;
+        } else if (!exponent && c != '.' && !isDigit(c)) {
+            break;
+        }
+    }
+    return length;
 }
 
 bool isBlank(const char c) {
@@ -36,7 +65,7 @@ bool isBlank(const char c) {
 // point. The conversion may read further (an exponent), but evaluation resumes here.
 std::size_t numberLength(const std::string_view text) {
     std::size_t length = 0;
-    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
+    if (!text.empty() && isSign(text[0])) {
         ++length;
     }
     bool pointSeen = false;
@@ -44,7 +73,7 @@ std::size_t numberLength(const std::string_view text) {
         const char c = text[length];
         if (c == '.' && !pointSeen) {
             pointSeen = true;
-        } else if (c < '0' || c > '9') {
+        } else if (!isDigit(c)) {
             break;
         }
     }
@@ -123,9 +152,7 @@ float Calculator::getNumber() {
     // Only the characters the conversion can read are copied, so that an operand does not
     // cost a copy of the rest of a long expression. The conversion takes an empty text for
     // 0, which would let "1+" or "x" pass as 0. Either error names the whole rest.
-    const std::string number(rest.substr(
-        0, static_cast<std::size_t>(std::find_if_not(rest.begin(), rest.end(), isNumberCharacter) -
-                                    rest.begin())));
+    const std::string number(rest.substr(0, readableLength(rest)));
     try {
         if (!number.empty()) {
             const float value = Util::strToNum<float>(number, 10);

@@ -36,8 +36,8 @@ TEST(Calculator, EvaluatesLeftToRightWithoutPrecedence) {
 
 TEST(Calculator, ReadsNumbersAsTheConversionDoesAndStopsWhereNoOperatorFollows) {
     // An exponent is converted, but evaluation resumes at the "e", which is no operator.
-    expectResults({{".5+1", 1.5}, {"5.*2", 10}, {"0x10", 0}, {"1.5.2+1", 1.5}, {"1e3+1", 1000}});
-    expectResults({{"2 x", 2}, {"2 + 3 ) * 10", 5}, {"(1+2", 3}, {"\v5", 5}});
+    expectResults({{".5+1", 1.5}, {"5.*2", 10}, {"0x10", 0}, {"1.5.2+1", 1.5}, {"1e+3+1", 1000}});
+    expectResults({{"2 x", 2}, {"2 + 3 ) * 10", 5}, {"(1+2", 3}, {"\v \t\r5", 5}, {"5E-1", 0.5}});
 }
 
 TEST(Calculator, ComparisonsGiveOneOrZeroAndDivisionByZeroCarriesOn) {
