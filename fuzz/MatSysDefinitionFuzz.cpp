@@ -130,7 +130,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* const data, const std:
     } catch (const std::domain_error&) {
     }
 
-    MatSys::DefinitionFiles files;
+    // One for the whole run, as every input rewrites the file it watches: closing the kernel's
+    // watch takes milliseconds.
+    static MatSys::DefinitionFiles files;
     ShaderMaker shaderMaker(folder, files);
     MatSys::ShaderStore shaders(&shaderMaker);
     ProgramMaker programMaker(&shaders, folder, files);
