@@ -6,7 +6,7 @@
 #include "EVT/Event.h"
 #include "EVT/EventBus.h"
 #include "EVT/EventType.h"
-#include "Game/GLFWApp.h"
+#include "Game/GLFW/GLFWApp.h"
 #include "Game/GameManager.h"
 #include "Game/I_LogicState.h"
 #include "Game/I_View.h"

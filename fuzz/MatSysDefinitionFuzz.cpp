@@ -73,8 +73,9 @@ public:
 
 class ProgramMaker : public MatSys::OGL::ShaderProgramMaker {
 public:
-    ProgramMaker(MatSys::ShaderStore* shaders, const std::string& loadDir)
-        : MatSys::OGL::ShaderProgramMaker(shaders, loadDir), m_shaders(shaders) {}
+    ProgramMaker(MatSys::ShaderStore* shaders, const std::string& loadDir,
+                 MatSys::DefinitionFiles& files)
+        : MatSys::OGL::ShaderProgramMaker(shaders, loadDir, files), m_shaders(shaders) {}
     using MatSys::OGL::ShaderProgramMaker::create;
     MatSys::I_ShaderProgram* create(const std::string&, const MatSys::ShaderParams& params,
                                     const std::vector<std::string>& shaderNames) override {
@@ -98,9 +99,9 @@ public:
 };
 
 // Material names the text may define: what comes before "_PROG" or "_MAT_" in its keys.
-std::vector<std::string> materialNames(const std::string& path) {
+std::vector<std::string> materialNames(MatSys::DefinitionFiles& files, const std::string& path) {
     std::vector<std::string> keys;
-    MatSys::DefinitionFiles::instance().open(path)->keys(keys);
+    files.open(path)->keys(keys);
     std::vector<std::string> names{"m", "m.matdef"};
     for (const std::string& key : keys) {
         for (const char* marker : {"_PROG", "_MAT_"}) {
@@ -129,15 +130,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* const data, const std:
     } catch (const std::domain_error&) {
     }
 
-    ShaderMaker shaderMaker(folder);
+    // One for the whole run, as every input rewrites the file it watches: closing the kernel's
+    // watch takes milliseconds.
+    static MatSys::DefinitionFiles files;
+    ShaderMaker shaderMaker(folder, files);
     MatSys::ShaderStore shaders(&shaderMaker);
-    ProgramMaker programMaker(&shaders, folder);
+    ProgramMaker programMaker(&shaders, folder, files);
     MatSys::ShaderProgramStore programs(&programMaker);
     TextureMaker textureMaker(folder);
     MatSys::TextureStore textures(&textureMaker);
-    MatSys::MaterialMaker materialMaker(&programs, &textures, folder);
+    MatSys::MaterialMaker materialMaker(&programs, &textures, folder, files);
     MatSys::MaterialStore materials(&materialMaker);
-    for (const std::string& name : materialNames(path)) {
+    for (const std::string& name : materialNames(files, path)) {
         try {
             materials.add(name, nullptr, path);
             materials.get(name, true);

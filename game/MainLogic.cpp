@@ -5,7 +5,7 @@
 #include "Devices/Devices.h"
 #include "Devices/Keyboard.h"
 #include "EVT/EventBus.h"
-#include "GameHelper/EaserStore.h"
+#include "GameHelper/Easing/EaserStore.h"
 #include "RNG/RandSimple.h"
 #include "Util/Abort.h"
 

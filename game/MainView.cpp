@@ -6,7 +6,7 @@
 #include "CFG/GlobalConfig.h"
 #include "CFG/InfoParser.h"
 #include "Game/GameManager.h"
-#include "GameHelper/RenderHelper.h"
+#include "GameHelper/Render/RenderHelper.h"
 #include "MatSys/Facade/MaterialSystemFacade.h"
 #include "MatSys/I_Texture.h"
 #include "MathStuff/Matrix4x4.h"

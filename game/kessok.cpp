@@ -37,4 +37,4 @@ void addStates(Game::LogicController& logic, Game::GameManager* gm) {
 
 } // namespace GameMain
 
-#include "Game/GAME_MAIN"
+#include "Game/GLFW/GAME_MAIN"

@@ -14,8 +14,6 @@ constexpr std::uint32_t CHANGES = IN_MODIFY | IN_ATTRIB | IN_CLOSE_WRITE | IN_CR
 
 } // namespace
 
-FileWatch::FileWatch() : m_fd(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {}
-
 FileWatch::~FileWatch() {
     if (m_fd >= 0) {
         close(m_fd);
@@ -23,6 +21,9 @@ FileWatch::~FileWatch() {
 }
 
 bool FileWatch::watchFolderOf(const std::string& path) {
+    if (m_fd < 0) {
+        m_fd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    }
     return m_fd >= 0 && inotify_add_watch(m_fd, Directory::dirname(path).c_str(), CHANGES) >= 0;
 }
 

@@ -6,10 +6,11 @@ namespace Files {
 
 // Tells whether anything changed on disk in a set of watched folders: a file written,
 // created, removed, renamed or given new attributes. It asks the kernel's change
-// notification, so asking costs one system call and no path lookup.
+// notification, so asking costs one system call and no path lookup. The kernel's watch is made
+// at the first folder watched: a user may hold only a few, and each takes milliseconds to close.
 class FileWatch {
 public:
-    FileWatch();
+    FileWatch() = default;
     ~FileWatch();
     FileWatch(const FileWatch&) = delete;
     FileWatch& operator=(const FileWatch&) = delete;
@@ -21,7 +22,7 @@ public:
     bool changed();
 
 private:
-    int m_fd;
+    int m_fd = -1;
 };
 
 } // namespace Files

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "Files/FileWatch.h"
-#include "Util/Singleton.h"
 
 #include <memory>
 #include <string>
@@ -15,13 +14,14 @@ class Info;
 
 namespace MatSys {
 
-// The configurations of the shader, program and material definition files, each read with the
-// process-wide overrides as parent. One file typically defines many materials, programs and
-// shaders, and every one of them asks for it, so a file is read once and kept until anything
-// changes on disk in its folder or in the folder of a file it includes (its ".MOD" companions
-// lie beside it), or until an include key names another file. A file whose folders cannot be
-// watched is read every time.
-class DefinitionFiles : public Util::Singleton<DefinitionFiles> {
+// The configurations of the shader, program and material definition files of one material
+// system, each read with the process-wide overrides as parent. One file typically defines many
+// materials, programs and shaders, and every one of them asks for it, so a file is read once and
+// kept until anything changes on disk in its folder or in the folder of a file it includes (its
+// ".MOD" companions lie beside it), or until an include key names another file. A file whose
+// folders cannot be watched is read every time. The makers of one material system share one
+// object, which goes with them.
+class DefinitionFiles {
 public:
     // A file that cannot be read gives a configuration without keys.
     std::shared_ptr<const CFG::Info> open(const std::string& path);
@@ -31,9 +31,6 @@ public:
                                            const char* separator);
 
 private:
-    friend class Util::Singleton<DefinitionFiles>;
-    DefinitionFiles() = default;
-
     struct Entry {
         std::shared_ptr<const CFG::Info> config;
         // The include keys with the files they named.

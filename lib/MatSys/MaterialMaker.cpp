@@ -15,8 +15,9 @@
 namespace MatSys {
 
 MaterialMaker::MaterialMaker(ShaderProgramStore* const programs, TextureStore* const textures,
-                             const std::string& loadDir)
-    : m_programs(programs), m_textures(textures), m_loadDir(Files::Directory::asPrefix(loadDir)) {}
+                             const std::string& loadDir, DefinitionFiles& files)
+    : m_programs(programs), m_textures(textures), m_loadDir(Files::Directory::asPrefix(loadDir)),
+      m_files(files) {}
 
 void MaterialMaker::setTextureStore(TextureStore* const store) {
     m_textures = store;
@@ -61,7 +62,7 @@ Material* MaterialMaker::create(const std::string& name, const ShaderParams* con
 
 Material* MaterialMaker::create(const std::string& name, const ShaderParams* const params,
                                 const std::string& path) {
-    const std::shared_ptr<const CFG::Info> file = DefinitionFiles::instance().open(path);
+    const std::shared_ptr<const CFG::Info> file = m_files.open(path);
     std::string progName = file->get(name + "_PROG");
     if (progName.empty()) {
         progName = name;

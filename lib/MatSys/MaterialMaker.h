@@ -6,6 +6,7 @@
 
 namespace MatSys {
 
+class DefinitionFiles;
 class ShaderProgramStore;
 
 // Makes materials from a program, a program name, a bare name (the program of that name) or
@@ -14,8 +15,9 @@ class ShaderProgramStore;
 // "unit:texture" separated by ','). Programs and textures come from their stores.
 class MaterialMaker : public I_MaterialMaker {
 public:
-    // The stores are not owned and must outlive the maker.
-    MaterialMaker(ShaderProgramStore* programs, TextureStore* textures, const std::string& loadDir);
+    // The stores and the definition files are not owned and must outlive the maker.
+    MaterialMaker(ShaderProgramStore* programs, TextureStore* textures, const std::string& loadDir,
+                  DefinitionFiles& files);
 
     void setTextureStore(TextureStore* store) override;
     TextureStore* getTextureStore() const override;
@@ -38,6 +40,7 @@ private:
     ShaderProgramStore* m_programs;
     TextureStore* m_textures;
     std::string m_loadDir;
+    DefinitionFiles& m_files;
     std::string m_matdefExt = ".matdef";
 };
 

@@ -2,6 +2,7 @@
 #include "CFG/GlobalConfig.h"
 #include "Fluid/MPM/Liquid.h"
 #include "GameHelper/CFGHelper.h"
+#include "GameHelper/Liquid/CFGHelperLiquid.h"
 #include "SprSys/AnimFrameStore.h"
 #include "SprSys/AnimSeqMapStoreIterator.h"
 #include "SprSys/AnimSeqMappingStores.h"
@@ -22,6 +23,7 @@
 namespace {
 
 using GameHelper::CFGHelper;
+using GameHelper::CFGHelperLiquid;
 using SprSys::AnimFrame;
 using Texts = std::vector<std::string>;
 
@@ -186,7 +188,7 @@ TEST(LiquidLoaderTest, ReadsThePrefixedNamesInIdOrderAndLeavesAbsentOrEmptyKeysA
         CFG::global()->add(key, value);
     }
     CFG::getDefaultOverrides()->add("WATER_YIELD_RATE", "0.25");
-    CFGHelper::setLiquidProperties("WATER", &liquid, handle);
+    CFGHelperLiquid::setLiquidProperties("WATER", &liquid, handle);
     const float expected[] = {2.0f, 0, 1.0f, 1.0f, 0, 0.3f, 0.25f, 0, -0.05f, 0, 7.5f, 0};
     for (int id = 0; id < Fluid::MPM::NUM_PROPERTIES; ++id) {
         EXPECT_EQ(liquid.getProperty(handle, id), expected[id]) << id;
@@ -194,7 +196,7 @@ TEST(LiquidLoaderTest, ReadsThePrefixedNamesInIdOrderAndLeavesAbsentOrEmptyKeysA
     // Text that is no number throws, leaving the properties of lower ids set.
     CFG::global()->add("WATER_DENSITY", "4");
     CFG::global()->add("WATER_STIFFNESS", "stiff");
-    EXPECT_THROW(CFGHelper::setLiquidProperties("WATER", &liquid, handle), std::domain_error);
+    EXPECT_THROW(CFGHelperLiquid::setLiquidProperties("WATER", &liquid, handle), std::domain_error);
     EXPECT_EQ(liquid.getProperty(handle, Fluid::MPM::DENSITY), 4.0f);
     CFG::global()->reset();
     CFG::getDefaultOverrides()->reset();

@@ -1,6 +1,6 @@
-#include "GameHelper/RenderHelper.h"
-#include "GameHelper/EaserStore.h"
-#include "GameHelper/ViewBoxHelper.h"
+#include "GameHelper/Render/RenderHelper.h"
+#include "GameHelper/Easing/EaserStore.h"
+#include "GameHelper/Render/ViewBoxHelper.h"
 #include "Penner/Easers.h"
 #include "Support/FakeRenderController.h"
 

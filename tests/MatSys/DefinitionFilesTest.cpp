@@ -11,7 +11,8 @@
 namespace {
 
 std::shared_ptr<const CFG::Info> open(const std::string& path) {
-    return MatSys::DefinitionFiles::instance().open(path);
+    static MatSys::DefinitionFiles l_files;
+    return l_files.open(path);
 }
 
 TEST(DefinitionFilesTest, AFileIsReadOnceUntilItsFolderOrAnIncludeChanges) {

@@ -2,6 +2,7 @@
 
 #include "CFG/GlobalConfig.h"
 #include "CFG/Info.h"
+#include "MatSys/DefinitionFiles.h"
 #include "MatSys/Material.h"
 #include "MatSys/MaterialStore.h"
 #include "MatSys/ShaderProgramStore.h"
@@ -51,7 +52,8 @@ protected:
     MatSys::TextureStore m_textures{&m_textureMaker};
     MatSysFakes::ProgramMaker m_programMaker;
     MatSys::ShaderProgramStore m_programs{&m_programMaker};
-    MatSys::MaterialMaker m_maker{&m_programs, &m_textures, m_dir.path()};
+    MatSys::DefinitionFiles m_files;
+    MatSys::MaterialMaker m_maker{&m_programs, &m_textures, m_dir.path(), m_files};
 };
 
 TEST_F(MaterialMakerTest, DefinitionGivesProgramParametersAndTextureBindings) {
@@ -93,9 +95,9 @@ TEST_F(MaterialMakerTest, NamesOverridesAndMissingPrograms) {
     // Without a program nothing else is read: no texture is asked for.
     MatSys::ShaderProgramStore none(nullptr);
     s_log.clear();
-    EXPECT_EQ(
-        MaterialPtr(MatSys::MaterialMaker(&none, &m_textures, "").create("stone", nullptr, m_path)),
-        nullptr);
+    EXPECT_EQ(MaterialPtr(MatSys::MaterialMaker(&none, &m_textures, "", m_files)
+                              .create("stone", nullptr, m_path)),
+              nullptr);
     EXPECT_TRUE(s_log.empty());
 }
 

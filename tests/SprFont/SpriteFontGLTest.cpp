@@ -1,4 +1,4 @@
-#include "GameHelper/RenderHelper.h"
+#include "GameHelper/Render/RenderHelper.h"
 #include "MatSys/Facade/MaterialSystemFacade.h"
 #include "Render/I_VertexArray.h"
 #include "Render/OGL/Controller.h"

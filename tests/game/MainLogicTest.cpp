@@ -1,7 +1,7 @@
 #include "game/MainLogic.h"
 #include "../Game/Recorder.h"
 #include "CellText.h"
-#include "GameHelper/EaserStore.h"
+#include "GameHelper/Easing/EaserStore.h"
 #include "PlayHarness.h"
 #include "Support/AbortReport.h"
 // The one source of PlayTests that counts the heap: it replaces the allocation functions.

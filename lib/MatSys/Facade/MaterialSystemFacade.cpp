@@ -1,5 +1,6 @@
 #include "MatSys/Facade/MaterialSystemFacade.h"
 
+#include "MatSys/DefinitionFiles.h"
 #include "MatSys/I_Color.h"
 #include "MatSys/MaterialMaker.h"
 #include "MatSys/MaterialStore.h"
@@ -28,19 +29,23 @@ class MaterialSystemFacade::Impl {
 public:
     Impl(const std::string& loadDir, I_ShaderProgramMaker* const given)
         : colorMaker(std::make_unique<OGL::ColorMaker>()),
-          shaderMaker(given == nullptr ? std::make_unique<OGL::ShaderMaker>(loadDir) : nullptr),
+          shaderMaker(given == nullptr ? std::make_unique<OGL::ShaderMaker>(loadDir, files)
+                                       : nullptr),
           shaders(shaderMaker != nullptr ? std::make_unique<ShaderStore>(shaderMaker.get())
                                          : nullptr),
-          programMaker(given != nullptr
-                           ? std::unique_ptr<I_ShaderProgramMaker>(given)
-                           : std::make_unique<OGL::ShaderProgramMaker>(shaders.get(), loadDir)),
+          programMaker(given != nullptr ? std::unique_ptr<I_ShaderProgramMaker>(given)
+                                        : std::make_unique<OGL::ShaderProgramMaker>(
+                                              shaders.get(), loadDir, files)),
           programs(std::make_unique<ShaderProgramStore>(this->programMaker.get())),
           textureMaker(std::make_unique<OGL::TextureMaker>(loadDir)),
           textures(std::make_unique<TextureStore>(textureMaker.get())),
-          materialMaker(std::make_unique<MaterialMaker>(programs.get(), textures.get(), loadDir)),
+          materialMaker(
+              std::make_unique<MaterialMaker>(programs.get(), textures.get(), loadDir, files)),
           materials(std::make_unique<MaterialStore>(materialMaker.get())) {}
     virtual ~Impl() = default;
 
+    // First, so that it outlives the makers that read through it.
+    DefinitionFiles files;
     const std::unique_ptr<I_ColorMaker> colorMaker;
     const std::unique_ptr<I_ShaderMaker> shaderMaker;
     const std::unique_ptr<ShaderStore> shaders;

@@ -16,7 +16,8 @@ class ShaderProgramStore;
 class TextureStore;
 
 // The one object a client makes to use the material system: it builds, wires and owns every
-// maker and store, all reading their files from the folder of one path, and makes colours.
+// maker and store, all reading their files from the folder of one path, and the definition files
+// they read; and it makes colours.
 // Shaders, programs, textures and materials are made on demand by the stores it hands out and
 // go with it.
 class MaterialSystemFacade {

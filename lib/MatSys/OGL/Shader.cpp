@@ -1,7 +1,7 @@
 #include "MatSys/OGL/Shader.h"
 
 #include "MatSys/OGL/InfoLog.h"
-#include "Render/OGL/Extensions.h"
+#include "OGL/Extensions.h"
 
 #include <GL/glew.h>
 

@@ -14,9 +14,9 @@
 
 namespace MatSys::OGL {
 
-ShaderMaker::ShaderMaker(const std::string& loadDir)
-    : m_loadDir(Files::Directory::asPrefix(loadDir)), m_typeMappings{{".VS", GL_VERTEX_SHADER},
-                                                                     {".FS", GL_FRAGMENT_SHADER}} {}
+ShaderMaker::ShaderMaker(const std::string& loadDir, MatSys::DefinitionFiles& files)
+    : m_loadDir(Files::Directory::asPrefix(loadDir)),
+      m_files(files), m_typeMappings{{".VS", GL_VERTEX_SHADER}, {".FS", GL_FRAGMENT_SHADER}} {}
 
 void ShaderMaker::getTypeStrings(std::vector<std::string>& list) const {
     for (const TypeMapping& mapping : m_typeMappings) {
@@ -59,8 +59,7 @@ MatSys::I_Shader* ShaderMaker::create(const std::string& name) {
 }
 
 MatSys::I_Shader* ShaderMaker::create(const std::string& name, const std::string& path) {
-    const ShaderDefinition definition =
-        ShaderDefinition::read(*DefinitionFiles::instance().open(path), name);
+    const ShaderDefinition definition = ShaderDefinition::read(*m_files.open(path), name);
     if (definition.code.empty() && definition.files.empty()) {
         return create(name);
     }

@@ -6,6 +6,10 @@
 #include <utility>
 #include <vector>
 
+namespace MatSys {
+class DefinitionFiles;
+} // namespace MatSys
+
 namespace MatSys::OGL {
 
 // Makes compiled GLSL shaders from their names: "x.VS.glsl" is the vertex shader of the
@@ -16,7 +20,8 @@ class ShaderMaker : public MatSys::I_ShaderMaker {
 public:
     using TypeMapping = std::pair<std::string, int>;
 
-    explicit ShaderMaker(const std::string& loadDir);
+    // The definition files are not owned and must outlive the maker.
+    ShaderMaker(const std::string& loadDir, MatSys::DefinitionFiles& files);
 
     void getTypeStrings(std::vector<std::string>& list) const override;
     // Null when the name has no known kind, when there is nothing to compile, when a source
@@ -34,6 +39,7 @@ public:
 
 private:
     std::string m_loadDir;
+    MatSys::DefinitionFiles& m_files;
     std::vector<TypeMapping> m_typeMappings;
 };
 

@@ -5,7 +5,7 @@
 #include "MatSys/OGL/InfoLog.h"
 #include "MatSys/OGL/UniformUpload.h"
 #include "MatSys/ShaderParams.h"
-#include "Render/OGL/Extensions.h"
+#include "OGL/Extensions.h"
 #include "Util/StringUtils.h"
 
 #include <GL/glew.h>

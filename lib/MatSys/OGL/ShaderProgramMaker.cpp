@@ -13,8 +13,8 @@
 namespace MatSys::OGL {
 
 ShaderProgramMaker::ShaderProgramMaker(MatSys::ShaderStore* const shaders,
-                                       const std::string& loadDir)
-    : m_shaders(shaders), m_loadDir(Files::Directory::asPrefix(loadDir)) {}
+                                       const std::string& loadDir, MatSys::DefinitionFiles& files)
+    : m_shaders(shaders), m_loadDir(Files::Directory::asPrefix(loadDir)), m_files(files) {}
 
 // The program has no name: its store keys it.
 MatSys::I_ShaderProgram* ShaderProgramMaker::create(const std::string& /*name*/,
@@ -48,8 +48,7 @@ MatSys::I_ShaderProgram* ShaderProgramMaker::create(const std::string& name,
 MatSys::I_ShaderProgram* ShaderProgramMaker::create(const std::string& name,
                                                     const MatSys::ShaderParams& params,
                                                     const std::string& path) {
-    ProgramDefinition definition =
-        ProgramDefinition::read(*DefinitionFiles::instance().open(path), name);
+    ProgramDefinition definition = ProgramDefinition::read(*m_files.open(path), name);
     for (const std::string& shaderName : definition.shaderNames) {
         m_shaders->add(shaderName, path);
     }

@@ -6,6 +6,7 @@
 #include <vector>
 
 namespace MatSys {
+class DefinitionFiles;
 class ShaderStore;
 } // namespace MatSys
 
@@ -17,8 +18,9 @@ namespace MatSys::OGL {
 // programs share them by name.
 class ShaderProgramMaker : public MatSys::I_ShaderProgramMaker {
 public:
-    // The store is not owned and must outlive the maker.
-    ShaderProgramMaker(MatSys::ShaderStore* shaders, const std::string& loadDir);
+    // The store and the definition files are not owned and must outlive the maker.
+    ShaderProgramMaker(MatSys::ShaderStore* shaders, const std::string& loadDir,
+                       MatSys::DefinitionFiles& files);
 
     // Null when no named shader can be had or linking fails.
     MatSys::I_ShaderProgram* create(const std::string& name, const MatSys::ShaderParams& params,
@@ -33,6 +35,7 @@ public:
 private:
     MatSys::ShaderStore* m_shaders;
     std::string m_loadDir;
+    MatSys::DefinitionFiles& m_files;
 };
 
 } // namespace MatSys::OGL

@@ -1,7 +1,7 @@
 #include "Render/OGL/Controller.h"
 
 #include "MathStuff/Matrix4x4.h"
-#include "Render/OGL/Extensions.h"
+#include "OGL/Extensions.h"
 #include "Render/OGL/RenderQueue.h"
 #include "Render/OGL/SwapInterval.h"
 #include "Render/OGL/VertexBufferObject.h"

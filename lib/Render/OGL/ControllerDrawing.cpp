@@ -1,8 +1,8 @@
 // The draw calls, framebuffer blit and screen read-back of OGL::Controller.
 #include "Render/OGL/Controller.h"
 
+#include "OGL/Extensions.h"
 #include "OGL/GLErrors.h"
-#include "Render/OGL/Extensions.h"
 
 #include <GL/glew.h>
 

@@ -1,7 +1,7 @@
 #include "Render/OGL/PixelBufferObject.h"
 
+#include "OGL/Extensions.h"
 #include "Render/OGL/BufferObjects.h"
-#include "Render/OGL/Extensions.h"
 
 #include <GL/glew.h>
 

@@ -1,7 +1,7 @@
 #include "Render/OGL/RenderBuffer.h"
 
 #include "MatSys/I_Texture.h"
-#include "Render/OGL/Extensions.h"
+#include "OGL/Extensions.h"
 #include "Util/Abort.h"
 
 #include <GL/glew.h>

@@ -1,6 +1,7 @@
 #include "MatSysGLTest.h"
 
 #include "CFG/GlobalConfig.h"
+#include "MatSys/DefinitionFiles.h"
 #include "MatSys/I_Shader.h"
 #include "MatSys/OGL/ShaderMaker.h"
 
@@ -32,7 +33,8 @@ protected:
         return type;
     }
 
-    ShaderMaker m_maker{m_dir.path()};
+    MatSys::DefinitionFiles m_files;
+    ShaderMaker m_maker{m_dir.path(), m_files};
 };
 
 TEST_F(ShaderMakerTest, SourceFilesCompileWithKeysReplacedAndTheKindFromTheSuffix) {

@@ -1,6 +1,7 @@
 #include "MatSysGLTest.h"
 
 #include "CFG/GlobalConfig.h"
+#include "MatSys/DefinitionFiles.h"
 #include "MatSys/I_ShaderProgram.h"
 #include "MatSys/OGL/ShaderMaker.h"
 #include "MatSys/OGL/ShaderProgram.h"
@@ -54,9 +55,10 @@ protected:
         return values;
     }
 
-    MatSys::OGL::ShaderMaker m_shaderMaker{m_dir.path()};
+    MatSys::DefinitionFiles m_files;
+    MatSys::OGL::ShaderMaker m_shaderMaker{m_dir.path(), m_files};
     MatSys::ShaderStore m_shaders{&m_shaderMaker};
-    MatSys::OGL::ShaderProgramMaker m_programs{&m_shaders, m_dir.path()};
+    MatSys::OGL::ShaderProgramMaker m_programs{&m_shaders, m_dir.path(), m_files};
 };
 
 TEST_F(ShaderProgramTest, AttributesAreBoundByNameSuffixAndUnknownOnesFailTheLink) {

@@ -1,4 +1,4 @@
-#include "Game/JoypadState.h"
+#include "Game/GLFW/JoypadState.h"
 
 #include <GLFW/glfw3.h>
 

@@ -1,4 +1,4 @@
-#include "GameHelper/EaserStore.h"
+#include "GameHelper/Easing/EaserStore.h"
 
 #include "Penner/Easers.h"
 

@@ -1,4 +1,4 @@
-#include "Game/GLFWApp.h"
+#include "Game/GLFW/GLFWApp.h"
 #include "EVT/EventBus.h"
 #include "EVT/Event_EnterLeave.h"
 #include "EVT/Event_Key.h"

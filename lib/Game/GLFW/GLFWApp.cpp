@@ -1,4 +1,4 @@
-#include "Game/GLFWApp.h"
+#include "Game/GLFW/GLFWApp.h"
 
 #include "EVT/Event.h"
 #include "EVT/EventBus.h"
@@ -11,8 +11,8 @@
 #include "EVT/Event_Screen.h"
 #include "EVT/Event_SetMouse.h"
 #include "EVT/Event_Update.h"
-#include "Game/InputCodes.h"
-#include "Game/JoypadState.h"
+#include "Game/GLFW/InputCodes.h"
+#include "Game/GLFW/JoypadState.h"
 #include "Game/MouseWheel.h"
 #include "Game/WindowSize.h"
 #include "OGL/GLErrors.h"

@@ -1,6 +1,6 @@
-#include "GameHelper/RenderHelper.h"
+#include "GameHelper/Render/RenderHelper.h"
 
-#include "GameHelper/ViewBoxHelper.h"
+#include "GameHelper/Render/ViewBoxHelper.h"
 #include "MathStuff/Orientation.h"
 #include "Render/I_RenderController.h"
 #include "Render/ViewData.h"

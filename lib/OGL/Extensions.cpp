@@ -1,4 +1,4 @@
-#include "Render/OGL/Extensions.h"
+#include "OGL/Extensions.h"
 
 #include <GL/glew.h>
 

@@ -1,4 +1,4 @@
-#include "Game/InputCodes.h"
+#include "Game/GLFW/InputCodes.h"
 
 #include "Devices/Keyboard.h"
 

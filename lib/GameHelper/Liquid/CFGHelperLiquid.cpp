@@ -1,4 +1,4 @@
-#include "GameHelper/CFGHelper.h"
+#include "GameHelper/Liquid/CFGHelperLiquid.h"
 
 #include "CFG/GlobalConfig.h"
 #include "Fluid/MPM/FluidPropertyStrings.h"
@@ -6,8 +6,9 @@
 
 namespace GameHelper {
 
-void CFGHelper::setLiquidProperties(const std::string& prefix, Fluid::MPM::Liquid* const liquid,
-                                    const Fluid::MPM::Liquid::Handle& handle) {
+void CFGHelperLiquid::setLiquidProperties(const std::string& prefix,
+                                          Fluid::MPM::Liquid* const liquid,
+                                          const Fluid::MPM::Liquid::Handle& handle) {
     const auto& names = Fluid::MPM::FluidPropertyStrings::instance().mapping();
     for (int id = 0; id < Fluid::MPM::NUM_PROPERTIES; ++id) {
         const std::string text = CFG::get(prefix + "_" + names.findB(id));
