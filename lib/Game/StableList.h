@@ -92,8 +92,8 @@ private:
         }
     }
 
-    // Holes left by a walk that a call ended with an exception stay until the next walk ends;
-    // walks and lookups pass over them.
+    // Holes left by a walk that a call ended with an exception stay until holes are next
+    // closed; walks and lookups pass over them.
     void closeHolesAfterWalk() {
         if (m_walks == 0 && m_holes > 0) {
             closeHoles();
