@@ -7,12 +7,18 @@
 #include "CFG/GlobalConfig.h"
 #include "CFG/Info.h"
 #include "CFG/InfoParser.h"
+#include "Files/TextFile.h"
 #include "Support/HeapCounter.h"
+#include "Support/SecondsOf.h"
 
 #include <benchmark/benchmark.h>
+#include <fcntl.h>
 #include <ini.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -181,3 +187,129 @@ BENCHMARK(GetRandomKey_UnorderedMap)->Arg(0)->Arg(10);
 BENCHMARK(GetPoint);
 BENCHMARK(Calculate)->Arg(16)->Arg(160)->Unit(benchmark::kMicrosecond);
 BENCHMARK(CalculateAdditive)->Arg(16)->Arg(160)->Unit(benchmark::kMicrosecond);
+
+// Includes: the plain settings of the 1 MB configuration in 1,000 files, included one by one
+// from a main file, beside the same settings in one file, and beside the floor under the
+// difference: the system calls that reading the 1,000 files takes at the least (open, size,
+// read and close each, and one failed open of its companion file). The three are timed in
+// turn within every iteration, the one that goes first rotating, after checking that the two
+// loads give the same values and that the floor reads every byte. Counters: milliseconds of
+// each, includes/one_file, and (one_file+floor)/one_file, the least includes/one_file could be.
+namespace {
+
+constexpr std::size_t INCLUDED_FILES = 1000;
+
+struct IncludeCorpus {
+    IncludeCorpus() {
+        const CFGBenchCorpus& source = corpus(MEGABYTE);
+        std::vector<std::string> lines;
+        for (std::size_t key = 0; key < source.keys.size(); ++key) {
+            const std::string& value = source.plainValues[key];
+            if (source.keys[key].front() != '<' && value.find('\n') == std::string::npos) {
+                lines.push_back(source.keys[key] + " == " + value + "\n");
+            }
+        }
+        const std::filesystem::path dir =
+            std::filesystem::temp_directory_path() / "kessok-cfgbench-includes";
+        std::filesystem::create_directories(dir);
+        std::string including;
+        std::string one;
+        for (std::size_t file = 0; file < INCLUDED_FILES; ++file) {
+            parts.push_back((dir / ("part" + std::to_string(file) + ".cfg")).string());
+            including += "<INCLUDE_" + std::to_string(file) + " == " + parts.back() + "\n";
+            std::string part;
+            for (std::size_t line = file * lines.size() / INCLUDED_FILES;
+                 line < (file + 1) * lines.size() / INCLUDED_FILES; ++line) {
+                part += lines[line];
+            }
+            Files::TextFile::save(parts.back(), part);
+            // The file as saved, with its line feed at the end.
+            partBytes += part.size() + 1;
+            one += part;
+        }
+        includingCfg = (dir / "including.cfg").string();
+        oneCfg = (dir / "one.cfg").string();
+        Files::TextFile::save(includingCfg, including);
+        Files::TextFile::save(oneCfg, one);
+    }
+
+    std::string includingCfg;
+    std::string oneCfg;
+    std::vector<std::string> parts;
+    std::size_t partBytes = 0;
+};
+
+std::unique_ptr<CFG::Info> load(const std::string& path) {
+    return std::make_unique<CFG::Info>(path, CFG::getDefaultOverrides());
+}
+
+bool sameValues(const CFG::Info& including, const CFG::Info& one) {
+    std::vector<std::string> oneKeys;
+    std::vector<std::string> includingKeys;
+    one.keys(oneKeys);
+    including.keys(includingKeys);
+    return includingKeys.size() == oneKeys.size() + INCLUDED_FILES &&
+           std::all_of(oneKeys.begin(), oneKeys.end(),
+                       [&](const std::string& key) { return including.get(key) == one.get(key); });
+}
+
+// The bytes of the files read.
+std::size_t readWithSystemCallsOnly(const std::vector<std::string>& paths) {
+    std::size_t bytes = 0;
+    std::string content;
+    for (const std::string& path : paths) {
+        const int file = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        struct stat status {};
+        if (file >= 0 && ::fstat(file, &status) == 0) {
+            content.resize(static_cast<std::size_t>(status.st_size));
+            const ssize_t got = ::pread(file, content.data(), content.size(), 0);
+            bytes += got > 0 ? static_cast<std::size_t>(got) : 0;
+        }
+        ::close(file);
+        const int companion = ::open((path + ".MOD").c_str(), O_RDONLY | O_CLOEXEC);
+        if (companion >= 0) {
+            ::close(companion);
+        }
+    }
+    return bytes;
+}
+
+void LoadIncludes_BesideOneFile(benchmark::State& state) {
+    static const IncludeCorpus l_files;
+    if (!sameValues(*load(l_files.includingCfg), *load(l_files.oneCfg)) ||
+        readWithSystemCallsOnly(l_files.parts) != l_files.partBytes) {
+        state.SkipWithError("the two loads differ, or the floor missed bytes");
+        return;
+    }
+    enum : std::size_t { includes, oneFile, floor, count };
+    std::array<double, count> seconds{};
+    std::size_t first = 0;
+    for (auto _ : state) {
+        for (std::size_t i = 0; i < count; ++i) {
+            const std::size_t which = (first + i) % count;
+            // Freed once the time is taken.
+            std::unique_ptr<CFG::Info> loaded;
+            seconds[which] += secondsOf([&] {
+                if (which == floor) {
+                    benchmark::DoNotOptimize(readWithSystemCallsOnly(l_files.parts));
+                } else {
+                    loaded = load(which == oneFile ? l_files.oneCfg : l_files.includingCfg);
+                }
+            });
+        }
+        first = (first + 1) % count;
+    }
+    const auto milliseconds = [&](const std::size_t which) {
+        return benchmark::Counter(1e3 * seconds[which], benchmark::Counter::kAvgIterations);
+    };
+    state.counters["includes_ms"] = milliseconds(includes);
+    state.counters["one_file_ms"] = milliseconds(oneFile);
+    state.counters["floor_ms"] = milliseconds(floor);
+    state.counters["includes/one_file"] = seconds[includes] / seconds[oneFile];
+    state.counters["(one_file+floor)/one_file"] =
+        (seconds[oneFile] + seconds[floor]) / seconds[oneFile];
+}
+
+} // namespace
+
+BENCHMARK(LoadIncludes_BesideOneFile)->Unit(benchmark::kMillisecond)->UseRealTime();

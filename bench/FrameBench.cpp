@@ -1,6 +1,8 @@
 // The frame road: one raise on the event bus delivered to 8 consumers, against a plain vector
 // of std::function callbacks as the floor, and a whole frame (pre-update, update, render)
-// through the game manager with 8 views, 16 running timers and one logic state.
+// through the game manager with 8 views, 16 running timers and one logic state. Timers alone:
+// starting and stopping one while 1k and while 64k others run, and a frame in which 64k
+// one-shot timers run out beside the floor of calling their fire() directly.
 
 #include "EVT/EventBus.h"
 #include "EVT/EventType.h"
@@ -11,9 +13,11 @@
 #include "Game/LogicController.h"
 #include "Game/TimerBase.h"
 #include "Support/FakeRenderController.h"
+#include "Support/SecondsOf.h"
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <memory>
@@ -172,9 +176,106 @@ void BM_FrameCycle(benchmark::State& state) {
     }
 }
 
+bool noneActive(const std::vector<CountingTimer>& timers) {
+    return std::none_of(timers.begin(), timers.end(),
+                        [](const CountingTimer& timer) { return timer.isActive(); });
+}
+
+// Timers started one by one from none running, then stopped one by one, oldest first.
+struct TimerGroup {
+    explicit TimerGroup(const std::size_t size) : timers(size) {}
+
+    // False when a timer did not start or did not stop.
+    bool startAndStop() {
+        startSeconds += secondsOf([this] {
+            for (CountingTimer& timer : timers) {
+                timer.start(100.0f, 0.0f);
+            }
+        });
+        const bool started =
+            std::all_of(timers.begin(), timers.end(),
+                        [](const CountingTimer& timer) { return timer.isActive(); });
+        stopSeconds += secondsOf([this] {
+            for (CountingTimer& timer : timers) {
+                timer.stop();
+            }
+        });
+        return started && noneActive(timers);
+    }
+
+    std::vector<CountingTimer> timers;
+    double startSeconds = 0.0;
+    double stopSeconds = 0.0;
+};
+
+// 1k and 64k timers in turn, the group that goes first alternating. Counters: nanoseconds
+// per start and per stop of each group, and each as a multiple of the 1k group's.
+void BM_TimerStartStop(benchmark::State& state) {
+    std::array<TimerGroup, 2> groups{TimerGroup(1 << 10), TimerGroup(1 << 16)};
+    std::size_t first = 0;
+    for (auto _ : state) {
+        for (std::size_t i = 0; i < groups.size(); ++i) {
+            if (!groups[(first + i) % groups.size()].startAndStop()) {
+                state.SkipWithError("a timer did not start or stop");
+                return;
+            }
+        }
+        first = 1 - first;
+    }
+    const auto perTimer = [&](const std::size_t group, const double TimerGroup::*const seconds) {
+        const double starts = static_cast<double>(groups[group].timers.size()) *
+                              static_cast<double>(state.iterations());
+        return 1e9 * (groups[group].*seconds) / starts;
+    };
+    const auto counters = [&](const std::string& name, const double TimerGroup::*const seconds) {
+        state.counters[name + "_1k_ns"] = perTimer(0, seconds);
+        state.counters[name + "_64k_ns"] = perTimer(1, seconds);
+        state.counters[name + "_64k/1k"] = perTimer(1, seconds) / perTimer(0, seconds);
+    };
+    counters("start", &TimerGroup::startSeconds);
+    counters("stop", &TimerGroup::stopSeconds);
+}
+
+// Counters: milliseconds of the frame and of the floor, and their ratio. A first round,
+// untimed, checks that every timer fired once in the frame and stopped.
+void BM_TimerFrameOfOneShots(benchmark::State& state) {
+    std::vector<CountingTimer> timers(1 << 16);
+    double frameSeconds = 0.0;
+    double floorSeconds = 0.0;
+    const auto round = [&] {
+        for (CountingTimer& timer : timers) {
+            timer.start(10.0f, 0.0f);
+        }
+        frameSeconds += secondsOf([] { Game::TimerBase::onUpdate(16.0f); });
+        const bool allStopped = noneActive(timers);
+        floorSeconds += secondsOf([&timers] {
+            for (Game::TimerBase& timer : timers) {
+                timer.fire();
+            }
+        });
+        return allStopped;
+    };
+    if (!round() || !std::all_of(timers.begin(), timers.end(),
+                                 [](const CountingTimer& timer) { return timer.fired == 2; })) {
+        state.SkipWithError("a one-shot timer did not fire once in the frame");
+        return;
+    }
+    frameSeconds = floorSeconds = 0.0;
+    for (auto _ : state) {
+        round();
+    }
+    state.counters["frame_ms"] =
+        benchmark::Counter(1e3 * frameSeconds, benchmark::Counter::kAvgIterations);
+    state.counters["floor_ms"] =
+        benchmark::Counter(1e3 * floorSeconds, benchmark::Counter::kAvgIterations);
+    state.counters["frame/floor"] = frameSeconds / floorSeconds;
+}
+
 BENCHMARK(BM_EventBusRaise);
 BENCHMARK(BM_EventBusRaiseQueuingOne);
 BENCHMARK(BM_StdFunctionDispatch);
 BENCHMARK(BM_FrameCycle);
+BENCHMARK(BM_TimerStartStop)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TimerFrameOfOneShots)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -12,13 +12,13 @@
 #include "Media/TGAHeader.h"
 #include "Support/HeapCounter.h"
 #include "Support/RunLengthPackets.h"
+#include "Support/SecondsOf.h"
 
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
 #include <algorithm>
 #include <array>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -196,13 +196,6 @@ bool sameDecoding(const char* const path, const std::size_t image) {
     delete[] ours;
     stbi_image_free(theirs);
     return same;
-}
-
-template <typename Work>
-double secondsOf(const Work& work) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
 // One decoder on one file: how to load and release, and the time and peak heap it took.

@@ -2,6 +2,7 @@
 
 #include "CFG/INItoCFG.h"
 #include "CFG/QuotedValue.h"
+#include "Files/InputFile.h"
 #include "Files/TextFile.h"
 #include "Util/StringUtils.h"
 
@@ -53,13 +54,9 @@ void Info::Impl::reset() {
 }
 
 bool Info::Impl::addConfig(const std::string& path) {
-    std::string identity = fileIdentity(path);
-    if (m_loading.size() >= MAX_FILE_DEPTH ||
-        std::find(m_loading.begin(), m_loading.end(), identity) != m_loading.end()) {
-        return false;
-    }
+    Files::InputFile::Id id;
     std::string text;
-    if (!Files::TextFile::load(path, text, "\n")) {
+    if (m_loading.size() >= MAX_FILE_DEPTH || !readUnlessLoading(path, id, text)) {
         return false;
     }
     if (Util::startswith(text, BYTE_ORDER_MARK)) {
@@ -69,7 +66,7 @@ bool Info::Impl::addConfig(const std::string& path) {
     if (isIniPath(path) && !INItoCFG(text, converted)) {
         return false;
     }
-    m_loading.push_back(std::move(identity));
+    m_loading.push_back({id, path});
     // An INI file is read twice: its converted lines, then its own lines, which hold no "=="
     // as a rule and are then ignored. Both are kept as one text.
     std::string listedText;
@@ -84,6 +81,20 @@ bool Info::Impl::addConfig(const std::string& path) {
     loadPendingIncludes();
     m_loading.pop_back();
     return parsed;
+}
+
+bool Info::Impl::readUnlessLoading(const std::string& path, Files::InputFile::Id& id,
+                                   std::string& text) const {
+    const Files::InputFile file(path);
+    if (file.size() == 0) {
+        return false;
+    }
+    id = file.id();
+    const bool loading =
+        std::any_of(m_loading.begin(), m_loading.end(), [&](const LoadingFile& other) {
+            return other.id == id && fileIdentity(other.path) == fileIdentity(path);
+        });
+    return !loading && Files::TextFile::load(file, text, "\n");
 }
 
 bool Info::Impl::add(const std::string& key, const std::string& value) {

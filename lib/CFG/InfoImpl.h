@@ -3,6 +3,7 @@
 #include "CFG/Info.h"
 #include "CFG/KeyMap.h"
 #include "CFG/LineCursor.h"
+#include "Files/InputFile.h"
 
 #include <memory>
 #include <string>
@@ -38,6 +39,17 @@ public:
 
 private:
     struct Read;
+    // A file being loaded: what it is on disk, and the path that reached it.
+    struct LoadingFile {
+        Files::InputFile::Id id;
+        std::string path;
+    };
+
+    // Reads the file unless it is one of those being loaded. Only a file that is the same on
+    // disk as one of them has its path resolved, so that a file costs one open, and a missing
+    // companion file that open alone.
+    bool readUnlessLoading(const std::string& path, Files::InputFile::Id& id,
+                           std::string& text) const;
 
     bool readPlainEntry(KeyMap& map, LineCursor& lines, std::string_view key,
                         std::string_view value);
@@ -73,7 +85,7 @@ private:
     Info* m_parent;
     std::vector<std::string> m_pendingIncludes;
     // Files being loaded, outermost first, so that a file including itself is skipped.
-    std::vector<std::string> m_loading;
+    std::vector<LoadingFile> m_loading;
     // The text whose lines are being read.
     TextStore::Id m_readText = 0;
 };

@@ -1,36 +1,27 @@
 #include "Files/TextFile.h"
 
-#include <filesystem>
+#include "Files/InputFile.h"
+
 #include <fstream>
 #include <string_view>
-#include <system_error>
 
 namespace Files {
 
 std::streampos TextFile::size(const std::string& path) {
-    // A file stream opens a directory on Linux and reports an enormous size for it.
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) {
-        return 0;
-    }
-    std::ifstream file(path, std::ios::in | std::ios::ate);
-    if (!file) {
-        return 0;
-    }
-    return file.tellg();
+    return static_cast<std::streamoff>(InputFile(path).size());
 }
 
 bool TextFile::load(const std::string& path, std::string& text, const char* const terminator) {
-    const std::streamoff length = size(path);
-    if (length == 0) {
+    return load(InputFile(path), text, terminator);
+}
+
+bool TextFile::load(const InputFile& file, std::string& text, const char* const terminator) {
+    if (file.size() == 0) {
         return false;
     }
     // Read whole and cut here: a stream read line by line costs more than the configuration
     // reader spends on the lines.
-    std::string content(static_cast<std::size_t>(length), '\0');
-    std::ifstream file(path, std::ios::binary);
-    file.read(content.data(), length);
-    content.resize(static_cast<std::size_t>(file.gcount()));
+    std::string content = file.bytes();
     const std::string_view end = terminator;
     // With a line feed as terminator every line keeps its own; only a last line without one
     // gets it.

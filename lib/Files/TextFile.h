@@ -6,6 +6,8 @@
 
 namespace Files {
 
+class InputFile;
+
 // Whole-file text input and output. Every failure shows in the result alone: false or 0,
 // nothing thrown or logged.
 class TextFile {
@@ -17,6 +19,8 @@ public:
     // line is empty. False, with text untouched, for a file that is empty or that size()
     // cannot measure.
     static bool load(const std::string& path, std::string& text, const char* terminator);
+    // The same on a file opened already.
+    static bool load(const InputFile& file, std::string& text, const char* terminator);
     // Loads the file as load() does and sets text, replacing what it held, to the loaded text
     // with its "::" key references replaced through config, a CFG::Info (anything with
     // replaceKeys(text) does). False, with text untouched, where load() fails. A template, so

@@ -2,6 +2,8 @@
 
 #include "Util/NonCopyable.h"
 
+#include <cstddef>
+
 namespace Game {
 
 // Base of a game's timers: a countdown in milliseconds that calls fire() when it runs out,
@@ -48,6 +50,8 @@ private:
     float m_repeatDelay = 0.0f;
     float m_timePassed = 0.0f;
     int m_pauseCount = 0;
+    // Kept by the manager's list of running timers, so that it finds the timer at once.
+    std::size_t m_listPlace = 0;
 };
 
 } // namespace Game

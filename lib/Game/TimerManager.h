@@ -32,7 +32,7 @@ private:
 
     void tick(TimerBase& timer, float frameTime);
 
-    StableList<TimerBase> m_timers;
+    StableList<TimerBase, &TimerBase::m_listPlace> m_timers;
     // The timers whose fire() runs, innermost last; a timer destroyed meanwhile becomes null.
     std::vector<TimerBase*> m_firing;
 };
