@@ -1,6 +1,8 @@
 // The smallest program on the framework: one window whose view clears it to a colour that a
-// timer changes every half second, one logic state that ends the program after the seconds
-// given on the command line (10 without one), and Escape bound to quit.
+// timer changes every half second, one logic state that turns the colour green while Space is
+// held and ends the program after the seconds given on the command line (10 without one), and
+// Escape bound to quit.
+#include "Devices/Devices.h"
 #include "Devices/Keyboard.h"
 #include "Devices/KeyboardStrings.h"
 #include "EVT/Event.h"
@@ -55,14 +57,17 @@ private:
     ClearView& m_view;
 };
 
-// The only logic state: counts the time and quits once it has run its course.
+// The only logic state: reads the keyboard every update, as a game does, and quits once it has
+// run its course.
 class RunState : public Game::I_LogicState {
 public:
-    explicit RunState(const float milliseconds) : m_left(milliseconds) {}
+    RunState(ClearView& view, const float milliseconds) : m_view(view), m_left(milliseconds) {}
 
     void setPause(bool) override {}
     void onEnter(const std::string&, const std::string&) override {}
     std::string onUpdate(const float frameTime) override {
+        const bool spaceHeld = Devices::getKeyboard()->keyDown[m_space];
+        m_view.colour.g = spaceHeld ? 255 : 48;
         m_left -= frameTime;
         if (m_left <= 0.0f) {
             doExit("DONE");
@@ -74,6 +79,8 @@ public:
     }
 
 private:
+    ClearView& m_view;
+    const unsigned char m_space = Devices::KeyboardStrings::instance().keyMapping().findA("SPACE");
     float m_left;
 };
 
@@ -88,14 +95,17 @@ int main(const int argc, char** const argv) {
     Render::ViewData viewData;
     viewData.vsync = 1;
     OGL::Controller render(viewData);
-    Game::LogicController logic;
-    logic.add("RUN", std::make_unique<RunState>(seconds * 1000.0f), {});
 
     ClearView view(render);
     BlinkTimer blink(view);
     blink.start(500.0f, 500.0f);
+    Game::LogicController logic;
+    logic.add("RUN", std::make_unique<RunState>(view, seconds * 1000.0f), {});
 
+    // The states find the keyboard through the registry, which does not own it: it lives here,
+    // past the main loop.
     Devices::Keyboard keyboard;
+    Devices::setKeyboard(&keyboard);
     const unsigned char escape = Devices::KeyboardStrings::instance().keyMapping().findA("ESC");
     keyboard.addKeyPressEvent(escape, EVT::Event(EVT::QUIT));
 
