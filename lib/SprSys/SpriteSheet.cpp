@@ -48,8 +48,7 @@ SpriteSheet::SpriteSheet(MatSys::TextureStore* store, const std::string& path) :
     }
     // No more entries are read than the image has pixels: a missing or empty image holds no
     // frame, and a count in the billions does not cost a look-up each.
-    std::int64_t const pixels = width > 0 && height > 0 ? std::int64_t{width} * height : 0;
-    std::int64_t const entries = std::min<std::int64_t>(count, pixels);
+    std::int64_t const entries = std::min(std::int64_t{count}, std::int64_t{width} * height);
     for (std::int64_t i = 0; i < entries; ++i) {
         addFrameRectangle(config.get("FRAME_" + std::to_string(i)), width, height);
     }

@@ -70,12 +70,15 @@ protected:
 };
 
 TEST_F(SpriteSheetFileTest, ExplicitFramesInPixelsSkippingEntriesWithoutFourNumbers) {
-    auto const sheet = load("IMAGE_NAME == a.tga\nNUM_FRAMES == 3\nFRAME_0 == 1,2,3\n"
-                            "FRAME_1 == 0x20 , 16,, 16 ,8\nFRAME_2 == 64,32,64,32\n");
-    ASSERT_EQ(sheet.getNumFrames(), 2u);
+    // The last frame is mirrored, on the image's edge.
+    auto const sheet = load("IMAGE_NAME == a.tga\nNUM_FRAMES == 4\nFRAME_0 == 1,2,3\n"
+                            "FRAME_1 == 0x20 , 16,, 16 ,8\nFRAME_2 == 64,32,64,32\n"
+                            "FRAME_3 == 16,0,-16,8\n");
+    ASSERT_EQ(sheet.getNumFrames(), 3u);
     EXPECT_EQ(boxOf(sheet, 0), std::make_tuple(0.25f, 0.25f, 0.375f, 0.375f));
     EXPECT_EQ(std::make_pair(sheet.getFrameWidth(0), sheet.getFrameHeight(0)), std::pair(16, 8));
     EXPECT_EQ(boxOf(sheet, 1), std::make_tuple(0.5f, 0.5f, 1.0f, 1.0f));
+    EXPECT_EQ(boxOf(sheet, 2), std::make_tuple(0.125f, 0.0f, 0.0f, 0.125f));
     EXPECT_EQ(load("IMAGE_NAME == a.tga\nNUM_FRAMES == -2\nFRAME_0 == 0,0,8,8\n").getNumFrames(),
               0u);
     // No frames from a missing or empty image, none past one per pixel (128 x 64), and none

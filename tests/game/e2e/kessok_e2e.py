@@ -340,7 +340,8 @@ def scenario_refused(folder):
         (full, ["GRID_WIDTH==1024", "GRID_HEIGHT==1025"], "",
          "GRID_WIDTH x GRID_HEIGHT is 1024 x 1025; at most 1024 cells a side"),
         (full, ["PLAYER_POLY_NUM_SIDES==4097"], "", "PLAYER_POLY_NUM_SIDES is 4097; at most 4096 sides"),
-        (full, ["NME_NUM_SIDES_RANGE==3, 4097"], "", "NME_NUM_SIDES_RANGE is 3, 4097; at most 4096 sides"),
+        (full, ["PLAYER_POLY_NUM_SIDES==4096", "NME_NUM_SIDES_RANGE==3, 4097"], "",
+         "NME_NUM_SIDES_RANGE is 3, 4097; at most 4096 sides"),
     ]
     for text, args, before, message in rows:
         if text is None:
