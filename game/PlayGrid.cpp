@@ -76,11 +76,12 @@ unsigned char PlayGrid::drawPolygon(const Polygon& polygon) {
     if (polygon.numSides <= 0) {
         return 0;
     }
+    const int sides = std::min(polygon.numSides, MAX_POLYGON_SIDES);
     // The angles accumulate in single precision; the closing vertex is computed from the
     // advanced angle, not copied from the first.
-    const float step = static_cast<float>(FULL_TURN / polygon.numSides);
+    const float step = static_cast<float>(FULL_TURN / sides);
     float angle = static_cast<float>(static_cast<double>(polygon.rotation) * DEGREES_TO_RADIANS);
-    for (std::int64_t k = 0; k <= polygon.numSides; ++k, angle += step) {
+    for (int k = 0; k <= sides; ++k, angle += step) {
         if (!addVertex(polygon, angle)) {
             lastVertices.clear();
             return 0;

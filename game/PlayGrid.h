@@ -37,6 +37,14 @@ public:
         unsigned char value = EMPTY;
     };
 
+    // The largest grid side the game accepts. The game view draws every lit cell as a quad of
+    // its own each frame: software OpenGL draws a board of 1024 x 1024 cells, most of them lit,
+    // at some 7 frames a second, slow enough for a short key press to pass unseen.
+    static constexpr int MAX_SIDE = 1024;
+    // The most sides a polygon is drawn with. An outline that stays on a grid of MAX_SIDE
+    // cells a side has fewer cells than this, so more sides could not add a vertex cell.
+    static constexpr int MAX_POLYGON_SIDES = 4 * MAX_SIDE;
+
     // A side below 16 becomes 16. Both grids start empty.
     PlayGrid(int width, int height);
 
@@ -47,7 +55,8 @@ public:
     unsigned char drawLine(int x0, int y0, int x1, int y1, unsigned char value);
     // Refills the last drawn polygon lists and draws the polygon's sides; returns the first
     // enemy value a side overwrote, or 0. A polygon without sides, or with a vertex that is no
-    // cell (not finite, or beyond the int range), draws nothing and leaves the lists empty.
+    // cell (not finite, or beyond the int range), draws nothing and leaves the lists empty;
+    // one of more than MAX_POLYGON_SIDES sides is drawn with that many.
     unsigned char drawPolygon(const Polygon& polygon);
     // The cell as fractions of the grid's width and height.
     std::pair<float, float> gridToRatioPos(const Cell& cell) const;

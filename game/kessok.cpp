@@ -2,13 +2,19 @@
 #include "game/Level.h"
 #include "game/MainLogic.h"
 #include "game/MainView.h"
+#include "game/PlayGrid.h"
 #include "game/TitleLogic.h"
 
+#include "CFG/GlobalConfig.h"
+#include "CFG/InfoParser.h"
 #include "Game/GameManager.h"
 #include "Game/LogicController.h"
+#include "Game/StartUp.h"
 #include "Util/Abort.h"
 
+#include <algorithm>
 #include <memory>
+#include <string>
 
 namespace GameMain {
 
@@ -16,12 +22,36 @@ char const* const configFile = "kessok.cfg";
 char const* const title = "Kessok: v0.69";
 char const* const requiredAbilities = "";
 
+// Ends the game with the abort report when what the keys give exceeds the limit; the report
+// names the keys with the text they hold.
+void refuseAbove(const std::string& keys, const std::string& values, const int given,
+                 const int limit, const char* const unit) {
+    if (given > limit) {
+        UTIL_ABORT(keys << " is " << values << "; at most " << limit << " " << unit);
+    }
+}
+
 // Every level takes its name from LEVELS_LIST: without one there is no board to play on, so
-// the game stops here, before a window opens.
+// the game stops here, before a window opens, as it does for a grid or a polygon too large to
+// draw. The configuration file is named, since a game started from another folder reads none.
 void checkConfiguration() {
     if (Tool::Level::names().empty()) {
+        Game::reportMainFile(configFile);
         UTIL_ABORT("LEVELS_LIST is empty");
     }
+    const CFG::InfoParser& config = CFG::parser();
+    refuseAbove("GRID_WIDTH x GRID_HEIGHT",
+                CFG::get("GRID_WIDTH") + " x " + CFG::get("GRID_HEIGHT"),
+                std::max(config.getNumber<int>("GRID_WIDTH"), config.getNumber<int>("GRID_HEIGHT")),
+                Tool::PlayGrid::MAX_SIDE, "cells a side");
+    refuseAbove("PLAYER_POLY_NUM_SIDES", CFG::get("PLAYER_POLY_NUM_SIDES"),
+                config.getNumber<int>("PLAYER_POLY_NUM_SIDES"), Tool::PlayGrid::MAX_POLYGON_SIDES,
+                "sides");
+    // An enemy's sides are drawn between the two ends, whichever is larger.
+    const Util::Range<int> enemySides = config.getRange<int>("NME_NUM_SIDES_RANGE");
+    refuseAbove("NME_NUM_SIDES_RANGE", CFG::get("NME_NUM_SIDES_RANGE"),
+                std::max(enemySides.min, enemySides.max), Tool::PlayGrid::MAX_POLYGON_SIDES,
+                "sides");
 }
 
 std::unique_ptr<Game::I_View> makeView(Game::GameManager* gm, Tool::MainLogic* play) {

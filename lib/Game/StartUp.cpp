@@ -5,8 +5,12 @@
 #include "Files/Directory.h"
 #include "Files/TextFile.h"
 #include "Render/I_RenderAbilities.h"
+#include "Util/Debug.h"
 #include "Util/StringUtils.h"
 
+#include <filesystem>
+#include <ostream>
+#include <system_error>
 #include <vector>
 
 namespace Game {
@@ -87,6 +91,20 @@ bool loadConfiguration(int argc, char const* const* argv, const std::string& mai
         applyOverride(argv[position]);
     }
     return true;
+}
+
+void reportMainFile(const std::string& mainFile) {
+    std::error_code error;
+    // Without a working directory the path stays as it was given.
+    const std::string path = (std::filesystem::current_path(error) / mainFile).string();
+    // What the configuration reads is exactly what the text file loader loads: a regular,
+    // non-empty file.
+    std::ostream& out = Util::Debug::instance().errorStream();
+    if (Files::TextFile::size(mainFile) > 0) {
+        out << "Configuration read from " << path << std::endl;
+    } else {
+        out << "No configuration read: " << path << " is missing or empty" << std::endl;
+    }
 }
 
 void publishAbilities(Render::I_RenderAbilities& abilities) {

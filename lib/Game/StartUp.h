@@ -16,6 +16,11 @@ namespace Game {
 // may hold "==". False, with nothing created, when the extra file cannot be opened or is empty.
 bool loadConfiguration(int argc, char const* const* argv, const std::string& mainFile);
 
+// One line on the error stream naming the main file by its full path and saying whether a
+// configuration was read from it, for a game that cannot run on what it found: started from
+// another folder, it found none.
+void reportMainFile(const std::string& mainFile);
+
 // For each ability in the entry point's table order: a configured INFO_<name> is forced onto
 // the controller, otherwise the probed value is published under that key in the overrides.
 void publishAbilities(Render::I_RenderAbilities& abilities);

@@ -8,7 +8,19 @@
 #include "Util/StrToNum.h"
 #include "Util/StringUtils.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace SprSys {
+
+namespace {
+
+// Whether the span from one edge to the other, in either order, lies within 0 to size.
+bool within(const std::int64_t edge, const std::int64_t otherEdge, const int size) {
+    return std::min(edge, otherEdge) >= 0 && std::max(edge, otherEdge) <= size;
+}
+
+} // namespace
 
 SpriteSheet::SpriteSheet(MatSys::I_Texture* sheetTexture, int frameWidth, int frameHeight,
                          int spacing, bool adjust)
@@ -28,20 +40,23 @@ SpriteSheet::SpriteSheet(MatSys::TextureStore* store, const std::string& path) :
         initGridSheet(frameWidth, frameHeight, spacing, parser.getBool("DO_TEXCOORD_ADJUST"));
         return;
     }
-    if (texture == nullptr) {
-        return;
-    }
     int width = 0;
     int height = 0;
     int depth = 0;
-    texture->getSize(width, height, depth);
-    for (int i = 0; i < count; ++i) {
+    if (texture != nullptr) {
+        texture->getSize(width, height, depth);
+    }
+    // No more entries are read than the image has pixels: a missing or empty image holds no
+    // frame, and a count in the billions does not cost a look-up each.
+    std::int64_t const entries = std::min(std::int64_t{count}, std::int64_t{width} * height);
+    for (std::int64_t i = 0; i < entries; ++i) {
         addFrameRectangle(config.get("FRAME_" + std::to_string(i)), width, height);
     }
 }
 
-// An entry without exactly four numbers is skipped, so later entries move down one index;
-// every number is converted first, so a malformed one ends the process even then.
+// An entry without exactly four numbers, or whose rectangle leaves the image, is skipped, so
+// later entries move down one index; every number is converted first, so a malformed one ends
+// the process even then. The far edges are summed in 64 bits, where no int sum overflows.
 void SpriteSheet::addFrameRectangle(const std::string& text, int width, int height) {
     std::vector<std::string> parts;
     Util::splitString(text, ",", parts, false, true);
@@ -52,16 +67,19 @@ void SpriteSheet::addFrameRectangle(const std::string& text, int width, int heig
     if (values.size() != 4) {
         return;
     }
-    int const x = values[0];
-    int const y = values[1];
-    int const w = values[2];
-    int const h = values[3];
+    std::int64_t const x = values[0];
+    std::int64_t const y = values[1];
+    std::int64_t const right = x + values[2];
+    std::int64_t const bottom = y + values[3];
+    if (!within(x, right, width) || !within(y, bottom, height)) {
+        return;
+    }
     SpriteBox box{static_cast<float>(static_cast<double>(x) / width),
                   static_cast<float>(static_cast<double>(y) / height),
-                  static_cast<float>(static_cast<double>(x + w) / width),
-                  static_cast<float>(static_cast<double>(y + h) / height)};
+                  static_cast<float>(static_cast<double>(right) / width),
+                  static_cast<float>(static_cast<double>(bottom) / height)};
     addBox(box);
-    frameSizes.emplace_back(w, h);
+    frameSizes.emplace_back(values[2], values[3]);
 }
 
 void SpriteSheet::beginUsing(int unit) const {
@@ -101,8 +119,9 @@ void SpriteSheet::addBox(SpriteBox& box) {
 }
 
 void SpriteSheet::initGridSheet(int frameWidth, int frameHeight, int spacing, bool adjust) {
-    int const stepX = frameWidth + spacing;
-    int const stepY = frameHeight + spacing;
+    // In 64 bits, where a frame and its spacing cannot overflow.
+    std::int64_t const stepX = std::int64_t{frameWidth} + spacing;
+    std::int64_t const stepY = std::int64_t{frameHeight} + spacing;
     if (texture == nullptr || stepX <= 0 || stepY <= 0) {
         return;
     }
@@ -119,8 +138,8 @@ void SpriteSheet::initGridSheet(int frameWidth, int frameHeight, int spacing, bo
         hu = sign * 0.5f / w;
         hv = sign * 0.5f / h;
     }
-    for (int y = 0; y <= height - stepY; y += stepY) {
-        for (int x = 0; x <= width - stepX; x += stepX) {
+    for (std::int64_t y = 0; y <= height - stepY; y += stepY) {
+        for (std::int64_t x = 0; x <= width - stepX; x += stepX) {
             SpriteBox box{static_cast<float>(x) / w - hu, static_cast<float>(y) / h - hv,
                           static_cast<float>(x) / w + static_cast<float>(frameWidth) / w + hu,
                           static_cast<float>(y) / h + static_cast<float>(frameHeight) / h + hv};

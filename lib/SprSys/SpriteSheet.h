@@ -17,14 +17,16 @@ namespace SprSys {
 
 // One texture cut into numbered rectangular frames, each kept as its texture box in all four
 // mirrorings and its size in pixels, so drawing any frame in any orientation is a look-up.
-// A sheet whose texture is missing has no frames and binds nothing.
+// A sheet whose texture is missing has no frames and binds nothing; one whose texture is
+// empty (no width or no height) has no frames either.
 class SpriteSheet {
 public:
     // Cuts a grid over the whole texture, which stays with its owner and must outlive the sheet.
     SpriteSheet(MatSys::I_Texture* texture, int frameWidth, int frameHeight, int spacing,
                 bool adjust);
     // Reads the sheet file: IMAGE_NAME from the store, then a grid (NUM_FRAMES 0) or the
-    // explicit FRAME_<i> rectangles "x, y, w, h".
+    // explicit FRAME_<i> rectangles "x, y, w, h", of which no more are read than the image has
+    // pixels; a rectangle that leaves the image is skipped.
     SpriteSheet(MatSys::TextureStore* store, const std::string& path);
 
     void beginUsing(int unit) const;

@@ -24,10 +24,13 @@ struct FakeTexture : MatSysFakes::Texture {
     int height;
 };
 
-// Makes a 128 x 64 texture for every name except "missing.tga".
+// Makes a 128 x 64 texture for every name except "missing.tga" and "empty.tga" (0 x 0).
 struct FakeTextureMaker : MatSysFakes::TextureMaker {
     using MatSysFakes::TextureMaker::create;
     MatSys::I_Texture* create(const std::string& name) override {
+        if (name == "empty.tga") {
+            return new FakeTexture(0, 0);
+        }
         return name == "missing.tga" ? nullptr : new FakeTexture(128, 64);
     }
 };

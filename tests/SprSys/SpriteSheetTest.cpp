@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <stdexcept>
 #include <tuple>
 
@@ -31,8 +32,9 @@ TEST(SpriteSheet, GridCutsWholeFramesWithRoomForSpacingAndMirrorsBoxes) {
         {64, 16, 0, true, 16, {0.2578125f, 0.2421875f, 0.4921875f, 0.4609375f}},
         {64, 15, 1, true, 16, {0.2421875f, 0.2421875f, 0.4921875f, 0.4921875f}},
         {63, 15, 1, false, 12, {32.0f / 63, 16.0f / 64, 47.0f / 63, 31.0f / 64}},
-        {64, 0, 0, false, 0, {}},    // a zero step cuts nothing
-        {64, 16, -16, false, 0, {}}, // nor does a spacing that cancels the frame
+        {64, 0, 0, false, 0, {}},       // a zero step cuts nothing
+        {64, 16, -16, false, 0, {}},    // nor does a spacing that cancels the frame
+        {64, INT_MAX, 1, false, 0, {}}, // nor a step beyond the int range
     };
     for (const auto& c : cases) {
         FakeTexture texture(c.width, 64);
@@ -68,17 +70,27 @@ protected:
 };
 
 TEST_F(SpriteSheetFileTest, ExplicitFramesInPixelsSkippingEntriesWithoutFourNumbers) {
-    auto const sheet = load("IMAGE_NAME == a.tga\nNUM_FRAMES == 3\nFRAME_0 == 1,2,3\n"
-                            "FRAME_1 == 0x20 , 16,, 16 ,8\nFRAME_2 == 64,32,64,32\n");
-    ASSERT_EQ(sheet.getNumFrames(), 2u);
+    // The last frame is mirrored, on the image's edge.
+    auto const sheet = load("IMAGE_NAME == a.tga\nNUM_FRAMES == 4\nFRAME_0 == 1,2,3\n"
+                            "FRAME_1 == 0x20 , 16,, 16 ,8\nFRAME_2 == 64,32,64,32\n"
+                            "FRAME_3 == 16,0,-16,8\n");
+    ASSERT_EQ(sheet.getNumFrames(), 3u);
     EXPECT_EQ(boxOf(sheet, 0), std::make_tuple(0.25f, 0.25f, 0.375f, 0.375f));
     EXPECT_EQ(std::make_pair(sheet.getFrameWidth(0), sheet.getFrameHeight(0)), std::pair(16, 8));
     EXPECT_EQ(boxOf(sheet, 1), std::make_tuple(0.5f, 0.5f, 1.0f, 1.0f));
+    EXPECT_EQ(boxOf(sheet, 2), std::make_tuple(0.125f, 0.0f, 0.0f, 0.125f));
     EXPECT_EQ(load("IMAGE_NAME == a.tga\nNUM_FRAMES == -2\nFRAME_0 == 0,0,8,8\n").getNumFrames(),
               0u);
-    EXPECT_EQ(
-        load("IMAGE_NAME == missing.tga\nNUM_FRAMES == 1\nFRAME_0 == 0,0,8,8\n").getNumFrames(),
-        0u);
+    // No frames from a missing or empty image, none past one per pixel (128 x 64), and none
+    // that leave the image, even by an edge beyond the int range.
+    for (const char* const text :
+         {"IMAGE_NAME == missing.tga\nNUM_FRAMES == 1\nFRAME_0 == 0,0,8,8\n",
+          "IMAGE_NAME == empty.tga\nNUM_FRAMES == 1\nFRAME_0 == 0,0,0,0\n",
+          "IMAGE_NAME == a.tga\nNUM_FRAMES == 8193\nFRAME_8192 == 0,0,8,8\n",
+          "IMAGE_NAME == a.tga\nNUM_FRAMES == 3\nFRAME_0 == 120,0,9,8\nFRAME_1 == 0,-1,8,8\n"
+          "FRAME_2 == 2147483647, 0, 2147483647, 1\n"}) {
+        EXPECT_EQ(load(text).getNumFrames(), 0u) << text;
+    }
     // Every number is read, so a malformed one ends even a skipped entry.
     try {
         load("IMAGE_NAME == a.tga\nNUM_FRAMES == 1\nFRAME_0 == 1,x\n");

@@ -101,6 +101,10 @@ TEST(PlayGridTest, PolygonsMatchIndependentlyComputedOutlines) {
     // 8.5 and 9.5 round to the even cell.
     EXPECT_EQ(outline(16, 16, {3, 0.53125f, 0.59375f, 0.0f, 0.0f, 64}),
               "8,10 8,10 8,10 | 0 0 0 | ");
+    // More sides than a polygon is drawn with draw as many as it is drawn with.
+    const int most = PlayGrid::MAX_POLYGON_SIDES;
+    EXPECT_TRUE(outline(16, 16, {most + 1, 0.5f, 0.5f, 0.4f, 0.0f, 64}) ==
+                outline(16, 16, {most, 0.5f, 0.5f, 0.4f, 0.0f, 64}));
 }
 
 TEST(PlayGridTest, PolygonsWithoutSidesOrCellsDrawNothing) {

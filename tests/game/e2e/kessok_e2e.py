@@ -8,6 +8,7 @@ with xdotool, reads the window back with xwd and checks what it shows. Every wai
 for its condition with a deadline, and a game that hangs is killed by its process id.
 """
 import os
+import re
 import shutil
 import signal
 import struct
@@ -231,25 +232,41 @@ def scenario_no_text(folder):
             fail("%s: stderr %r" % (args, game.stderr()))
 
 
-def scenario_no_levels(folder):
-    """Without a level name the game ends with the abort report before its window opens."""
+def scenario_refused(folder):
+    """A configuration the game cannot run ends it with the abort report before its window
+    opens; without a level name a line before the report says what configuration was read."""
     path = os.path.join(folder, "kessok.cfg")
     with open(path) as f:
-        lines = [line for line in f if not line.startswith("LEVELS_LIST")]
-    for text in ("".join(lines) + "LEVELS_LIST == , ,\n", None):
+        full = f.read()
+    no_levels = "".join(line for line in full.splitlines(True) if not line.startswith("LEVELS_LIST"))
+    shown = os.path.join(os.path.realpath(folder), "kessok.cfg")
+    # The main file's text (None: no file), the arguments, the line before the report and the
+    # report's message.
+    rows = [
+        (no_levels + "LEVELS_LIST == , ,\n", [], "Configuration read from %s\n" % shown,
+         "LEVELS_LIST is empty"),
+        (None, [], "No configuration read: %s is missing or empty\n" % shown, "LEVELS_LIST is empty"),
+        (full, ["GRID_WIDTH==1024", "GRID_HEIGHT==1025"], "",
+         "GRID_WIDTH x GRID_HEIGHT is 1024 x 1025; at most 1024 cells a side"),
+        (full, ["PLAYER_POLY_NUM_SIDES==4097"], "", "PLAYER_POLY_NUM_SIDES is 4097; at most 4096 sides"),
+        (full, ["PLAYER_POLY_NUM_SIDES==4096", "NME_NUM_SIDES_RANGE==3, 4097"], "",
+         "NME_NUM_SIDES_RANGE is 3, 4097; at most 4096 sides"),
+    ]
+    for text, args, before, message in rows:
         if text is None:
             os.remove(path)
         else:
             with open(path, "w") as f:
                 f.write(text)
-        game = Game(folder)
+        game = Game(folder, *args)
         rc = game.wait_exit()
         found = subprocess.run(["xdotool", "search", "--name", "^" + TITLE + "$"],
                                capture_output=True, text=True).stdout
+        report = re.sub(r"^ABORT: Func:.*$", "ABORT: Func:", game.stderr(), flags=re.M)
         if (rc != -signal.SIGABRT or game.stdout() or found or
-                not game.stderr().endswith("ABORT: LEVELS_LIST is empty\n")):
-            fail("exit %d, stdout %r, stderr %r, windows %r" %
-                 (rc, game.stdout(), game.stderr(), found))
+                report != before + "ABORT: Func:\nABORT: " + message + "\n"):
+            fail("%s: exit %d, stdout %r, stderr %r, windows %r" %
+                 (args, rc, game.stdout(), game.stderr(), found))
 
 
 def scenario_play(folder):
