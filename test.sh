@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Installs what the build needs, builds, and runs every test: a release tree, a
-# tree under AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzzers.
+# Installs what the build needs, builds, and runs every test: a release tree, clang-tidy
+# over lib/ and game/, a tree under AddressSanitizer and UndefinedBehaviorSanitizer, and the
+# fuzzers.
 set -euo pipefail
 cd "$(dirname "$0")"
 
 source tools/packages.sh
-# Beyond the game's: compilers and formatting, test and benchmark libraries, input and
-# screenshots for the end-to-end tests, and the benchmarks' peers.
+# Beyond the game's: compilers, formatting and static analysis, test and benchmark libraries,
+# input and screenshots for the end-to-end tests, and the benchmarks' peers.
 ensure_packages "${game_packages[@]}" \
-    clang libclang-rt-14-dev clang-format libgtest-dev libbenchmark-dev \
+    clang libclang-rt-14-dev clang-format clang-tidy libgtest-dev libbenchmark-dev \
     xdotool x11-apps python3 libinih-dev libstb-dev
 
 jobs=$(nproc)
@@ -22,6 +23,12 @@ step "Release build and tests"
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESSOK_WERROR=ON >/dev/null
 cmake --build build/release -j "$jobs"
 ctest --test-dir build/release --output-on-failure --no-tests=error -j "$jobs"
+
+step "Static analysis (clang-tidy, lib/ and game/)"
+# The checks are in .clang-tidy; the compile commands come from the release tree. Only the
+# findings are shown: not the command for each file, nor its count of warnings left out.
+run-clang-tidy -p build/release -j "$jobs" -quiet "^$PWD/(lib|game)/" 2>&1 |
+    sed -E '/^(\x1b\[[0-9;]*m)*(clang-tidy-14 |[0-9]+ warnings? (and [0-9]+ errors? )?generated\.$)/d'
 
 step "Sanitizer build and tests (address, undefined)"
 cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DKESSOK_WERROR=ON -DKESSOK_BENCH=OFF \

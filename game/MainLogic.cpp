@@ -77,7 +77,8 @@ void MainLogic::onEnter(const std::string&, const std::string& code) {
     }
     playerPos = 0;
     score = 0;
-    // A fire key held into the level fires only once pressed again.
+    // A fire key held into the level fires only once pressed again. The key is looked up at
+    // each entry, not cached as in the update, so that a KEY_FIRE changed since counts here.
     fireHeld = keyboard().keyDown[PlayKeys::codeOf("KEY_FIRE")];
     fireTime = 0.0f;
     enemies.clear();

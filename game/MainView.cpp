@@ -55,14 +55,7 @@ MainView::MainView(Game::GameManager* gm, MainLogic* playState)
     cells = std::make_unique<CellQuads>(play->gridWidth, play->gridHeight);
 }
 
-MainView::~MainView() {
-    cells.reset();
-    fontRenderer.reset();
-    font.reset();
-    glyphArray.reset();
-    unitQuad.reset();
-    materialSystem.reset();
-}
+MainView::~MainView() = default;
 
 void MainView::setPause(bool) {}
 

@@ -14,7 +14,8 @@ constexpr unsigned char s_spaceKey = 32;
 
 } // namespace
 
-TitleLogic::TitleLogic(Game::GameManager* gm) : gameManager(gm) {
+TitleLogic::TitleLogic(Game::GameManager*) {
+    // Nothing raises 2 or 22; kept so that a game's own events of those types reach this state.
     EVT::EventBus::instance().addConsumer(2, this);
     EVT::EventBus::instance().addConsumer(22, this);
 }

@@ -26,7 +26,6 @@ public:
     void handleEvent(EVT::I_Event* event) override;
 
 private:
-    Game::GameManager* gameManager;
     std::string exitCode;
 };
 

@@ -6,6 +6,7 @@
 
 #include "Media/TGA.h"
 
+#include <cstddef>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -25,7 +26,7 @@ char const* const s_imageName = "font.NEAR.NMIP.NCMP.tga";
 void lightPixel(std::vector<unsigned char>& image, unsigned int x, unsigned int yFromTop) {
     // TGA rows are stored bottom row first.
     unsigned int const row = s_imageSize - 1 - yFromTop;
-    unsigned char* pixel = &image[(row * s_imageSize + x) * 4];
+    unsigned char* pixel = &image[(std::size_t{row} * s_imageSize + x) * 4];
     pixel[0] = pixel[1] = pixel[2] = pixel[3] = 255;
 }
 
@@ -105,7 +106,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: kessok_fontgen <image.tga> <description.cfg>\n");
         return 2;
     }
-    std::vector<unsigned char> image(s_imageSize * s_imageSize * 4, 0);
+    std::vector<unsigned char> image(std::size_t{s_imageSize} * s_imageSize * 4, 0);
     for (auto const& glyph : FontGen::s_glyphs) {
         drawGlyph(image, glyph);
     }

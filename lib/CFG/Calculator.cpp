@@ -141,7 +141,7 @@ void Calculator::skipToken(const std::string& token) {
 }
 
 std::string Calculator::getNextToken() {
-    const std::string token = nextToken();
+    std::string token = nextToken();
     skipToken(token);
     return token;
 }

@@ -4,9 +4,13 @@
 
 namespace CFG {
 
+namespace {
+
 // Both are built empty before main; the second only keeps the first one's address.
 Info s_Overrides(nullptr);
 Info s_GlobalConfig(&s_Overrides);
+
+} // namespace
 
 Info* getDefaultOverrides() {
     return &s_Overrides;

@@ -10,9 +10,6 @@ namespace CFG {
 
 class InfoParser;
 
-extern Info s_Overrides;
-extern Info s_GlobalConfig;
-
 // The override parent to give every configuration read from a definition file.
 Info* getDefaultOverrides();
 Info* global();

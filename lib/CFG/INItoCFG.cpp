@@ -6,6 +6,7 @@
 #include "Util/StringUtils.h"
 
 #include <string_view>
+#include <utility>
 
 namespace CFG {
 namespace {
@@ -40,8 +41,10 @@ bool INItoCFG(const std::string& text, std::vector<std::string>& lines) {
         }
         const std::string postfix =
             Util::startswith(value, "\"") ? stringTypePostfix() : numberTypePostfix();
-        lines.push_back(section + sectionKeySeparator() + std::string(key) + postfix +
-                        Info::keyValueSeparator() + '"' + std::string(stripQuotes(value)) + '"');
+        std::string entry = section;
+        entry.append(sectionKeySeparator()).append(key).append(postfix);
+        entry.append(Info::keyValueSeparator()).append(1, '"').append(stripQuotes(value));
+        lines.push_back(std::move(entry.append(1, '"')));
     }
     return true;
 }

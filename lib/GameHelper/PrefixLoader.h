@@ -26,6 +26,7 @@ void populateByPrefix(Store& store, const std::string& path, const std::string& 
         }
         std::unique_ptr<T> object(convert(config.get(key)));
         if (store.add(key, object.get()) == object.get()) {
+            // NOLINTNEXTLINE(bugprone-unused-return-value): the store owns the object now.
             object.release();
         }
     }

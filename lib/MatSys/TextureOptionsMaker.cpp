@@ -22,7 +22,7 @@ constexpr OptionWord s_optionWords[] = {
 
 } // namespace
 
-TextureOptions TextureOptionsMaker::make(std::string name) const {
+TextureOptions TextureOptionsMaker::make(const std::string& name) const {
     TextureOptions options;
     std::vector<std::string> words;
     Util::splitString(name, ".", words, false, true);

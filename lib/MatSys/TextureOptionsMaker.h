@@ -13,7 +13,7 @@ class TextureOptionsMaker {
 public:
     virtual ~TextureOptionsMaker() = default;
 
-    TextureOptions make(std::string name) const;
+    TextureOptions make(const std::string& name) const;
 };
 
 } // namespace MatSys

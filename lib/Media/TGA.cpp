@@ -20,7 +20,7 @@ constexpr std::uint8_t savedDescriptor = 0x08;
 
 bool writePixels(std::FILE* file, const unsigned char* data, std::uint64_t pixels,
                  const unsigned int bytesPerPixel) {
-    std::array<unsigned char, 48 * 1024> chunk;
+    std::array<unsigned char, std::size_t{48} * 1024> chunk;
     const std::size_t chunkPixels = chunk.size() / bytesPerPixel;
     while (pixels > 0) {
         const std::size_t count = std::min<std::uint64_t>(chunkPixels, pixels);

@@ -19,6 +19,7 @@
     X(Quint)                                                                                       \
     X(Sine)
 
+// NOLINTBEGIN(bugprone-macro-parentheses): the argument is the name of a class.
 #define PENNER_DECLARE_FAMILY(Family)                                                              \
     class Family {                                                                                 \
     public:                                                                                        \
@@ -27,6 +28,7 @@
         static float easeOut(float t, float b, float c, float d);                                  \
         static float easeInOut(float t, float b, float c, float d);                                \
     };
+// NOLINTEND(bugprone-macro-parentheses)
 
 namespace Penner {
 

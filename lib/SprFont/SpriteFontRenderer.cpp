@@ -13,15 +13,17 @@ namespace SprFont {
 void SpriteFontRenderer::DefaultMover::next(SprSys::Sprite* sprite, SpriteFontRenderer* renderer,
                                             const std::string& text, int index,
                                             const SprSys::Spatial2D& start) {
-    const SpriteFont& font = *renderer->getFont();
+    const SpriteFont& rendererFont = *renderer->getFont();
     char const c = text[static_cast<std::size_t>(index)];
     if (c == '\n') {
         sprite->position.x = start.x;
         sprite->position.y -=
-            (static_cast<float>(font.getHeight()) + font.getRowGap()) * sprite->scaleY;
+            (static_cast<float>(rendererFont.getHeight()) + rendererFont.getRowGap()) *
+            sprite->scaleY;
     } else {
         sprite->position.x +=
-            (static_cast<float>(font.getWidth(c)) + font.getColGap()) * sprite->scaleX;
+            (static_cast<float>(rendererFont.getWidth(c)) + rendererFont.getColGap()) *
+            sprite->scaleX;
     }
 }
 

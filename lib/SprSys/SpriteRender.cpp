@@ -6,6 +6,7 @@
 #include "SprSys/SpriteSheet.h"
 
 #include <cmath>
+#include <cstddef>
 
 namespace SprSys {
 
@@ -42,8 +43,9 @@ void cornersOf(const AnimFrame& frame, const SpriteRotation* rotation, const Spr
 
 int SpriteRender::toVA(const Sprite& sprite, Render::I_VertexArray* array, int offset,
                        const SpriteRotation* rotation, const SpriteSheet* sheet, bool plane) {
-    float const colour[4] = {sprite.color.r / 255.0f, sprite.color.g / 255.0f,
-                             sprite.color.b / 255.0f, sprite.color.a / 255.0f};
+    float const colour[4] = {
+        static_cast<float>(sprite.color.r) / 255.0f, static_cast<float>(sprite.color.g) / 255.0f,
+        static_cast<float>(sprite.color.b) / 255.0f, static_cast<float>(sprite.color.a) / 255.0f};
     // Halves round to the even integer.
     float const baseX = std::nearbyint(sprite.position.x);
     float const baseY = std::nearbyint(sprite.position.y);
@@ -61,8 +63,8 @@ int SpriteRender::toVA(const Sprite& sprite, Render::I_VertexArray* array, int o
         auto const c = static_cast<float>(std::cos(static_cast<double>(radians)));
         float const sx = sprite.scaleX * frame->scaleX;
         float const sy = sprite.scaleY * frame->scaleY;
-        float const ox = frame->offsetX * sx;
-        float const oy = frame->offsetY * sy;
+        float const ox = static_cast<float>(frame->offsetX) * sx;
+        float const oy = static_cast<float>(frame->offsetY) * sy;
         float const cx = baseX + c * ox - s * oy;
         float const cy = baseY + s * ox + c * oy;
 
@@ -73,7 +75,7 @@ int SpriteRender::toVA(const Sprite& sprite, Render::I_VertexArray* array, int o
         float const v[4] = {box.v1, box.v0, box.v0, box.v1};
 
         float quad[s_floatsPerQuad];
-        for (int k = 0; k < 4; ++k) {
+        for (std::size_t k = 0; k < 4; ++k) {
             float* vertex = quad + 9 * k;
             vertex[0] = cx + corners[k].x;
             vertex[1] = plane ? cy : cy + corners[k].y;

@@ -61,6 +61,7 @@ void SpriteSheet::addFrameRectangle(const std::string& text, int width, int heig
     std::vector<std::string> parts;
     Util::splitString(text, ",", parts, false, true);
     std::vector<int> values;
+    values.reserve(parts.size());
     for (const std::string& part : parts) {
         values.push_back(Util::strToNum<int>(part));
     }

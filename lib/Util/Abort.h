@@ -10,6 +10,7 @@
 // names the reporting function, file and line; the second carries the message, whose
 // pieces are streamed one after another:
 //     UTIL_ABORT("Failed to read Range " << key << " Got " << count << " values");
+// NOLINTBEGIN(bugprone-macro-parentheses): the message is a chain of << pieces.
 #define UTIL_ABORT(message)                                                                        \
     do {                                                                                           \
         ::Util::Debug::instance().errorStream()                                                    \
@@ -18,3 +19,4 @@
         ::Util::Debug::instance().errorStream() << "ABORT: " << message << std::endl;              \
         std::abort();                                                                              \
     } while (false)
+// NOLINTEND(bugprone-macro-parentheses)

@@ -28,6 +28,7 @@ private:
         IDHashTable<T>& table = IDHashTable<T>::instance();
         auto item = std::make_unique<HashedItem<T>>(this->getID());
         table.insert(item.get());
+        // NOLINTNEXTLINE(bugprone-unused-return-value): the table owns the item now.
         item.release();
     }
 };

@@ -24,7 +24,7 @@ TEST_F(GlobalConfigTest, OverridesAreAskedFirstAndOutliveSetConfig) {
     CFG::setConfig(files.write("kessok.cfg", "SCREEN_WIDTH == 800\nFOV == 45\n"));
     CFG::addConfig(files.write("extra.cfg", "FOV == 60\nC == 2\n"));
     CFG::getDefaultOverrides()->add("SCREEN_WIDTH", "1024");
-    EXPECT_EQ(dump(CFG::s_GlobalConfig), "C=2|FOV=60|SCREEN_WIDTH=1024");
+    EXPECT_EQ(dump(*CFG::global()), "C=2|FOV=60|SCREEN_WIDTH=1024");
     EXPECT_EQ(CFG::parser().getNumber<int>("SCREEN_WIDTH"), 1024);
     CFG::setConfig(files.write("second.cfg", "D == 3\n"));
     EXPECT_EQ(dump(*CFG::global()), "D=3");

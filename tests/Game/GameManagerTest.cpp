@@ -5,9 +5,9 @@
 #include "EVT/Event_Screen.h"
 #include "EVT/Event_Update.h"
 #include "FakeWindowApp.h"
-#include "Recorder.h"
 #include "Support/AbortReport.h"
 #include "Support/FakeRenderController.h"
+#include "Support/Recorder.h"
 
 #include <gtest/gtest.h>
 

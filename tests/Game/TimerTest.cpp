@@ -1,5 +1,5 @@
 #include "Game/TimerBase.h"
-#include "Recorder.h"
+#include "Support/Recorder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "Game/ViewManager.h"
 #include "EVT/Event.h"
-#include "Recorder.h"
+#include "Support/Recorder.h"
 
 #include <gtest/gtest.h>
 

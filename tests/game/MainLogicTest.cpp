@@ -1,9 +1,9 @@
 #include "game/MainLogic.h"
-#include "../Game/Recorder.h"
 #include "CellText.h"
 #include "GameHelper/Easing/EaserStore.h"
 #include "PlayHarness.h"
 #include "Support/AbortReport.h"
+#include "Support/Recorder.h"
 // The one source of PlayTests that counts the heap: it replaces the allocation functions.
 #include "Support/HeapCounter.h"
 

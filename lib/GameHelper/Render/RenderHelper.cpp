@@ -38,8 +38,9 @@ void RenderHelper::set2D(int x, int y, int width, int height, bool centred) cons
     MathStuff::Orientation<float> camera{};
     if (centred) {
         // Integer halves, toward zero, so odd sizes sit half a pixel towards the bottom left.
-        camera.position = {static_cast<float>(-(width / 2)), static_cast<float>(-(height / 2)),
-                           0.0f};
+        const int halfWidth = width / 2;
+        const int halfHeight = height / 2;
+        camera.position = {static_cast<float>(-halfWidth), static_cast<float>(-halfHeight), 0.0f};
     }
     camera.direction = {0.0f, 0.0f, -1.0f};
     camera.up = {0.0f, 1.0f, 0.0f};

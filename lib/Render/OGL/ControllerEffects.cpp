@@ -16,7 +16,7 @@ void enable(GLenum capability, bool on) {
 }
 
 constexpr float channel(std::uint8_t value) {
-    return value / 255.0f;
+    return static_cast<float>(value) / 255.0f;
 }
 
 } // namespace

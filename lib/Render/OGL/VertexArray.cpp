@@ -30,7 +30,7 @@ int vertexBytes(int count) {
 
 VertexArray::VertexArray(int size) : m_target(GL_ARRAY_BUFFER), m_size(nonNegative(size)) {
     if (m_size > 0) {
-        m_data.reset(new unsigned char[m_size]);
+        m_data.reset(new unsigned char[static_cast<std::size_t>(m_size)]);
     }
 }
 
@@ -113,6 +113,8 @@ const void* VertexArray::pointerOf(int slot) const {
     if (m_data) {
         return m_data.get() + offset;
     }
+    // With a buffer bound, GL reads the pointer as an offset into the buffer.
+    // NOLINTNEXTLINE(performance-no-int-to-ptr)
     return reinterpret_cast<const void*>(static_cast<std::uintptr_t>(offset));
 }
 
