@@ -122,14 +122,16 @@ void MainLogic::addEnemy() {
     const Util::Range<float> radii = config.getRange<float>("NME_RADIUS_RANGE");
     const Util::Range<float> moveTimes = config.getRange<float>("NME_MOVE_TIME_RANGE");
     const Util::Range<int> sides = config.getRange<int>("NME_NUM_SIDES_RANGE");
-    const float sideDraw = random->getFloat() * static_cast<float>(sides.max + 1 - sides.min);
+    // In 64 bits: the ends of a range may lie as far apart as an int allows.
+    const std::int64_t sideChoices = std::int64_t{sides.max} + 1 - sides.min;
+    const float sideDraw = random->getFloat() * static_cast<float>(sideChoices);
     const Tween::Easer& easer = enemyEaser();
     static const float s_tweenTime = config.getNumber<float>("NME_MOVE_TIME_SPEED");
 
     auto enemy =
         std::make_unique<Enemy>(*this, map.innerCell(side, offset), map.outerCell(side, offset),
                                 &easer, s_tweenTime, radii, moveTimes);
-    enemy->shape.numSides = sides.min + static_cast<int>(sideDraw);
+    enemy->shape.numSides = static_cast<int>(sides.min + static_cast<std::int64_t>(sideDraw));
     enemy->shape.value = static_cast<unsigned char>(FIRST_ENEMY + enemiesToCreate);
     enemies.push_back(std::move(enemy));
 }

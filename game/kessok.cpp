@@ -52,6 +52,16 @@ void checkConfiguration() {
     refuseAbove("NME_NUM_SIDES_RANGE", CFG::get("NME_NUM_SIDES_RANGE"),
                 std::max(enemySides.min, enemySides.max), Tool::PlayGrid::MAX_POLYGON_SIDES,
                 "sides");
+    // The player is drawn as one ring per step from its radius down; more rings than a grid
+    // has cells a side would only draw over the same cells again, at the cost of every update.
+    // A step that does not shrink the ring draws one ring.
+    const float step = config.getNumber<float>("PLAYER_POLY_RADIUS_STEP");
+    const float radius = config.getNumber<float>("PLAYER_POLY_RADIUS");
+    if (step > 0.0f && radius / step > static_cast<float>(Tool::PlayGrid::MAX_SIDE)) {
+        UTIL_ABORT("PLAYER_POLY_RADIUS / PLAYER_POLY_RADIUS_STEP is "
+                   << CFG::get("PLAYER_POLY_RADIUS") << " / " << CFG::get("PLAYER_POLY_RADIUS_STEP")
+                   << "; at most " << Tool::PlayGrid::MAX_SIDE << " rings");
+    }
 }
 
 std::unique_ptr<Game::I_View> makeView(Game::GameManager* gm, Tool::MainLogic* play) {

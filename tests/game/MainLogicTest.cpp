@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -191,12 +192,15 @@ TEST(MainLogicTest, TheBeamKillsOneEnemyPerUpdateAndDeathOverridesTheLevelsEnd) 
     EXPECT_TRUE(logic.gameOver && logic.enemies.empty());
 }
 
-TEST(MainLogicTest, EnemyCountsStayWithinTheValuesTheGridTellsApart) {
-    PlayHarness play({{"SQUARE_ENEMY_TOTAL", "300"}, {"HEX_ENEMY_TOTAL", "-5"}});
+TEST(MainLogicTest, EnemyCountsAndSidesStayWithinTheirBounds) {
+    PlayHarness play({{"SQUARE_ENEMY_TOTAL", "300"},
+                      {"HEX_ENEMY_TOTAL", "-5"},
+                      {"NME_NUM_SIDES_RANGE", "-2147483648, 2147483647"}});
     play.start();
     EXPECT_EQ(play.logic->enemiesToCreate, 189);
     play.update();
     EXPECT_EQ(play.logic->enemies.at(0)->shape.value, 255);
+    EXPECT_GT(play.logic->enemies.at(0)->shape.numSides, std::numeric_limits<int>::min());
     play.logic->onEnter("RUNNING", "NEXTLEVEL");
     EXPECT_EQ(play.logic->enemiesToCreate, 0);
 }

@@ -251,6 +251,8 @@ def scenario_refused(folder):
         (full, ["PLAYER_POLY_NUM_SIDES==4097"], "", "PLAYER_POLY_NUM_SIDES is 4097; at most 4096 sides"),
         (full, ["PLAYER_POLY_NUM_SIDES==4096", "NME_NUM_SIDES_RANGE==3, 4097"], "",
          "NME_NUM_SIDES_RANGE is 3, 4097; at most 4096 sides"),
+        (full, ["PLAYER_POLY_RADIUS_STEP==0.00003"], "",
+         "PLAYER_POLY_RADIUS / PLAYER_POLY_RADIUS_STEP is 0.035 / 0.00003; at most 1024 rings"),
     ]
     for text, args, before, message in rows:
         if text is None:
