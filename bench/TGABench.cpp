@@ -12,6 +12,7 @@
 // ours/stb (same bytes), and the peak heap use of one decode as a multiple of the decoded
 // image. The literal-only 24- and 32-bit files are also decoded in turn by ours alone, to
 // compare their time per decoded byte.
+#include "Media/ChannelOrder.h"
 #include "Media/TGA.h"
 #include "Media/TGAHeader.h"
 #include "Support/HeapCounter.h"
@@ -21,13 +22,13 @@
 #include <malloc.h>
 
 #include <algorithm>
-#include <array>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <new>
 #include <random>
@@ -231,19 +232,34 @@ benchmark::Counter millisecondsPerIteration(const double seconds) {
     return benchmark::Counter(1e3 * seconds, benchmark::Counter::kAvgIterations);
 }
 
-// One decoder on one file: how to load and release, and the time and peak heap it took.
+// Runs the works in turn within every iteration, each iteration starting one further on,
+// and returns the seconds each took in all.
+std::vector<double> timeInTurn(benchmark::State& state,
+                               const std::vector<std::function<void()>>& works) {
+    std::vector<double> seconds(works.size());
+    std::size_t first = 0;
+    for (auto _ : state) {
+        for (std::size_t i = 0; i < works.size(); ++i) {
+            const std::size_t which = (first + i) % works.size();
+            seconds[which] += secondsOf(works[which]);
+        }
+        first = (first + 1) % works.size();
+    }
+    return seconds;
+}
+
+// One decoder on one file: how to load and release, and the peak heap it takes.
 struct Decoding {
     unsigned char* (*load)(const char*);
     void (*release)(unsigned char*);
     std::string path;
-    double seconds = 0;
 
-    void timeOnce() {
-        seconds += secondsOf([this] {
+    std::function<void()> work() const {
+        return [this] {
             unsigned char* const data = load(path.c_str());
             benchmark::DoNotOptimize(data);
             release(data);
-        });
+        };
     }
 
     double peakPerImage(const std::size_t image) const {
@@ -262,37 +278,25 @@ void releaseStb(unsigned char* const data) {
     stbi_image_free(data);
 }
 
-// Times the decodings in turn within every iteration, each iteration starting one further on.
-void timeInTurn(benchmark::State& state, std::vector<Decoding>& decodings) {
-    std::size_t first = 0;
-    for (auto _ : state) {
-        for (std::size_t i = 0; i < decodings.size(); ++i) {
-            decodings[(first + i) % decodings.size()].timeOnce();
-        }
-        first = (first + 1) % decodings.size();
-    }
-}
-
 void decodeBoth(benchmark::State& state, const Sample sample) {
     if (!decodersAgree(sample)) {
         state.SkipWithError("the decoders disagree");
         return;
     }
-    enum : std::size_t { oursBottom, oursTop, stb };
-    std::vector<Decoding> decodings{
-        {loadWithTGA, releaseOurs, samples().path(sample, Layout::bottomFirst)},
-        {loadWithTGA, releaseOurs, samples().path(sample, Layout::topFirst)},
-        {loadWithStb, releaseStb, samples().path(sample, Layout::upsideDown)}};
-    timeInTurn(state, decodings);
-    const auto seconds = [&](const std::size_t which) { return decodings[which].seconds; };
-    state.counters["ours_bottom_ms"] = millisecondsPerIteration(seconds(oursBottom));
-    state.counters["ours_top_ms"] = millisecondsPerIteration(seconds(oursTop));
-    state.counters["stb_ms"] = millisecondsPerIteration(seconds(stb));
-    state.counters["top/bottom"] = seconds(oursTop) / seconds(oursBottom);
-    state.counters["ours/stb"] = seconds(oursBottom) / seconds(stb);
+    const Decoding oursBottom{loadWithTGA, releaseOurs,
+                              samples().path(sample, Layout::bottomFirst)};
+    const Decoding oursTop{loadWithTGA, releaseOurs, samples().path(sample, Layout::topFirst)};
+    const Decoding stb{loadWithStb, releaseStb, samples().path(sample, Layout::upsideDown)};
+    const std::vector<double> seconds =
+        timeInTurn(state, {oursBottom.work(), oursTop.work(), stb.work()});
+    state.counters["ours_bottom_ms"] = millisecondsPerIteration(seconds[0]);
+    state.counters["ours_top_ms"] = millisecondsPerIteration(seconds[1]);
+    state.counters["stb_ms"] = millisecondsPerIteration(seconds[2]);
+    state.counters["top/bottom"] = seconds[1] / seconds[0];
+    state.counters["ours/stb"] = seconds[0] / seconds[2];
     const std::size_t image = sample.imageBytes();
     state.counters["peak/image"] =
-        std::max(decodings[oursBottom].peakPerImage(image), decodings[oursTop].peakPerImage(image));
+        std::max(oursBottom.peakPerImage(image), oursTop.peakPerImage(image));
 }
 
 // Literal packets only, of 24 and of 32 bits, decoded by ours in turn: "32/24_per_byte"
@@ -304,13 +308,12 @@ void decodeLiteralDepths(benchmark::State& state) {
         state.SkipWithError("the decoders disagree");
         return;
     }
-    std::vector<Decoding> decodings{
-        {loadWithTGA, releaseOurs, samples().path(literal24, Layout::bottomFirst)},
-        {loadWithTGA, releaseOurs, samples().path(literal32, Layout::bottomFirst)}};
-    timeInTurn(state, decodings);
-    state.counters["rle24_ms"] = millisecondsPerIteration(decodings[0].seconds);
-    state.counters["rle32_ms"] = millisecondsPerIteration(decodings[1].seconds);
-    state.counters["32/24_per_byte"] = decodings[1].seconds / decodings[0].seconds * 3 / 4;
+    const Decoding ours24{loadWithTGA, releaseOurs, samples().path(literal24, Layout::bottomFirst)};
+    const Decoding ours32{loadWithTGA, releaseOurs, samples().path(literal32, Layout::bottomFirst)};
+    const std::vector<double> seconds = timeInTurn(state, {ours24.work(), ours32.work()});
+    state.counters["rle24_ms"] = millisecondsPerIteration(seconds[0]);
+    state.counters["rle32_ms"] = millisecondsPerIteration(seconds[1]);
+    state.counters["32/24_per_byte"] = seconds[1] / seconds[0] * 3 / 4;
 }
 
 // The floor under top/bottom: a 2048 × 2048 image of 32-bit pixels filled row by row with
@@ -334,18 +337,32 @@ void fillRows(benchmark::State& state) {
         }
         benchmark::ClobberMemory();
     };
-    double seconds[2] = {};
-    bool downFirst = false;
-    for (auto _ : state) {
-        for (const bool down : {downFirst, !downFirst}) {
-            seconds[down] += secondsOf([&] { fill(down); });
-        }
-        downFirst = !downFirst;
-    }
-    for (const bool down : {false, true}) {
-        state.counters[down ? "down_ms" : "up_ms"] = millisecondsPerIteration(seconds[down]);
-    }
-    state.counters["down/up"] = seconds[true] / seconds[false];
+    const std::vector<double> seconds =
+        timeInTurn(state, {[&] { fill(false); }, [&] { fill(true); }});
+    state.counters["up_ms"] = millisecondsPerIteration(seconds[0]);
+    state.counters["down_ms"] = millisecondsPerIteration(seconds[1]);
+    state.counters["down/up"] = seconds[1] / seconds[0];
+}
+
+// The floor under the channel swap: the 2048 × 2048 pixels of 32 bits swapped in place
+// and copied with memcpy, in turn. Both read and write every byte once, so "swap/memcpy"
+// at 1 or below means the swap keeps up with memory.
+void swapChannels(benchmark::State& state) {
+    const std::size_t pixels = std::size_t{side} * side;
+    Bytes image = makePixels(4, Content::noisy);
+    Bytes copy(image.size());
+    const std::vector<double> seconds = timeInTurn(
+        state, {[&] {
+                    Media::ChannelOrder<4>::swapRedBlue(image.data(), image.data(), pixels);
+                    benchmark::ClobberMemory();
+                },
+                [&] {
+                    std::memcpy(copy.data(), image.data(), image.size());
+                    benchmark::ClobberMemory();
+                }});
+    state.counters["swap_ms"] = millisecondsPerIteration(seconds[0]);
+    state.counters["memcpy_ms"] = millisecondsPerIteration(seconds[1]);
+    state.counters["swap/memcpy"] = seconds[0] / seconds[1];
 }
 
 // Every image, ours beside stb_image, the bottom-first file beside the top-first one.
@@ -366,6 +383,7 @@ const bool l_registered = [] {
     benchmark::RegisterBenchmark("TGA/rleliteral32vs24", decodeLiteralDepths)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Floor/fill32", fillRows)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Floor/swap32", swapChannels)->Unit(benchmark::kMillisecond);
     return true;
 }();
 
