@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <utility>
 
 namespace Media {
 
@@ -13,49 +12,54 @@ template <unsigned int bytesPerPixel>
 class ChannelOrder {
 public:
     // Copies `pixels` pixels from `from` to `to`, which are either the same buffer or apart.
-    // Copied first, the pixels are reordered where they are, which leaves the compilers no
-    // overlap to fear between the two buffers.
-    static void swapRedBlue(const unsigned char* from, unsigned char* to,
-                            const std::size_t pixels) {
-        if (from != to) {
-            std::memcpy(to, from, pixels * bytesPerPixel);
-        }
-        if constexpr (bytesPerPixel == 3) {
-            for (std::size_t i = 0; i < pixels; ++i) {
-                std::swap(to[i * 3], to[i * 3 + 2]);
+    static void swapRedBlue(const unsigned char* from, unsigned char* to, std::size_t pixels) {
+        if constexpr (bytesPerPixel == 1) {
+            if (from != to) {
+                std::memcpy(to, from, pixels);
             }
         } else if constexpr (bytesPerPixel == 4) {
-            swapWords(to, pixels);
+            for (; pixels >= blockPixels; pixels -= blockPixels) {
+                // Copied first, a block is reordered where it is, which leaves the compilers
+                // no overlap between the two buffers to fear.
+                if (from != to) {
+                    std::memcpy(to, from, blockBytes);
+                }
+                for (std::size_t i = 0; i < blockBytes; i += 4) {
+                    swapWord(to + i, to + i);
+                }
+                from += blockBytes;
+                to += blockBytes;
+            }
+            for (; pixels > 0; --pixels, from += 4, to += 4) {
+                swapWord(from, to);
+            }
+        } else {
+            for (; pixels > 0; --pixels, from += bytesPerPixel, to += bytesPerPixel) {
+                const unsigned char first = from[0];
+                to[0] = from[2];
+                to[1] = from[1];
+                to[2] = first;
+            }
         }
     }
 
 private:
     // gcc vectorises a loop at -O2 only when its count is a multiple of the vector width,
-    // hence blocks of a fixed size. Blocks of 32 pixels or fewer are unrolled whole at -O3,
-    // and clang leaves the unrolled code unvectorised.
+    // hence blocks of a fixed size; at -O3, blocks of 32 pixels or fewer are unrolled whole
+    // first, and clang then leaves them unvectorised.
     static constexpr std::size_t blockPixels = 64;
-
-    static void swapWords(unsigned char* pixels, std::size_t count) {
-        for (; count >= blockPixels; count -= blockPixels) {
-            for (std::size_t i = 0; i < blockPixels; ++i, pixels += 4) {
-                swapWord(pixels);
-            }
-        }
-        for (; count > 0; --count, pixels += 4) {
-            swapWord(pixels);
-        }
-    }
+    static constexpr std::size_t blockBytes = blockPixels * bytesPerPixel;
 
     // Read as a 32-bit word, a pixel keeps its second and fourth byte, and a rotation by 16
     // bits brings its first and third byte to each other's place, whatever the byte order.
-    static void swapWord(unsigned char* const pixel) {
+    static void swapWord(const unsigned char* const from, unsigned char* const to) {
         static constexpr unsigned char keptBytes[4] = {0, 0xFF, 0, 0xFF};
         std::uint32_t kept = 0;
         std::memcpy(&kept, keptBytes, sizeof kept);
         std::uint32_t word = 0;
-        std::memcpy(&word, pixel, sizeof word);
+        std::memcpy(&word, from, sizeof word);
         word = (word & kept) | (((word >> 16) | (word << 16)) & ~kept);
-        std::memcpy(pixel, &word, sizeof word);
+        std::memcpy(to, &word, sizeof word);
     }
 };
 
