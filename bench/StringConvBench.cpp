@@ -14,7 +14,6 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <cstddef>
 #include <cstdint>
@@ -184,20 +183,14 @@ void Convert(benchmark::State& state, const std::vector<In>& inputs, Out (*const
             return;
         }
     }
-    const std::array<Out (*)(const In&), 2> sides{ours, peer};
-    std::array<double, 2> seconds{};
-    std::size_t first = 0;
-    for (auto _ : state) {
-        for (std::size_t i = 0; i < sides.size(); ++i) {
-            const std::size_t side = (first + i) % sides.size();
-            seconds[side] += secondsOf([&] {
-                for (const In& input : inputs) {
-                    benchmark::DoNotOptimize(sides[side](input));
-                }
-            });
-        }
-        first = 1 - first;
-    }
+    const auto convertAll = [&inputs](Out (*const side)(const In&)) {
+        return [&inputs, side] {
+            for (const In& input : inputs) {
+                benchmark::DoNotOptimize(side(input));
+            }
+        };
+    };
+    const std::vector<double> seconds = timeInTurn(state, {convertAll(ours), convertAll(peer)});
     const auto perConversion = [&](const std::size_t side) {
         return benchmark::Counter(1e9 * seconds[side] / kInputs,
                                   benchmark::Counter::kAvgIterations);

@@ -1,13 +1,18 @@
 // Decoding 2048 × 2048 TGA files with Media::TGA and with stb_image, side by side: raw and
-// run-length, 8, 24 and 32 bits, flat, noisy and photo-like pixels. Each image is stored
-// twice, bottom row first and top row first, and stb_image is set to give rows bottom first
-// as ours does; before timing, both decoders must give the same bytes for both files.
-// One benchmark per image times the four decodes (ours and stb_image, each file) in turn
-// within every iteration, rotating their order, so that the ratios compare runs under the
-// same conditions: on a shared machine, memory speed drifts between separate benchmarks by
-// more than the differences measured here. Counters: milliseconds per decode, the ratios
-// top/bottom (ours) and ours/stb (each file), and the peak heap use of one decode as a
-// multiple of the decoded image.
+// run-length, 8, 24 and 32 bits, flat, noisy and photo-like pixels, and for run-length
+// pixels that never repeat. Each image is stored bottom row first and top row first. Ours
+// gives rows bottom first, stb_image top first; so that both do the same work, stb_image
+// reads the bottom-first file's bytes marked as stored top row first (the image upside
+// down), which it reads straight into our row order. Before timing, all three decodes must
+// give the same bytes.
+// One benchmark per image times the three decodes in turn within every iteration, rotating
+// their order, so that the ratios compare runs under the same conditions: on a shared
+// machine, memory speed drifts between separate benchmarks by more than the differences
+// measured here. Counters: milliseconds per decode, the ratios top/bottom (ours) and
+// ours/stb (same bytes), and the peak heap use of one decode as a multiple of the decoded
+// image. The literal-only 24- and 32-bit files are also decoded in turn by ours alone, to
+// compare their time per decoded byte.
+#include "Media/ChannelOrder.h"
 #include "Media/TGA.h"
 #include "Media/TGAHeader.h"
 #include "Support/HeapCounter.h"
@@ -18,12 +23,12 @@
 #include <malloc.h>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <new>
 #include <random>
@@ -41,33 +46,43 @@ namespace {
 
 constexpr unsigned int side = 2048;
 
-enum class Content { flat, noisy, photo };
+enum class Content { flat, noisy, photo, literal };
+
+// How a file stores the image: bottom row first, top row first, or the bytes of the
+// bottom-first file marked as stored top row first.
+enum class Layout { bottomFirst, topFirst, upsideDown };
 
 struct Sample {
     unsigned int bpp;
     bool runLength;
     Content content;
-    bool topRowFirst;
 
     std::string name() const {
-        static const char* const contents[] = {"flat", "noisy", "photo"};
+        static const char* const contents[] = {"flat", "noisy", "photo", "literal"};
         return std::string(runLength ? "rle" : "raw") + std::to_string(bpp) +
                contents[static_cast<int>(content)];
     }
+    std::size_t imageBytes() const { return std::size_t{side} * side * bpp / 8; }
 };
 
 using Bytes = std::vector<unsigned char>;
 
 // Flat: bands of 64 rows in one colour. Noisy: random colours where a quarter of the
-// pixels repeat their neighbour, so run-length data mixes both packets.
-void fillFlatOrNoisy(Bytes& pixels, const unsigned int bytesPerPixel, const Content content) {
+// pixels repeat their neighbour, so run-length data mixes both packets. Literal: random
+// colours, each unlike its neighbour, so run-length data is literal packets only.
+void fillRandom(Bytes& pixels, const unsigned int bytesPerPixel, const Content content) {
     std::mt19937 random(2048);
     for (std::size_t i = 0; i < pixels.size(); i += bytesPerPixel) {
-        const bool repeat = content == Content::flat ? (i / bytesPerPixel) % (64 * side) != 0
-                                                     : i > 0 && random() % 4 == 0;
+        const bool repeat = content == Content::flat    ? (i / bytesPerPixel) % (64 * side) != 0
+                            : content == Content::noisy ? i > 0 && random() % 4 == 0
+                                                        : false;
+        unsigned char* const pixel = pixels.data() + i;
         for (unsigned int c = 0; c < bytesPerPixel; ++c) {
-            pixels[i + c] =
-                repeat ? pixels[i + c - bytesPerPixel] : static_cast<unsigned char>(random());
+            pixel[c] = repeat ? (pixel - bytesPerPixel)[c] : static_cast<unsigned char>(random());
+        }
+        if (content == Content::literal && i > 0 &&
+            std::equal(pixel, pixel + bytesPerPixel, pixel - bytesPerPixel)) {
+            pixel[0] ^= 1;
         }
     }
 }
@@ -97,7 +112,7 @@ Bytes makePixels(const unsigned int bytesPerPixel, const Content content) {
     if (content == Content::photo) {
         fillPhoto(pixels, bytesPerPixel);
     } else {
-        fillFlatOrNoisy(pixels, bytesPerPixel, content);
+        fillRandom(pixels, bytesPerPixel, content);
     }
     return pixels;
 }
@@ -112,10 +127,10 @@ Bytes reverseRows(const Bytes& pixels, const std::size_t rowBytes) {
     return reversed;
 }
 
-void writeFile(const std::string& path, const Sample& sample) {
+void writeFile(const std::string& path, const Sample& sample, const Layout layout) {
     const unsigned int bytesPerPixel = sample.bpp / 8;
     Bytes pixels = makePixels(bytesPerPixel, sample.content);
-    if (sample.topRowFirst) {
+    if (layout == Layout::topFirst) {
         pixels = reverseRows(pixels, std::size_t{side} * bytesPerPixel);
     }
     if (sample.runLength) {
@@ -128,7 +143,8 @@ void writeFile(const std::string& path, const Sample& sample) {
     header.height = side;
     header.bitsPerPixel = static_cast<std::uint8_t>(sample.bpp);
     header.descriptor = static_cast<std::uint8_t>(
-        (sample.bpp == 32 ? 0x08 : 0) | (sample.topRowFirst ? Media::TGAHeader::topRowFirst : 0));
+        (sample.bpp == 32 ? 0x08 : 0) |
+        (layout == Layout::bottomFirst ? 0 : Media::TGAHeader::topRowFirst));
     unsigned char bytes[Media::TGAHeader::size];
     header.toBytes(bytes);
     std::FILE* const file = std::fopen(path.c_str(), "wb");
@@ -152,12 +168,13 @@ public:
     }
     ~SampleFolder() { std::filesystem::remove_all(m_folder); }
 
-    const std::string& path(const Sample& sample) {
-        const std::string name = sample.name() + (sample.topRowFirst ? "-top" : "-bottom");
+    const std::string& path(const Sample& sample, const Layout layout) {
+        static const char* const layouts[] = {"-bottom", "-top", "-upsidedown"};
+        const std::string name = sample.name() + layouts[static_cast<int>(layout)];
         auto found = m_files.find(name);
         if (found == m_files.end()) {
             found = m_files.emplace(name, (m_folder / (name + ".tga")).string()).first;
-            writeFile(found->second, sample);
+            writeFile(found->second, sample, layout);
         }
         return found->second;
     }
@@ -188,29 +205,38 @@ unsigned char* loadWithStb(const char* const path) {
     return stbi_load(path, &width, &height, &channels, 0);
 }
 
-bool sameDecoding(const char* const path, const std::size_t image) {
-    unsigned char* const ours = loadWithTGA(path);
-    stbi_uc* const theirs = loadWithStb(path);
-    const bool same =
-        ours != nullptr && theirs != nullptr && std::equal(ours, ours + image, theirs);
-    delete[] ours;
+// Whether ours decode the bottom-first and the top-first file, and stb_image the
+// upside-down one, to the same bytes.
+bool decodersAgree(const Sample& sample) {
+    unsigned char* const bottom = loadWithTGA(samples().path(sample, Layout::bottomFirst).c_str());
+    unsigned char* const top = loadWithTGA(samples().path(sample, Layout::topFirst).c_str());
+    stbi_uc* const theirs = loadWithStb(samples().path(sample, Layout::upsideDown).c_str());
+    const std::size_t image = sample.imageBytes();
+    const bool same = bottom != nullptr && top != nullptr && theirs != nullptr &&
+                      std::equal(bottom, bottom + image, top) &&
+                      std::equal(bottom, bottom + image, theirs);
+    delete[] bottom;
+    delete[] top;
     stbi_image_free(theirs);
     return same;
 }
 
-// One decoder on one file: how to load and release, and the time and peak heap it took.
+benchmark::Counter millisecondsPerIteration(const double seconds) {
+    return benchmark::Counter(1e3 * seconds, benchmark::Counter::kAvgIterations);
+}
+
+// One decoder on one file: how to load and release, and the peak heap it takes.
 struct Decoding {
     unsigned char* (*load)(const char*);
     void (*release)(unsigned char*);
     std::string path;
-    double seconds = 0;
 
-    void timeOnce() {
-        seconds += secondsOf([this] {
+    std::function<void()> work() const {
+        return [this] {
             unsigned char* const data = load(path.c_str());
             benchmark::DoNotOptimize(data);
             release(data);
-        });
+        };
     }
 
     double peakPerImage(const std::size_t image) const {
@@ -230,40 +256,41 @@ void releaseStb(unsigned char* const data) {
 }
 
 void decodeBoth(benchmark::State& state, const Sample sample) {
-    const std::size_t image = std::size_t{side} * side * sample.bpp / 8;
-    Sample top = sample;
-    top.topRowFirst = true;
-    const std::string& bottomPath = samples().path(sample);
-    const std::string& topPath = samples().path(top);
-    if (!sameDecoding(bottomPath.c_str(), image) || !sameDecoding(topPath.c_str(), image)) {
+    if (!decodersAgree(sample)) {
         state.SkipWithError("the decoders disagree");
         return;
     }
-    enum : std::size_t { oursBottom, oursTop, stbBottom, stbTop };
-    std::array<Decoding, 4> decodings{{{loadWithTGA, releaseOurs, bottomPath},
-                                       {loadWithTGA, releaseOurs, topPath},
-                                       {loadWithStb, releaseStb, bottomPath},
-                                       {loadWithStb, releaseStb, topPath}}};
-    std::size_t first = 0;
-    for (auto _ : state) {
-        for (std::size_t i = 0; i < decodings.size(); ++i) {
-            decodings[(first + i) % decodings.size()].timeOnce();
-        }
-        first = (first + 1) % decodings.size();
-    }
-    const auto seconds = [&](const std::size_t which) { return decodings[which].seconds; };
-    const auto milliseconds = [&](const std::size_t which) {
-        return benchmark::Counter(1e3 * seconds(which), benchmark::Counter::kAvgIterations);
-    };
-    state.counters["ours_bottom_ms"] = milliseconds(oursBottom);
-    state.counters["ours_top_ms"] = milliseconds(oursTop);
-    state.counters["stb_bottom_ms"] = milliseconds(stbBottom);
-    state.counters["stb_top_ms"] = milliseconds(stbTop);
-    state.counters["top/bottom"] = seconds(oursTop) / seconds(oursBottom);
-    state.counters["ours/stb_bottom"] = seconds(oursBottom) / seconds(stbBottom);
-    state.counters["ours/stb_top"] = seconds(oursTop) / seconds(stbTop);
+    const Decoding oursBottom{loadWithTGA, releaseOurs,
+                              samples().path(sample, Layout::bottomFirst)};
+    const Decoding oursTop{loadWithTGA, releaseOurs, samples().path(sample, Layout::topFirst)};
+    const Decoding stb{loadWithStb, releaseStb, samples().path(sample, Layout::upsideDown)};
+    const std::vector<double> seconds =
+        timeInTurn(state, {oursBottom.work(), oursTop.work(), stb.work()});
+    state.counters["ours_bottom_ms"] = millisecondsPerIteration(seconds[0]);
+    state.counters["ours_top_ms"] = millisecondsPerIteration(seconds[1]);
+    state.counters["stb_ms"] = millisecondsPerIteration(seconds[2]);
+    state.counters["top/bottom"] = seconds[1] / seconds[0];
+    state.counters["ours/stb"] = seconds[0] / seconds[2];
+    const std::size_t image = sample.imageBytes();
     state.counters["peak/image"] =
-        std::max(decodings[oursBottom].peakPerImage(image), decodings[oursTop].peakPerImage(image));
+        std::max(oursBottom.peakPerImage(image), oursTop.peakPerImage(image));
+}
+
+// Literal packets only, of 24 and of 32 bits, decoded by ours in turn: "32/24_per_byte"
+// compares the time each takes per decoded byte.
+void decodeLiteralDepths(benchmark::State& state) {
+    const Sample literal24{24, true, Content::literal};
+    const Sample literal32{32, true, Content::literal};
+    if (!decodersAgree(literal24) || !decodersAgree(literal32)) {
+        state.SkipWithError("the decoders disagree");
+        return;
+    }
+    const Decoding ours24{loadWithTGA, releaseOurs, samples().path(literal24, Layout::bottomFirst)};
+    const Decoding ours32{loadWithTGA, releaseOurs, samples().path(literal32, Layout::bottomFirst)};
+    const std::vector<double> seconds = timeInTurn(state, {ours24.work(), ours32.work()});
+    state.counters["rle24_ms"] = millisecondsPerIteration(seconds[0]);
+    state.counters["rle32_ms"] = millisecondsPerIteration(seconds[1]);
+    state.counters["32/24_per_byte"] = seconds[1] / seconds[0] * 3 / 4;
 }
 
 // The floor under top/bottom: a 2048 × 2048 image of 32-bit pixels filled row by row with
@@ -287,34 +314,53 @@ void fillRows(benchmark::State& state) {
         }
         benchmark::ClobberMemory();
     };
-    double seconds[2] = {};
-    bool downFirst = false;
-    for (auto _ : state) {
-        for (const bool down : {downFirst, !downFirst}) {
-            seconds[down] += secondsOf([&] { fill(down); });
-        }
-        downFirst = !downFirst;
-    }
-    for (const bool down : {false, true}) {
-        state.counters[down ? "down_ms" : "up_ms"] =
-            benchmark::Counter(1e3 * seconds[down], benchmark::Counter::kAvgIterations);
-    }
-    state.counters["down/up"] = seconds[true] / seconds[false];
+    const std::vector<double> seconds =
+        timeInTurn(state, {[&] { fill(false); }, [&] { fill(true); }});
+    state.counters["up_ms"] = millisecondsPerIteration(seconds[0]);
+    state.counters["down_ms"] = millisecondsPerIteration(seconds[1]);
+    state.counters["down/up"] = seconds[1] / seconds[0];
+}
+
+// The floor under the channel swap: the 2048 × 2048 pixels of 32 bits swapped in place
+// and copied with memcpy, in turn. Both read and write every byte once, so "swap/memcpy"
+// at 1 or below means the swap keeps up with memory.
+void swapChannels(benchmark::State& state) {
+    const std::size_t pixels = std::size_t{side} * side;
+    Bytes image = makePixels(4, Content::noisy);
+    Bytes copy(image.size());
+    const std::vector<double> seconds = timeInTurn(
+        state, {[&] {
+                    Media::ChannelOrder<4>::swapRedBlue(image.data(), image.data(), pixels);
+                    benchmark::ClobberMemory();
+                },
+                [&] {
+                    std::memcpy(copy.data(), image.data(), image.size());
+                    benchmark::ClobberMemory();
+                }});
+    state.counters["swap_ms"] = millisecondsPerIteration(seconds[0]);
+    state.counters["memcpy_ms"] = millisecondsPerIteration(seconds[1]);
+    state.counters["swap/memcpy"] = seconds[0] / seconds[1];
 }
 
 // Every image, ours beside stb_image, the bottom-first file beside the top-first one.
 const bool l_registered = [] {
-    stbi_set_flip_vertically_on_load(1);
     for (const bool runLength : {false, true}) {
         for (const unsigned int bpp : {8u, 24u, 32u}) {
-            for (const Content content : {Content::flat, Content::noisy, Content::photo}) {
-                const Sample sample{bpp, runLength, content, false};
-                benchmark::RegisterBenchmark(("TGA/" + sample.name()).c_str(), decodeBoth, sample)
-                    ->Unit(benchmark::kMillisecond);
+            for (const Content content :
+                 {Content::flat, Content::noisy, Content::photo, Content::literal}) {
+                const Sample sample{bpp, runLength, content};
+                if (content != Content::literal || runLength) {
+                    benchmark::RegisterBenchmark(("TGA/" + sample.name()).c_str(), decodeBoth,
+                                                 sample)
+                        ->Unit(benchmark::kMillisecond);
+                }
             }
         }
     }
+    benchmark::RegisterBenchmark("TGA/rleliteral32vs24", decodeLiteralDepths)
+        ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Floor/fill32", fillRows)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Floor/swap32", swapChannels)->Unit(benchmark::kMillisecond);
     return true;
 }();
 

@@ -134,12 +134,12 @@ TEST_F(TGATest, TopRowFirstFilesLoadAsTheirBottomRowFirstTwins) {
     for (const unsigned char bpp : depths) {
         const unsigned int bytesPerPixel = bpp / 8u;
         for (const auto& [width, height] : shapes) {
-            // Groups of 37 pixels, every other group in one colour, as stored: B, G, R, A.
-            // Runs are stored a block of pixels at a time, the rest one by one.
+            // Groups of 70 pixels, every other group in one colour, as stored: B, G, R, A.
+            // Runs and literal packets go a block of pixels at a time, the rest one by one.
             Bytes bottomFirst(std::size_t{width} * height * bytesPerPixel);
             for (std::size_t i = 0; i < bottomFirst.size(); ++i) {
                 const std::size_t pixel = i / bytesPerPixel;
-                const std::size_t seed = pixel / 37 % 2 == 0 ? pixel / 37 : pixel * 13;
+                const std::size_t seed = pixel / 70 % 2 == 0 ? pixel / 70 : pixel * 13;
                 bottomFirst[i] = static_cast<unsigned char>(seed * 29 + i % bytesPerPixel * 7);
             }
             Bytes topFirst;
