@@ -19,7 +19,6 @@ constexpr std::string_view SELECTOR_MARKER = "??";
 constexpr std::string_view INCLUDE_PREFIX = "<INCLUDE";
 constexpr std::string_view END_OF_FILE = "END_OF_CFG_RESOURCES";
 constexpr std::string_view END_OF_ADDED_KEY = "END_OF_ADDED_KEY";
-constexpr const char* MOD_SUFFIX = ".MOD";
 constexpr std::string_view INI_SUFFIX = ".INI";
 // Some editors write a UTF-8 byte-order mark first; it would stick to the first key.
 constexpr std::string_view BYTE_ORDER_MARK = "\xEF\xBB\xBF";
@@ -77,9 +76,15 @@ bool Info::Impl::addConfig(const std::string& path) {
     }
     text.insert(0, listedText);
     const bool parsed = readText(std::move(text), listedSizes, END_OF_FILE);
-    addConfig(path + MOD_SUFFIX);
+    const std::string companion = CompanionFiles::companionOf(path);
+    if (m_companions.mayExist(companion)) {
+        addConfig(companion);
+    }
     loadPendingIncludes();
     m_loading.pop_back();
+    if (m_loading.empty()) {
+        m_companions.clear();
+    }
     return parsed;
 }
 

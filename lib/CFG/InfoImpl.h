@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CFG/CompanionFiles.h"
 #include "CFG/Info.h"
 #include "CFG/KeyMap.h"
 #include "CFG/LineCursor.h"
@@ -86,6 +87,8 @@ private:
     std::vector<std::string> m_pendingIncludes;
     // Files being loaded, outermost first, so that a file including itself is skipped.
     std::vector<LoadingFile> m_loading;
+    // The companions in the folders of the files the load in progress reads.
+    CompanionFiles m_companions;
     // The text whose lines are being read.
     TextStore::Id m_readText = 0;
 };

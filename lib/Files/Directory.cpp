@@ -50,13 +50,13 @@ std::string Directory::withoutExtension(const std::string& name) {
     return name.substr(0, name.rfind('.'));
 }
 
-void Directory::scan(const std::string& directory, std::vector<std::string>& names,
+bool Directory::scan(const std::string& directory, std::vector<std::string>& names,
                      const std::string& prefix, const std::string& suffix) {
     const std::size_t before = names.size();
     try {
         std::vector<std::string> entries;
         if (!listEntries(directory, entries)) {
-            return;
+            return false;
         }
         // std::string orders bytes as unsigned values, as strcmp does.
         std::sort(entries.begin(), entries.end());
@@ -65,8 +65,10 @@ void Directory::scan(const std::string& directory, std::vector<std::string>& nam
                 names.push_back(name);
             }
         }
+        return true;
     } catch (const std::bad_alloc&) {
         names.resize(before);
+        return false;
     }
 }
 

@@ -23,8 +23,8 @@ public:
 
     // Appends to names, in byte-wise order, the entries of directory (files and
     // subdirectories, without "." and "..") that begin with prefix and end with suffix.
-    // names stays unchanged when the directory cannot be listed.
-    static void scan(const std::string& directory, std::vector<std::string>& names,
+    // False, names unchanged, when the directory cannot be listed.
+    static bool scan(const std::string& directory, std::vector<std::string>& names,
                      const std::string& prefix, const std::string& suffix);
 };
 

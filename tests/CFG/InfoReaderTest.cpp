@@ -68,6 +68,15 @@ TEST(InfoReader, ModFilesThenIncludesInTheOrderTheirKeysWereRead) {
     EXPECT_EQ(config.get("F"), "");
 }
 
+TEST(InfoReader, EachLoadSeesTheModFilesOfItsTime) {
+    const ScratchDir files;
+    CFG::Info config(nullptr);
+    EXPECT_TRUE(config.addConfig(files.write("x.cfg", "A == x\n")));
+    files.write("y.cfg.MOD", "A == ymod\n");
+    EXPECT_TRUE(config.addConfig(files.write("y.cfg", "A == y\n")));
+    EXPECT_EQ(config.get("A"), "ymod");
+}
+
 TEST(InfoReader, IncludePathIsLookedUpWhenLoadedThroughOverridesAndSelectors) {
     const ScratchDir files;
     CFG::Info overrides(nullptr);
