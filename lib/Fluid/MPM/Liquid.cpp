@@ -481,12 +481,15 @@ Liquid::Vec2 Liquid::acceleratedVelocity(const FluidParticle& particle) {
     return Vec2{particle.u + sum.x, particle.v + sum.y};
 }
 
-// Stores the particle's new velocity and spreads it onto the grid as momentum.
+// Stores the particle's new velocity and spreads it onto the grid as momentum. The momentum
+// comes from the velocity in double, not from the single-precision value stored: g++ 12 at -O2
+// has always folded the round trip through the particle away here, and unoptimised builds must
+// give the results the optimised one does.
 void Liquid::setVelocity(FluidParticle& particle, const Vec2& velocity) {
     particle.u = static_cast<float>(velocity.x);
     particle.v = static_cast<float>(velocity.y);
-    const Wide u = particle.u;
-    const Wide v = particle.v;
+    const Wide u = velocity.x;
+    const Wide v = velocity.y;
     forStencil(particle, [&](FluidNode& node, const Wide w, Wide, Wide) {
         accumulate(node.u, w * u);
         accumulate(node.v, w * v);
