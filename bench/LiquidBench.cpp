@@ -10,8 +10,8 @@
 // which the step must do.
 // It computes no result of the step's, so there is nothing to compare before timing; the step's
 // results are pinned by its tests. Each iteration times 100 steps and 100 floor rounds of the
-// same particles on the same grid, in turn and in alternating order, on the thread's CPU clock,
-// so that the ratio step/floor compares runs under the same load.
+// same particles on the same grid, a step and a round in turn, in alternating order, on the
+// thread's CPU clock, so that the ratio step/floor compares runs under the same load.
 
 #include "Fluid/MPM/Liquid.h"
 #include "RNG/RandSimple.h"
@@ -170,22 +170,24 @@ void BM_LiquidStep(benchmark::State& state) {
         scene->liquid.setProperty(handle, GRAVITY_Y, -0.01f);
         Floor floor(nodes);
         std::vector<FluidParticle> floorParticles = particles;
-        const std::size_t before = HeapCounter::s_allocations;
-        for (const bool isFloor : {floorFirst, !floorFirst}) {
-            seconds[isFloor] += secondsOf([&] {
-                for (int step = 0; step < kSteps; ++step) {
+        std::size_t stepAllocations = 0;
+        for (int step = 0; step < kSteps; ++step) {
+            for (const bool isFloor : {floorFirst, !floorFirst}) {
+                const std::size_t before = HeapCounter::s_allocations;
+                seconds[isFloor] += secondsOf([&] {
                     if (isFloor) {
                         floor.round(floorParticles);
                     } else {
                         scene->liquid.simulate(1.0f);
                     }
-                }
-            });
+                });
+                stepAllocations += isFloor ? 0 : HeapCounter::s_allocations - before;
+            }
+            floorFirst = !floorFirst;
         }
-        allocations += HeapCounter::s_allocations - before;
+        allocations += stepAllocations;
         left += static_cast<std::size_t>(scene->liquid.getNumParticles(handle));
         benchmark::DoNotOptimize(floorParticles.data());
-        floorFirst = !floorFirst;
     }
     const double particleSteps = static_cast<double>(count) * kSteps;
     const auto nanoseconds = [&](const bool isFloor) {
