@@ -9,6 +9,10 @@
 #include <climits>
 #include <cstring>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace Fluid::MPM {
 
 namespace {
@@ -17,17 +21,34 @@ namespace {
 using Wide = double;
 
 // Two doubles worked on lane by lane, each lane exactly as a lone double would be: the same
-// operations in the same order, rounded alike. Lane 0 holds an x part, lane 1 its y part, so
-// one instruction does the work of both axes.
+// operations in the same order, rounded alike. Lane 0 holds an x part and lane 1 its y part,
+// or both hold the same value, so one instruction does the work of both axes.
 using Pair = Wide __attribute__((vector_size(2 * sizeof(Wide))));
-using FloatPair = float __attribute__((vector_size(2 * sizeof(float))));
 
-Pair widen(const float (&pair)[2]) {
-    return Pair{pair[0], pair[1]};
+Pair both(const Wide value) {
+    return Pair{value, value};
 }
 
-FloatPair narrow(const Pair pair) {
-    return __builtin_convertvector(pair, FloatPair);
+// g++ widens and narrows pairs of floats one value at a time; where the processor has the
+// instructions that convert both at once, they are used.
+Pair widen(const float (&pair)[2]) {
+#ifdef __SSE2__
+    Wide bits;
+    std::memcpy(&bits, pair, sizeof bits);
+    return _mm_cvtps_pd(_mm_castpd_ps(_mm_set_sd(bits)));
+#else
+    return Pair{pair[0], pair[1]};
+#endif
+}
+
+void store(float (&pair)[2], const Pair value) {
+#ifdef __SSE2__
+    const Wide bits = _mm_cvtsd_f64(_mm_castps_pd(_mm_cvtpd_ps(value)));
+    std::memcpy(pair, &bits, sizeof bits);
+#else
+    pair[0] = static_cast<float>(value[0]);
+    pair[1] = static_cast<float>(value[1]);
+#endif
 }
 
 void accumulate(float& sum, const Wide value) {
@@ -35,8 +56,7 @@ void accumulate(float& sum, const Wide value) {
 }
 
 void accumulate(float (&sum)[2], const Pair value) {
-    const FloatPair result = narrow(widen(sum) + value);
-    std::memcpy(sum, &result, sizeof result);
+    store(sum, widen(sum) + value);
 }
 
 // The nearest integer, halfway cases to the even one, as the processor rounds by default.
@@ -72,31 +92,38 @@ struct Stencil {
     Stencil(FluidNode* const first, const std::ptrdiff_t columnStride,
             const FluidParticle& particle)
         : origin(first), column(columnStride) {
-        for (int k = 0; k < 3; ++k) {
-            wx[k] = particle.wx[k];
-            wy[k] = particle.wy[k];
-            gx[k] = particle.gx[k];
-            gy[k] = particle.gy[k];
-        }
+        widenWeights(particle);
     }
 
     // Works out the weights of the three nodes along each axis at the offset of the first from
     // the particle, and their gradients, and stores them in the particle.
     Stencil(FluidNode* const first, const std::ptrdiff_t columnStride, FluidParticle& particle,
-            const Pair offset)
+            const Wide offsetX, const Wide offsetY)
         : origin(first), column(columnStride) {
-        const Pair x1 = offset + 1.0f;
-        const Pair x2 = x1 + 1.0f;
-        const Pair weights[3] = {0.5f * offset * offset + 1.5f * offset + 1.125f, 0.75f - x1 * x1,
-                                 0.5f * x2 * x2 - 1.5f * x2 + 1.125f};
-        const Pair gradients[3] = {offset + 1.5f, -2.0f * x1, x2 - 1.5f};
+        setWeights(offsetX, particle.wx, particle.gx);
+        setWeights(offsetY, particle.wy, particle.gy);
+        widenWeights(particle);
+    }
+
+    // The weights along one axis at the offset of the first node, and their gradients.
+    static void setWeights(const Wide offset, float (&weights)[3], float (&gradients)[3]) {
+        const Wide x1 = offset + 1.0f;
+        const Wide x2 = x1 + 1.0f;
+        weights[0] = static_cast<float>(0.5f * offset * offset + 1.5f * offset + 1.125f);
+        gradients[0] = static_cast<float>(offset + 1.5f);
+        weights[1] = static_cast<float>(0.75f - x1 * x1);
+        gradients[1] = static_cast<float>(-2.0f * x1);
+        weights[2] = static_cast<float>(0.5f * x2 * x2 - 1.5f * x2 + 1.125f);
+        gradients[2] = static_cast<float>(x2 - 1.5f);
+    }
+
+    void widenWeights(const FluidParticle& particle) {
+#pragma GCC unroll 3
         for (int k = 0; k < 3; ++k) {
-            const FloatPair weight = narrow(weights[k]);
-            const FloatPair gradient = narrow(gradients[k]);
-            wx[k] = particle.wx[k] = weight[0];
-            wy[k] = particle.wy[k] = weight[1];
-            gx[k] = particle.gx[k] = gradient[0];
-            gy[k] = particle.gy[k] = gradient[1];
+            wx[k] = both(particle.wx[k]);
+            wy[k] = both(particle.wy[k]);
+            gx[k] = both(particle.gx[k]);
+            gy[k] = both(particle.gy[k]);
         }
     }
 
@@ -104,23 +131,23 @@ struct Stencil {
         return origin[i * column + j];
     }
 
-    // Calls visit(node, w, gradient) for the nodes (i, j), i outer and j inner, with the node's
-    // weight W(i, j) = wx[i] wy[j] and its gradient (gx[i] wy[j], wx[i] gy[j]).
+    // Calls visit(node, w, alongX, alongY) for the nodes (i, j), i outer and j inner, with the
+    // node's weight W(i, j) = wx[i] wy[j] and its gradient, gx[i] wy[j] along x and wx[i] gy[j]
+    // along y, each in both lanes.
     template <typename Visit>
     void forEach(const Visit& visit) const {
 #pragma GCC unroll 3
         for (int i = 0; i < 3; ++i) {
-            const Pair along{gx[i], wx[i]};
 #pragma GCC unroll 3
             for (int j = 0; j < 3; ++j) {
-                visit(at(i, j), wx[i] * wy[j], along * Pair{wy[j], gy[j]});
+                visit(at(i, j), wx[i] * wy[j], gx[i] * wy[j], wx[i] * gy[j]);
             }
         }
     }
 
     FluidNode* origin;
     std::ptrdiff_t column;
-    Wide wx[3], wy[3], gx[3], gy[3];
+    Pair wx[3], wy[3], gx[3], gy[3];
 };
 
 // The particle's velocity gradient: rotation, shear, mean and deviatoric rates.
@@ -135,10 +162,10 @@ struct Strain {
 Strain strainAt(const Stencil& stencil) {
     // (du/dx, dv/dx) and (du/dy, dv/dy)
     Pair alongX{}, alongY{};
-    stencil.forEach([&](const FluidNode& node, Wide, const Pair gradient) {
+    stencil.forEach([&](const FluidNode& node, Pair, const Pair gradientX, const Pair gradientY) {
         const Pair uv = widen(node.uv);
-        alongX += uv * gradient[0];
-        alongY += uv * gradient[1];
+        alongX += uv * gradientX;
+        alongY += uv * gradientY;
     });
     const Wide mean = (alongX[0] + alongY[1]) * 0.5f;
     return Strain{alongY[0] - alongX[1], (alongY[0] + alongX[1]) * 0.5f, mean, alongX[0] - mean,
@@ -165,39 +192,65 @@ void updateDeformation(FluidParticle& particle, const Strain& strain, const floa
     }
 }
 
-// The density at the particle from a cubic Hermite patch through the masses and mass
-// gradients of the four nodes around it, turned into a pressure capped from above only. The
-// patch is mA + pA tx + qA ty + a2 tx² + b2 ty² + a3 tx³ + b3 ty³ + c11 tx ty + c21 tx² ty
-// + c31 tx³ ty + c12 tx ty² + c13 tx ty³, worked in nested form, the x terms in lane 0 and the
-// y terms in lane 1. Sums and products of two node values stay in single precision.
+// A cubic Hermite patch through the masses and mass gradients of the four nodes of a cell,
+// mA + pA tx + qA ty + a2 tx² + b2 ty² + a3 tx³ + b3 ty³ + c11 tx ty + c21 tx² ty + c31 tx³ ty
+// + c12 tx ty² + c13 tx ty³ at the offset (tx, ty) from its first node, the x terms in lane 0
+// and the y terms in lane 1. Sums and products of two node values stay in single precision.
+// Particles in one cell share the patch, so it is kept while the next particles lie in it.
+struct DensityPatch {
+    DensityPatch() = default;
+
+    DensityPatch(const FluidNode* const first, const std::ptrdiff_t column) : corner(first) {
+        const FluidNode& a = first[0];
+        const FluidNode& b = first[1];
+        const FluidNode& c = first[column];
+        const FluidNode& d = first[column + 1];
+        const Pair delta = Pair{c.mass, b.mass} - a.mass;
+        const Pair side{c.grad[0], b.grad[1]};
+        mass = a.mass;
+        gradient = widen(a.grad);
+        square = 3.0f * delta - side - Pair{2.0f * a.grad[0], 2.0f * a.grad[1]};
+        cube = -2.0f * delta + side + gradient;
+        const Pair edges = Pair{a.mass + a.grad[0], a.mass + a.grad[1]} + square + cube;
+        const Pair swapped{edges[1], edges[0]};
+        cross2 = Pair{3.0f * d.mass - 2.0f * b.grad[0] - d.grad[0],
+                      3.0f * d.mass - 2.0f * c.grad[1] - d.grad[1]} -
+                 3.0f * swapped - square;
+        cross3 =
+            Pair{-2.0f * d.mass + b.grad[0] + d.grad[0], -2.0f * d.mass + c.grad[1] + d.grad[1]} +
+            2.0f * swapped - cube;
+        c11 = b.grad[0] - cross3[1] - cross2[1] - a.grad[0];
+    }
+
+    Wide densityAt(const Pair t) const {
+        const Pair along = t * (gradient + t * (square + t * cube));
+        const Pair mixed = t * (cross2 + t * cross3);
+        return mass + along[0] + along[1] + t[0] * t[1] * (c11 + mixed[0] + mixed[1]);
+    }
+
+    const FluidNode* corner = nullptr;
+    float mass = 0.0f;
+    Pair gradient{}; // pA, qA
+    Pair square{};   // a2, b2
+    Pair cube{};     // a3, b3
+    Pair cross2{};   // c21, c12
+    Pair cross3{};   // c31, c13
+    Wide c11 = 0.0;
+};
+
+// The density at the particle turned into a pressure capped from above only. The particle's
+// cell starts at the stencil's first or second node along each axis; clamping keeps float
+// rounding far from the origin from reaching past the stencil.
 Wide pressureAt(const Stencil& stencil, const FluidParticle& particle, const int cellX,
-                const int cellY, const float* const props) {
-    // The cell's corners are stencil nodes: the cell starts at the stencil's first or second
-    // node. Clamping keeps float rounding far from the origin from reaching past the stencil.
-    const FluidNode& a =
-        stencil.at(std::clamp<std::int64_t>(std::int64_t{cellX} - particle.cx, 0, 1),
-                   std::clamp<std::int64_t>(std::int64_t{cellY} - particle.cy, 0, 1));
-    const FluidNode& c = (&a)[stencil.column];
-    const FluidNode& b = (&a)[1];
-    const FluidNode& d = (&a)[stencil.column + 1];
-    const Pair t = Pair{particle.x, particle.y} - Pair{Wide(cellX), Wide(cellY)};
-    const Pair gradA = widen(a.grad);
-    const Pair delta = Pair{c.mass, b.mass} - a.mass;
-    const Pair side{c.grad[0], b.grad[1]};
-    const Pair square = 3.0f * delta - side - Pair{2.0f * a.grad[0], 2.0f * a.grad[1]}; // a2, b2
-    const Pair cube = -2.0f * delta + side + gradA;                                     // a3, b3
-    const Pair across = Pair{a.mass + a.grad[0], a.mass + a.grad[1]} + square + cube;
-    const Pair swapped{across[1], across[0]};
-    const Pair cross2 = Pair{3.0f * d.mass - 2.0f * b.grad[0] - d.grad[0],
-                             3.0f * d.mass - 2.0f * c.grad[1] - d.grad[1]} -
-                        3.0f * swapped - square; // c21, c12
-    const Pair cross3 =
-        Pair{-2.0f * d.mass + b.grad[0] + d.grad[0], -2.0f * d.mass + c.grad[1] + d.grad[1]} +
-        2.0f * swapped - cube; // c31, c13
-    const Wide c11 = b.grad[0] - cross3[1] - cross2[1] - a.grad[0];
-    const Pair along = t * (gradA + t * (square + t * cube));
-    const Pair mixed = t * (cross2 + t * cross3);
-    const Wide density = a.mass + along[0] + along[1] + t[0] * t[1] * (c11 + mixed[0] + mixed[1]);
+                const int cellY, const float* const props, DensityPatch& patch) {
+    const FluidNode* const corner =
+        &stencil.at(std::clamp<std::int64_t>(std::int64_t{cellX} - particle.cx, 0, 1),
+                    std::clamp<std::int64_t>(std::int64_t{cellY} - particle.cy, 0, 1));
+    if (corner != patch.corner) {
+        patch = DensityPatch(corner, stencil.column);
+    }
+    const Wide density =
+        patch.densityAt(Pair{particle.x, particle.y} - Pair{Wide(cellX), Wide(cellY)});
     const Wide pressure =
         (density - props[DENSITY]) * props[STIFFNESS] / std::max(Wide{1.0f}, Wide{props[DENSITY]});
     return std::min(pressure, Wide{2.0f});
@@ -206,7 +259,8 @@ Wide pressureAt(const Stencil& stencil, const FluidParticle& particle, const int
 // The particle's velocity plus the grid's acceleration at its position.
 Pair acceleratedVelocity(const Stencil& stencil, const FluidParticle& particle) {
     Pair sum{};
-    stencil.forEach([&](const FluidNode& node, const Wide w, Pair) { sum += w * widen(node.axy); });
+    stencil.forEach(
+        [&](const FluidNode& node, const Pair w, Pair, Pair) { sum += w * widen(node.axy); });
     return Pair{particle.u, particle.v} + sum;
 }
 
@@ -215,11 +269,10 @@ Pair acceleratedVelocity(const Stencil& stencil, const FluidParticle& particle) 
 // has always folded the round trip through the particle away here, and unoptimised builds must
 // give the results the optimised one does.
 void setVelocity(const Stencil& stencil, FluidParticle& particle, const Pair velocity) {
-    const FloatPair stored = narrow(velocity);
-    particle.u = stored[0];
-    particle.v = stored[1];
+    particle.u = static_cast<float>(velocity[0]);
+    particle.v = static_cast<float>(velocity[1]);
     stencil.forEach(
-        [&](FluidNode& node, const Wide w, Pair) { accumulate(node.uv, w * velocity); });
+        [&](FluidNode& node, const Pair w, Pair, Pair) { accumulate(node.uv, w * velocity); });
 }
 
 } // namespace
@@ -317,8 +370,7 @@ void Liquid::step(LiquidInfo* const liquids, const std::size_t count, const floa
     scaleActiveNodesUV();
     runPhase(&Liquid::calcAXY, liquids, count, dt);
     scaleActiveNodesAXY();
-    runPhase(m_mapType != BOUNDARY_GRID ? &Liquid::recalcUV : &Liquid::recalcBoundedUV, liquids,
-             count, dt);
+    runPhase(&Liquid::recalcUV, liquids, count, dt);
     scaleActiveNodesUV();
     runPhase(&Liquid::doMove, liquids, count, dt);
     for (std::size_t k = 0; k < count; ++k) {
@@ -372,17 +424,18 @@ void Liquid::calcUV(FluidParticle* const particles, const int count, const float
                               << node.j << " w,h " << m_width << "," << m_height);
         }
         const Stencil stencil(stencilOrigin(particle), column, particle,
-                              Pair{Wide(particle.cx), Wide(particle.cy)} -
-                                  Pair{particle.x, particle.y});
+                              static_cast<Wide>(particle.cx) - particle.x,
+                              static_cast<Wide>(particle.cy) - particle.y);
         FluidNode& centre = stencil.at(1, 1);
         centre.count = static_cast<std::uint16_t>(centre.count + 1);
         const Pair velocity{particle.u, particle.v};
-        stencil.forEach([&](FluidNode& node, const Wide w, const Pair gradient) {
-            activate(node);
-            accumulate(node.mass, w);
-            accumulate(node.grad, gradient);
-            accumulate(node.uv, w * velocity);
-        });
+        stencil.forEach(
+            [&](FluidNode& node, const Pair w, const Pair gradientX, const Pair gradientY) {
+                activate(node);
+                accumulate(node.mass, w[0]);
+                accumulate(node.grad, Pair{gradientX[0], gradientY[0]});
+                accumulate(node.uv, w * velocity);
+            });
     }
 }
 
@@ -419,6 +472,7 @@ void Liquid::calcAXY(FluidParticle* const particles, const int count, const floa
                      const int shiftDifference, float) {
     const auto column = static_cast<std::ptrdiff_t>(m_columnStride);
     TileBounce tile{INT64_MIN, INT64_MIN, false, Vec2{0.0, 0.0}};
+    DensityPatch patch;
     for (int k = 0; k < count; ++k) {
         FluidParticle& particle = particles[k];
         const Stencil stencil(stencilOrigin(particle), column, particle);
@@ -426,7 +480,7 @@ void Liquid::calcAXY(FluidParticle* const particles, const int count, const floa
         updateDeformation(particle, strain, props[YIELD_RATE]);
         const int cellX = nearestInt(Wide{particle.x} - 0.5f);
         const int cellY = nearestInt(Wide{particle.y} - 0.5f);
-        const Wide pressure = pressureAt(stencil, particle, cellX, cellY, props);
+        const Wide pressure = pressureAt(stencil, particle, cellX, cellY, props, patch);
         Pair bounce{};
         if (m_mapType != NO_MAP) {
             const std::int64_t tileColumn = tileOf(cellX, shiftDifference);
@@ -447,9 +501,10 @@ void Liquid::calcAXY(FluidParticle* const particles, const int count, const floa
                          Wide{props[ELASTICITY]} * particle.syy;
         const Pair stressX{sxx, sxy};
         const Pair stressY{sxy, syy};
-        stencil.forEach([&](FluidNode& node, const Wide w, const Pair gradient) {
-            accumulate(node.axy, bounce * w - (stressX * gradient[0] + stressY * gradient[1]));
-        });
+        stencil.forEach(
+            [&](FluidNode& node, const Pair w, const Pair gradientX, const Pair gradientY) {
+                accumulate(node.axy, bounce * w - (stressX * gradientX + stressY * gradientY));
+            });
     }
 }
 
@@ -482,28 +537,6 @@ Liquid::TileBounce Liquid::tileBounce(const std::int64_t column, const std::int6
     return tile;
 }
 
-void Liquid::recalcBoundedUV(FluidParticle* const particles, const int count,
-                             const float* const props, int, float) {
-    const auto column = static_cast<std::ptrdiff_t>(m_columnStride);
-    const Pair gravity{props[GRAVITY_X], props[GRAVITY_Y]};
-    for (int k = 0; k < count; ++k) {
-        FluidParticle& particle = particles[k];
-        const Stencil stencil(stencilOrigin(particle), column, particle);
-        Pair velocity =
-            acceleratedVelocity(stencil, particle) + (gravity + Pair{particle.fx, particle.fy});
-        // The position lies on the grid, which calcUV has checked, so truncation is safe.
-        const BoundaryForceGrid::Force boundary =
-            boundaryForce(static_cast<int>(particle.x), static_cast<int>(particle.y));
-        if (boundary.nx * velocity[0] < 0.0) {
-            velocity[0] = -velocity[0];
-        }
-        if (boundary.ny * velocity[1] < 0.0) {
-            velocity[1] = -velocity[1];
-        }
-        setVelocity(stencil, particle, velocity);
-    }
-}
-
 void Liquid::recalcUV(FluidParticle* const particles, const int count, const float* const props,
                       const int shiftDifference, float) {
     const auto column = static_cast<std::ptrdiff_t>(m_columnStride);
@@ -512,15 +545,25 @@ void Liquid::recalcUV(FluidParticle* const particles, const int count, const flo
     for (int k = 0; k < count; ++k) {
         FluidParticle& particle = particles[k];
         const Stencil stencil(stencilOrigin(particle), column, particle);
-        Pair velocity = acceleratedVelocity(stencil, particle) + gravity;
-        if (m_mapType != NO_MAP) {
-            Vec2 kept{velocity[0], velocity[1]};
-            const bool wallX = keepOffEdges(kept.x, particle.x, m_width);
-            const bool wallY = keepOffEdges(kept.y, particle.y, m_height);
-            if (!(wallX && wallY)) {
-                bounceOffSolidNeighbours(kept, particle, shiftDifference, neighbours);
+        Pair velocity = acceleratedVelocity(stencil, particle);
+        if (m_mapType == BOUNDARY_GRID) {
+            velocity += gravity + Pair{particle.fx, particle.fy};
+            // The position lies on the grid, which calcUV has checked, so truncation is safe.
+            const BoundaryForceGrid::Force boundary =
+                boundaryForce(static_cast<int>(particle.x), static_cast<int>(particle.y));
+            if (boundary.nx * velocity[0] < 0.0) {
+                velocity[0] = -velocity[0];
             }
-            velocity = Pair{kept.x, kept.y};
+            if (boundary.ny * velocity[1] < 0.0) {
+                velocity[1] = -velocity[1];
+            }
+        } else {
+            velocity += gravity;
+            if (m_mapType != NO_MAP) {
+                Vec2 kept{velocity[0], velocity[1]};
+                keepOffWalls(kept, particle, shiftDifference, neighbours);
+                velocity = Pair{kept.x, kept.y};
+            }
         }
         setVelocity(stencil, particle, velocity);
     }
@@ -542,23 +585,24 @@ bool Liquid::keepOffEdges(Wide& velocity, const float position, const int nodes)
     return false;
 }
 
-// A predicted position next to a solid tile sends the particle back at a fixed speed.
-// Particles landing by the same node as the last one meet the same tiles, kept in neighbours.
-void Liquid::bounceOffSolidNeighbours(Vec2& velocity, const FluidParticle& particle,
-                                      const int shiftDifference,
-                                      SolidNeighbours& neighbours) const {
-    const std::int64_t nodeX = nearestInt(particle.x + velocity.x - 0.5f);
-    const std::int64_t nodeY = nearestInt(particle.y + velocity.y - 0.5f);
+// Keeps the particle's predicted position off the grid's edges, and sends it back at a fixed
+// speed from a solid tile beside the node it would land by. Particles landing by the same node
+// as the last one meet the same tiles, kept in neighbours.
+void Liquid::keepOffWalls(Vec2& velocity, const FluidParticle& particle, const int shiftDifference,
+                          SolidNeighbours& neighbours) const {
+    std::int64_t nodeX = nearestInt(particle.x + velocity.x - 0.5f);
+    std::int64_t nodeY = nearestInt(particle.y + velocity.y - 0.5f);
+    if (nodeX < 1 || nodeX >= m_width - 1 || nodeY < 1 || nodeY >= m_height - 1) {
+        const bool wallX = keepOffEdges(velocity.x, particle.x, m_width);
+        const bool wallY = keepOffEdges(velocity.y, particle.y, m_height);
+        if (wallX && wallY) {
+            return;
+        }
+        nodeX = nearestInt(particle.x + velocity.x - 0.5f);
+        nodeY = nearestInt(particle.y + velocity.y - 0.5f);
+    }
     if (nodeX != neighbours.nodeX || nodeY != neighbours.nodeY) {
-        const auto solid = [&](const std::int64_t x, const std::int64_t y) {
-            return isSolid(tileOf(x, shiftDifference), tileOf(y, shiftDifference));
-        };
-        neighbours = SolidNeighbours{nodeX,
-                                     nodeY,
-                                     solid(nodeX + 1, nodeY),
-                                     solid(nodeX - 1, nodeY),
-                                     solid(nodeX, nodeY + 1),
-                                     solid(nodeX, nodeY - 1)};
+        neighbours = solidNeighbours(nodeX, nodeY, shiftDifference);
     }
     if (neighbours.right) {
         velocity.x = -1.5f;
@@ -572,6 +616,19 @@ void Liquid::bounceOffSolidNeighbours(Vec2& velocity, const FluidParticle& parti
     }
 }
 
+Liquid::SolidNeighbours Liquid::solidNeighbours(const std::int64_t nodeX, const std::int64_t nodeY,
+                                                const int shiftDifference) const {
+    const auto solid = [&](const std::int64_t x, const std::int64_t y) {
+        return isSolid(tileOf(x, shiftDifference), tileOf(y, shiftDifference));
+    };
+    return SolidNeighbours{nodeX,
+                           nodeY,
+                           solid(nodeX + 1, nodeY),
+                           solid(nodeX - 1, nodeY),
+                           solid(nodeX, nodeY + 1),
+                           solid(nodeX, nodeY - 1)};
+}
+
 void Liquid::doMove(FluidParticle* const particles, const int count, const float* const props, int,
                     const float dt) {
     const auto column = static_cast<std::ptrdiff_t>(m_columnStride);
@@ -580,18 +637,17 @@ void Liquid::doMove(FluidParticle* const particles, const int count, const float
         const Stencil stencil(stencilOrigin(particle), column, particle);
         Pair grid{};
         stencil.forEach(
-            [&](const FluidNode& node, const Wide w, Pair) { grid += w * widen(node.uv); });
+            [&](const FluidNode& node, const Pair w, Pair, Pair) { grid += w * widen(node.uv); });
         const Pair move = grid * Wide{dt};
         const Pair velocity{particle.u, particle.v};
-        const FloatPair displacement = narrow(move);
-        const FloatPair position = narrow(Pair{particle.x, particle.y} + move);
-        const FloatPair smoothed = narrow(velocity + (move - velocity) * props[SMOOTHING]);
-        particle.dx = displacement[0];
-        particle.dy = displacement[1];
-        particle.x = position[0];
-        particle.y = position[1];
-        particle.u = smoothed[0];
-        particle.v = smoothed[1];
+        const Pair position = Pair{particle.x, particle.y} + move;
+        const Pair smoothed = velocity + (move - velocity) * props[SMOOTHING];
+        particle.dx = static_cast<float>(move[0]);
+        particle.dy = static_cast<float>(move[1]);
+        particle.x = static_cast<float>(position[0]);
+        particle.y = static_cast<float>(position[1]);
+        particle.u = static_cast<float>(smoothed[0]);
+        particle.v = static_cast<float>(smoothed[1]);
     }
 }
 

@@ -103,8 +103,6 @@ private:
                 float dt);
     void calcAXY(FluidParticle* particles, int count, const float* props, int shiftDifference,
                  float dt);
-    void recalcBoundedUV(FluidParticle* particles, int count, const float* props,
-                         int shiftDifference, float dt);
     void recalcUV(FluidParticle* particles, int count, const float* props, int shiftDifference,
                   float dt);
     void doMove(FluidParticle* particles, int count, const float* props, int shiftDifference,
@@ -116,8 +114,10 @@ private:
 
     TileBounce tileBounce(std::int64_t column, std::int64_t row, float force) const;
     bool keepOffEdges(double& velocity, float position, int nodes) const;
-    void bounceOffSolidNeighbours(Vec2& velocity, const FluidParticle& particle,
-                                  int shiftDifference, SolidNeighbours& neighbours) const;
+    void keepOffWalls(Vec2& velocity, const FluidParticle& particle, int shiftDifference,
+                      SolidNeighbours& neighbours) const;
+    SolidNeighbours solidNeighbours(std::int64_t nodeX, std::int64_t nodeY,
+                                    int shiftDifference) const;
 
     bool holdsStencilAt(int cx, int cy) const;
     NodeOffset firstNodeOutside(int cx, int cy) const;
