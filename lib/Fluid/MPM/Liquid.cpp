@@ -20,6 +20,15 @@ namespace {
 // Every formula is worked in double and only its result is stored in single precision.
 using Wide = double;
 
+// The size (the tensor's squared norm) past which a particle's stored deformation is dropped.
+constexpr float kDeformationLimit = 5.0f;
+// The most pressure a particle's density can build; suction is not capped.
+constexpr float kPressureCap = 2.0f;
+// The most, in nodes, that a particle kept off the grid's edge lands further in, at random.
+constexpr float kEdgeJitter = 0.01f;
+// The speed, in nodes per step, at which a particle landing beside a solid tile is sent back.
+constexpr float kBounceSpeed = 1.5f;
+
 // Two doubles worked on lane by lane, each lane exactly as a lone double would be: the same
 // operations in the same order, rounded alike. Lane 0 holds an x part and lane 1 its y part,
 // or both hold the same value, so one instruction does the work of both axes.
@@ -185,7 +194,7 @@ void updateDeformation(FluidParticle& particle, const Strain& strain, const floa
     particle.syy = static_cast<float>(syy + ((sxy * spin + strain.devyy) - yieldRate * syy));
     const Wide size = Wide{particle.sxx} * particle.sxx + 2.0f * Wide{particle.sxy} * particle.sxy +
                       Wide{particle.syy} * particle.syy;
-    if (size > 5.0f) {
+    if (size > kDeformationLimit) {
         particle.sxx = 0.0f;
         particle.sxy = 0.0f;
         particle.syy = 0.0f;
@@ -253,7 +262,7 @@ Wide pressureAt(const Stencil& stencil, const FluidParticle& particle, const int
         patch.densityAt(Pair{particle.x, particle.y} - Pair{Wide(cellX), Wide(cellY)});
     const Wide pressure =
         (density - props[DENSITY]) * props[STIFFNESS] / std::max(Wide{1.0f}, Wide{props[DENSITY]});
-    return std::min(pressure, Wide{2.0f});
+    return std::min(pressure, Wide{kPressureCap});
 }
 
 // The particle's velocity plus the grid's acceleration at its position.
@@ -575,11 +584,12 @@ bool Liquid::keepOffEdges(Wide& velocity, const float position, const int nodes)
     const Wide predicted = position + velocity;
     const int node = nearestInt(predicted - 0.5f);
     if (node < 1) {
-        velocity += (1.0f - predicted) + 0.01f * Wide{random()};
+        velocity += (1.0f - predicted) + kEdgeJitter * Wide{random()};
         return true;
     }
     if (node >= nodes - 1) {
-        velocity += (static_cast<Wide>(nodes - 1) - 1.0f - predicted) - 0.01f * Wide{random()};
+        velocity +=
+            (static_cast<Wide>(nodes - 1) - 1.0f - predicted) - kEdgeJitter * Wide{random()};
         return true;
     }
     return false;
@@ -605,14 +615,14 @@ void Liquid::keepOffWalls(Vec2& velocity, const FluidParticle& particle, const i
         neighbours = solidNeighbours(nodeX, nodeY, shiftDifference);
     }
     if (neighbours.right) {
-        velocity.x = -1.5f;
+        velocity.x = -kBounceSpeed;
     } else if (neighbours.left) {
-        velocity.x = 1.5f;
+        velocity.x = kBounceSpeed;
     }
     if (neighbours.up) {
-        velocity.y = -1.5f;
+        velocity.y = -kBounceSpeed;
     } else if (neighbours.down) {
-        velocity.y = 1.5f;
+        velocity.y = kBounceSpeed;
     }
 }
 
