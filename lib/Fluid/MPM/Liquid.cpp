@@ -597,9 +597,12 @@ bool Liquid::keepOffEdges(Wide& velocity, const float position, const int nodes)
 
 // Keeps the particle's predicted position off the grid's edges, and sends it back at a fixed
 // speed from a solid tile beside the node it would land by. Particles landing by the same node
-// as the last one meet the same tiles, kept in neighbours.
-void Liquid::keepOffWalls(Vec2& velocity, const FluidParticle& particle, const int shiftDifference,
-                          SolidNeighbours& neighbours) const {
+// as the last one meet the same tiles, kept in neighbours. Called for every particle of the
+// update pass, it is inlined there: g++ would not, and the call cost a twentieth of the step.
+[[gnu::always_inline]] inline void Liquid::keepOffWalls(Vec2& velocity,
+                                                        const FluidParticle& particle,
+                                                        const int shiftDifference,
+                                                        SolidNeighbours& neighbours) const {
     std::int64_t nodeX = nearestInt(particle.x + velocity.x - 0.5f);
     std::int64_t nodeY = nearestInt(particle.y + velocity.y - 0.5f);
     if (nodeX < 1 || nodeX >= m_width - 1 || nodeY < 1 || nodeY >= m_height - 1) {
