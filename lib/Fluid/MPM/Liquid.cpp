@@ -274,9 +274,9 @@ Pair acceleratedVelocity(const Stencil& stencil, const FluidParticle& particle) 
 }
 
 // Stores the particle's new velocity and spreads it onto the grid as momentum. The momentum
-// comes from the velocity in double, not from the single-precision value stored: g++ 12 at -O2
-// has always folded the round trip through the particle away here, and unoptimised builds must
-// give the results the optimised one does.
+// comes from the velocity in double, not from the single-precision value stored: the optimised
+// g++ 12 build always worked it so, its vectoriser having dropped the round trip through the
+// particle, and every build gives the results that build gave.
 void setVelocity(const Stencil& stencil, FluidParticle& particle, const Pair velocity) {
     particle.u = static_cast<float>(velocity[0]);
     particle.v = static_cast<float>(velocity[1]);
