@@ -131,8 +131,8 @@ struct Stencil {
         for (int k = 0; k < 3; ++k) {
             wx[k] = both(particle.wx[k]);
             wy[k] = both(particle.wy[k]);
-            gx[k] = both(particle.gx[k]);
-            gy[k] = both(particle.gy[k]);
+            along[k] = Pair{particle.gx[k], particle.wx[k]};
+            across[k] = Pair{particle.wy[k], particle.gy[k]};
         }
     }
 
@@ -140,23 +140,23 @@ struct Stencil {
         return origin[i * column + j];
     }
 
-    // Calls visit(node, w, alongX, alongY) for the nodes (i, j), i outer and j inner, with the
-    // node's weight W(i, j) = wx[i] wy[j] and its gradient, gx[i] wy[j] along x and wx[i] gy[j]
-    // along y, each in both lanes.
+    // Calls visit(node, w, gradient) for the nodes (i, j), i outer and j inner, with the node's
+    // weight W(i, j) = wx[i] wy[j] in both lanes and its gradient (gx[i] wy[j], wx[i] gy[j]).
     template <typename Visit>
     void forEach(const Visit& visit) const {
 #pragma GCC unroll 3
         for (int i = 0; i < 3; ++i) {
 #pragma GCC unroll 3
             for (int j = 0; j < 3; ++j) {
-                visit(at(i, j), wx[i] * wy[j], gx[i] * wy[j], wx[i] * gy[j]);
+                visit(at(i, j), wx[i] * wy[j], along[i] * across[j]);
             }
         }
     }
 
     FluidNode* origin;
     std::ptrdiff_t column;
-    Pair wx[3], wy[3], gx[3], gy[3];
+    // The weights in both lanes, and (gx[i], wx[i]) and (wy[j], gy[j]).
+    Pair wx[3], wy[3], along[3], across[3];
 };
 
 // The particle's velocity gradient: rotation, shear, mean and deviatoric rates.
@@ -171,10 +171,10 @@ struct Strain {
 Strain strainAt(const Stencil& stencil) {
     // (du/dx, dv/dx) and (du/dy, dv/dy)
     Pair alongX{}, alongY{};
-    stencil.forEach([&](const FluidNode& node, Pair, const Pair gradientX, const Pair gradientY) {
+    stencil.forEach([&](const FluidNode& node, Pair, const Pair gradient) {
         const Pair uv = widen(node.uv);
-        alongX += uv * gradientX;
-        alongY += uv * gradientY;
+        alongX += uv * gradient[0];
+        alongY += uv * gradient[1];
     });
     const Wide mean = (alongX[0] + alongY[1]) * 0.5f;
     return Strain{alongY[0] - alongX[1], (alongY[0] + alongX[1]) * 0.5f, mean, alongX[0] - mean,
@@ -268,8 +268,7 @@ Wide pressureAt(const Stencil& stencil, const FluidParticle& particle, const int
 // The particle's velocity plus the grid's acceleration at its position.
 Pair acceleratedVelocity(const Stencil& stencil, const FluidParticle& particle) {
     Pair sum{};
-    stencil.forEach(
-        [&](const FluidNode& node, const Pair w, Pair, Pair) { sum += w * widen(node.axy); });
+    stencil.forEach([&](const FluidNode& node, const Pair w, Pair) { sum += w * widen(node.axy); });
     return Pair{particle.u, particle.v} + sum;
 }
 
@@ -281,7 +280,7 @@ void setVelocity(const Stencil& stencil, FluidParticle& particle, const Pair vel
     particle.u = static_cast<float>(velocity[0]);
     particle.v = static_cast<float>(velocity[1]);
     stencil.forEach(
-        [&](FluidNode& node, const Pair w, Pair, Pair) { accumulate(node.uv, w * velocity); });
+        [&](FluidNode& node, const Pair w, Pair) { accumulate(node.uv, w * velocity); });
 }
 
 } // namespace
@@ -438,13 +437,12 @@ void Liquid::calcUV(FluidParticle* const particles, const int count, const float
         FluidNode& centre = stencil.at(1, 1);
         centre.count = static_cast<std::uint16_t>(centre.count + 1);
         const Pair velocity{particle.u, particle.v};
-        stencil.forEach(
-            [&](FluidNode& node, const Pair w, const Pair gradientX, const Pair gradientY) {
-                activate(node);
-                accumulate(node.mass, w[0]);
-                accumulate(node.grad, Pair{gradientX[0], gradientY[0]});
-                accumulate(node.uv, w * velocity);
-            });
+        stencil.forEach([&](FluidNode& node, const Pair w, const Pair gradient) {
+            activate(node);
+            accumulate(node.mass, w[0]);
+            accumulate(node.grad, gradient);
+            accumulate(node.uv, w * velocity);
+        });
     }
 }
 
@@ -510,10 +508,9 @@ void Liquid::calcAXY(FluidParticle* const particles, const int count, const floa
                          Wide{props[ELASTICITY]} * particle.syy;
         const Pair stressX{sxx, sxy};
         const Pair stressY{sxy, syy};
-        stencil.forEach(
-            [&](FluidNode& node, const Pair w, const Pair gradientX, const Pair gradientY) {
-                accumulate(node.axy, bounce * w - (stressX * gradientX + stressY * gradientY));
-            });
+        stencil.forEach([&](FluidNode& node, const Pair w, const Pair gradient) {
+            accumulate(node.axy, bounce * w - (stressX * gradient[0] + stressY * gradient[1]));
+        });
     }
 }
 
@@ -650,7 +647,7 @@ void Liquid::doMove(FluidParticle* const particles, const int count, const float
         const Stencil stencil(stencilOrigin(particle), column, particle);
         Pair grid{};
         stencil.forEach(
-            [&](const FluidNode& node, const Pair w, Pair, Pair) { grid += w * widen(node.uv); });
+            [&](const FluidNode& node, const Pair w, Pair) { grid += w * widen(node.uv); });
         const Pair move = grid * Wide{dt};
         const Pair velocity{particle.u, particle.v};
         const Pair position = Pair{particle.x, particle.y} + move;
