@@ -7,6 +7,11 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstring>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace Fluid::MPM {
 
@@ -15,8 +20,52 @@ namespace {
 // Every formula is worked in double and only its result is stored in single precision.
 using Wide = double;
 
+// The size (the tensor's squared norm) past which a particle's stored deformation is dropped.
+constexpr float kDeformationLimit = 5.0f;
+// The most pressure a particle's density can build; suction is not capped.
+constexpr float kPressureCap = 2.0f;
+// The most, in nodes, that a particle kept off the grid's edge lands further in, at random.
+constexpr float kEdgeJitter = 0.01f;
+// The speed, in nodes per step, at which a particle landing beside a solid tile is sent back.
+constexpr float kBounceSpeed = 1.5f;
+
+// Two doubles worked on lane by lane, each lane exactly as a lone double would be: the same
+// operations in the same order, rounded alike. Lane 0 holds an x part and lane 1 its y part,
+// or both hold the same value, so one instruction does the work of both axes.
+using Pair = Wide __attribute__((vector_size(2 * sizeof(Wide))));
+
+Pair both(const Wide value) {
+    return Pair{value, value};
+}
+
+// g++ widens and narrows pairs of floats one value at a time; where the processor has the
+// instructions that convert both at once, they are used.
+Pair widen(const float (&pair)[2]) {
+#ifdef __SSE2__
+    Wide bits;
+    std::memcpy(&bits, pair, sizeof bits);
+    return _mm_cvtps_pd(_mm_castpd_ps(_mm_set_sd(bits)));
+#else
+    return Pair{pair[0], pair[1]};
+#endif
+}
+
+void store(float (&pair)[2], const Pair value) {
+#ifdef __SSE2__
+    const Wide bits = _mm_cvtsd_f64(_mm_castps_pd(_mm_cvtpd_ps(value)));
+    std::memcpy(pair, &bits, sizeof bits);
+#else
+    pair[0] = static_cast<float>(value[0]);
+    pair[1] = static_cast<float>(value[1]);
+#endif
+}
+
 void accumulate(float& sum, const Wide value) {
     sum = static_cast<float>(sum + value);
+}
+
+void accumulate(float (&sum)[2], const Pair value) {
+    store(sum, widen(sum) + value);
 }
 
 // The nearest integer, halfway cases to the even one, as the processor rounds by default.
@@ -39,55 +88,220 @@ int stencilStart(const float coordinate) {
     return nearestInt((Wide{coordinate} - 0.5f) - 0.5f);
 }
 
-// The weights of the three stencil nodes at offsets from the particle, and their gradients.
-void setWeights(const Wide offset, float* const weights, float* const gradients) {
-    const Wide x1 = offset + 1.0f;
-    const Wide x2 = x1 + 1.0f;
-    weights[0] = static_cast<float>(0.5f * offset * offset + 1.5f * offset + 1.125f);
-    gradients[0] = static_cast<float>(offset + 1.5f);
-    weights[1] = static_cast<float>(0.75f - x1 * x1);
-    gradients[1] = static_cast<float>(-2.0f * x1);
-    weights[2] = static_cast<float>(0.5f * x2 * x2 - 1.5f * x2 + 1.125f);
-    gradients[2] = static_cast<float>(x2 - 1.5f);
-}
-
 // A node coordinate in tiles of 2^shift nodes; a negative shift makes tiles finer than nodes.
 std::int64_t tileOf(const std::int64_t node, const int shift) {
     return shift >= 0 ? node >> shift : node * (std::int64_t{1} << -shift);
 }
 
-// A particle's stencil weights and gradients, widened once. Kept apart from the particle, they
-// need no reloading after each store to a node, which the compiler must assume could change
-// the particle.
-struct Weights {
-    explicit Weights(const FluidParticle& particle) {
+// A particle's 3 by 3 node stencil: its first node and its weights and their gradients, widened
+// once. Kept apart from the particle, they need no reloading after each store to a node, which
+// the compiler must assume could change the particle.
+struct Stencil {
+    // The weights the particle holds.
+    Stencil(FluidNode* const first, const std::ptrdiff_t columnStride,
+            const FluidParticle& particle)
+        : origin(first), column(columnStride) {
+        widenWeights(particle);
+    }
+
+    // Works out the weights of the three nodes along each axis at the offset of the first from
+    // the particle, and their gradients, and stores them in the particle.
+    Stencil(FluidNode* const first, const std::ptrdiff_t columnStride, FluidParticle& particle,
+            const Wide offsetX, const Wide offsetY)
+        : origin(first), column(columnStride) {
+        setWeights(offsetX, particle.wx, particle.gx);
+        setWeights(offsetY, particle.wy, particle.gy);
+        widenWeights(particle);
+    }
+
+    // The weights along one axis at the offset of the first node, and their gradients.
+    static void setWeights(const Wide offset, float (&weights)[3], float (&gradients)[3]) {
+        const Wide x1 = offset + 1.0f;
+        const Wide x2 = x1 + 1.0f;
+        weights[0] = static_cast<float>(0.5f * offset * offset + 1.5f * offset + 1.125f);
+        gradients[0] = static_cast<float>(offset + 1.5f);
+        weights[1] = static_cast<float>(0.75f - x1 * x1);
+        gradients[1] = static_cast<float>(-2.0f * x1);
+        weights[2] = static_cast<float>(0.5f * x2 * x2 - 1.5f * x2 + 1.125f);
+        gradients[2] = static_cast<float>(x2 - 1.5f);
+    }
+
+    void widenWeights(const FluidParticle& particle) {
+#pragma GCC unroll 3
         for (int k = 0; k < 3; ++k) {
-            wx[k] = particle.wx[k];
-            wy[k] = particle.wy[k];
-            gx[k] = particle.gx[k];
-            gy[k] = particle.gy[k];
+            wx[k] = both(particle.wx[k]);
+            wy[k] = both(particle.wy[k]);
+            along[k] = Pair{particle.gx[k], particle.wx[k]};
+            across[k] = Pair{particle.wy[k], particle.gy[k]};
         }
     }
 
-    Wide wx[3], wy[3], gx[3], gy[3];
+    FluidNode& at(const std::ptrdiff_t i, const std::ptrdiff_t j) const {
+        return origin[i * column + j];
+    }
+
+    // Calls visit(node, w, gradient) for the nodes (i, j), i outer and j inner, with the node's
+    // weight W(i, j) = wx[i] wy[j] in both lanes and its gradient (gx[i] wy[j], wx[i] gy[j]).
+    template <typename Visit>
+    void forEach(const Visit& visit) const {
+#pragma GCC unroll 3
+        for (int i = 0; i < 3; ++i) {
+#pragma GCC unroll 3
+            for (int j = 0; j < 3; ++j) {
+                visit(at(i, j), wx[i] * wy[j], along[i] * across[j]);
+            }
+        }
+    }
+
+    FluidNode* origin;
+    std::ptrdiff_t column;
+    // The weights in both lanes, and (gx[i], wx[i]) and (wy[j], gy[j]).
+    Pair wx[3], wy[3], along[3], across[3];
 };
+
+// The particle's velocity gradient: rotation, shear, mean and deviatoric rates.
+struct Strain {
+    Wide spin;
+    Wide shear;
+    Wide mean;
+    Wide devxx;
+    Wide devyy;
+};
+
+Strain strainAt(const Stencil& stencil) {
+    // (du/dx, dv/dx) and (du/dy, dv/dy)
+    Pair alongX{}, alongY{};
+    stencil.forEach([&](const FluidNode& node, Pair, const Pair gradient) {
+        const Pair uv = widen(node.uv);
+        alongX += uv * gradient[0];
+        alongY += uv * gradient[1];
+    });
+    const Wide mean = (alongX[0] + alongY[1]) * 0.5f;
+    return Strain{alongY[0] - alongX[1], (alongY[0] + alongX[1]) * 0.5f, mean, alongX[0] - mean,
+                  alongY[1] - mean};
+}
+
+// Rotates the stored deformation with the flow, adds the deviatoric strain rate and relaxes it
+// by the yield rate; a deformation grown past the limit is dropped.
+void updateDeformation(FluidParticle& particle, const Strain& strain, const float yieldRate) {
+    const Wide sxx = particle.sxx;
+    const Wide sxy = particle.sxy;
+    const Wide syy = particle.syy;
+    const Wide spin = strain.spin;
+    particle.sxx = static_cast<float>(sxx + ((strain.devxx - sxy * spin) - yieldRate * sxx));
+    particle.sxy =
+        static_cast<float>(sxy + (((sxx - syy) * spin * 0.5f + strain.shear) - yieldRate * sxy));
+    particle.syy = static_cast<float>(syy + ((sxy * spin + strain.devyy) - yieldRate * syy));
+    const Wide size = Wide{particle.sxx} * particle.sxx + 2.0f * Wide{particle.sxy} * particle.sxy +
+                      Wide{particle.syy} * particle.syy;
+    if (size > kDeformationLimit) {
+        particle.sxx = 0.0f;
+        particle.sxy = 0.0f;
+        particle.syy = 0.0f;
+    }
+}
+
+// A cubic Hermite patch through the masses and mass gradients of the four nodes of a cell,
+// mA + pA tx + qA ty + a2 tx² + b2 ty² + a3 tx³ + b3 ty³ + c11 tx ty + c21 tx² ty + c31 tx³ ty
+// + c12 tx ty² + c13 tx ty³ at the offset (tx, ty) from its first node, the x terms in lane 0
+// and the y terms in lane 1. Sums and products of two node values stay in single precision.
+// Particles in one cell share the patch, so it is kept while the next particles lie in it.
+struct DensityPatch {
+    DensityPatch() = default;
+
+    DensityPatch(const FluidNode* const first, const std::ptrdiff_t column) : corner(first) {
+        const FluidNode& a = first[0];
+        const FluidNode& b = first[1];
+        const FluidNode& c = first[column];
+        const FluidNode& d = first[column + 1];
+        const Pair delta = Pair{c.mass, b.mass} - a.mass;
+        const Pair side{c.grad[0], b.grad[1]};
+        mass = a.mass;
+        gradient = widen(a.grad);
+        square = 3.0f * delta - side - Pair{2.0f * a.grad[0], 2.0f * a.grad[1]};
+        cube = -2.0f * delta + side + gradient;
+        const Pair edges = Pair{a.mass + a.grad[0], a.mass + a.grad[1]} + square + cube;
+        const Pair swapped{edges[1], edges[0]};
+        cross2 = Pair{3.0f * d.mass - 2.0f * b.grad[0] - d.grad[0],
+                      3.0f * d.mass - 2.0f * c.grad[1] - d.grad[1]} -
+                 3.0f * swapped - square;
+        cross3 =
+            Pair{-2.0f * d.mass + b.grad[0] + d.grad[0], -2.0f * d.mass + c.grad[1] + d.grad[1]} +
+            2.0f * swapped - cube;
+        c11 = b.grad[0] - cross3[1] - cross2[1] - a.grad[0];
+    }
+
+    Wide densityAt(const Pair t) const {
+        const Pair along = t * (gradient + t * (square + t * cube));
+        const Pair mixed = t * (cross2 + t * cross3);
+        return mass + along[0] + along[1] + t[0] * t[1] * (c11 + mixed[0] + mixed[1]);
+    }
+
+    const FluidNode* corner = nullptr;
+    float mass = 0.0f;
+    Pair gradient{}; // pA, qA
+    Pair square{};   // a2, b2
+    Pair cube{};     // a3, b3
+    Pair cross2{};   // c21, c12
+    Pair cross3{};   // c31, c13
+    Wide c11 = 0.0;
+};
+
+// The density at the particle turned into a pressure capped from above only. The particle's
+// cell starts at the stencil's first or second node along each axis; clamping keeps float
+// rounding far from the origin from reaching past the stencil.
+Wide pressureAt(const Stencil& stencil, const FluidParticle& particle, const int cellX,
+                const int cellY, const float* const props, DensityPatch& patch) {
+    const FluidNode* const corner =
+        &stencil.at(std::clamp<std::int64_t>(std::int64_t{cellX} - particle.cx, 0, 1),
+                    std::clamp<std::int64_t>(std::int64_t{cellY} - particle.cy, 0, 1));
+    if (corner != patch.corner) {
+        patch = DensityPatch(corner, stencil.column);
+    }
+    const Wide density =
+        patch.densityAt(Pair{particle.x, particle.y} - Pair{Wide(cellX), Wide(cellY)});
+    const Wide pressure =
+        (density - props[DENSITY]) * props[STIFFNESS] / std::max(Wide{1.0f}, Wide{props[DENSITY]});
+    return std::min(pressure, Wide{kPressureCap});
+}
+
+// The particle's velocity plus the grid's acceleration at its position.
+Pair acceleratedVelocity(const Stencil& stencil, const FluidParticle& particle) {
+    Pair sum{};
+    stencil.forEach([&](const FluidNode& node, const Pair w, Pair) { sum += w * widen(node.axy); });
+    return Pair{particle.u, particle.v} + sum;
+}
+
+// Stores the particle's new velocity and spreads it onto the grid as momentum. The momentum
+// comes from the velocity in double, not from the single-precision value stored: the optimised
+// g++ 12 build always worked it so, its vectoriser having dropped the round trip through the
+// particle, and every build gives the results that build gave.
+void setVelocity(const Stencil& stencil, FluidParticle& particle, const Pair velocity) {
+    particle.u = static_cast<float>(velocity[0]);
+    particle.v = static_cast<float>(velocity[1]);
+    stencil.forEach(
+        [&](FluidNode& node, const Pair w, Pair) { accumulate(node.uv, w * velocity); });
+}
 
 } // namespace
 
-// Calls visit(node, w, alongX, alongY) for the stencil's nodes (i, j), i outer and j inner, with
-// the node's weight W(i, j) and the weight gradients gx[i] wy[j] and wx[i] gy[j].
-template <typename Visit>
-void Liquid::forStencil(const FluidParticle& particle, const Visit& visit) {
-    const Weights weights(particle);
-    FluidNode* const origin = stencilOrigin(particle);
-    const auto column = static_cast<std::ptrdiff_t>(m_columnStride);
-    for (int i = 0; i < 3; ++i) {
-        for (int j = 0; j < 3; ++j) {
-            visit(origin[i * column + j], weights.wx[i] * weights.wy[j],
-                  weights.gx[i] * weights.wy[j], weights.wx[i] * weights.gy[j]);
-        }
-    }
-}
+// The push tileBounce gives particles in one tile, kept while the next particles share it.
+struct Liquid::TileBounce {
+    std::int64_t column;
+    std::int64_t row;
+    bool solid;
+    Vec2 push;
+};
+
+// Which of the four nodes beside a node lie in solid tiles.
+struct Liquid::SolidNeighbours {
+    std::int64_t nodeX;
+    std::int64_t nodeY;
+    bool right;
+    bool left;
+    bool up;
+    bool down;
+};
 
 bool Liquid::holdsStencil(const FluidParticle& particle) const {
     return holdsStencilAt(stencilStart(particle.x), stencilStart(particle.y));
@@ -164,8 +378,7 @@ void Liquid::step(LiquidInfo* const liquids, const std::size_t count, const floa
     scaleActiveNodesUV();
     runPhase(&Liquid::calcAXY, liquids, count, dt);
     scaleActiveNodesAXY();
-    runPhase(m_mapType != BOUNDARY_GRID ? &Liquid::recalcUV : &Liquid::recalcBoundedUV, liquids,
-             count, dt);
+    runPhase(&Liquid::recalcUV, liquids, count, dt);
     scaleActiveNodesUV();
     runPhase(&Liquid::doMove, liquids, count, dt);
     for (std::size_t k = 0; k < count; ++k) {
@@ -208,6 +421,7 @@ void Liquid::updateLiquidInfo(LiquidInfo* const liquid) {
 }
 
 void Liquid::calcUV(FluidParticle* const particles, const int count, const float*, int, float) {
+    const auto column = static_cast<std::ptrdiff_t>(m_columnStride);
     for (int k = 0; k < count; ++k) {
         FluidParticle& particle = particles[k];
         particle.cx = stencilStart(particle.x);
@@ -217,21 +431,18 @@ void Liquid::calcUV(FluidParticle* const particles, const int count, const float
             UTIL_ABORT("CXY " << particle.cx << "," << particle.cy << " i,j " << node.i << ","
                               << node.j << " w,h " << m_width << "," << m_height);
         }
-        setWeights(static_cast<Wide>(particle.cx) - particle.x, particle.wx, particle.gx);
-        setWeights(static_cast<Wide>(particle.cy) - particle.y, particle.wy, particle.gy);
-        FluidNode& centre = stencilOrigin(particle)[m_columnStride + 1];
+        const Stencil stencil(stencilOrigin(particle), column, particle,
+                              static_cast<Wide>(particle.cx) - particle.x,
+                              static_cast<Wide>(particle.cy) - particle.y);
+        FluidNode& centre = stencil.at(1, 1);
         centre.count = static_cast<std::uint16_t>(centre.count + 1);
-        const Wide u = particle.u;
-        const Wide v = particle.v;
-        forStencil(particle,
-                   [&](FluidNode& node, const Wide w, const Wide alongX, const Wide alongY) {
-                       activate(node);
-                       accumulate(node.mass, w);
-                       accumulate(node.gradX, alongX);
-                       accumulate(node.gradY, alongY);
-                       accumulate(node.u, w * u);
-                       accumulate(node.v, w * v);
-                   });
+        const Pair velocity{particle.u, particle.v};
+        stencil.forEach([&](FluidNode& node, const Pair w, const Pair gradient) {
+            activate(node);
+            accumulate(node.mass, w[0]);
+            accumulate(node.grad, gradient);
+            accumulate(node.uv, w * velocity);
+        });
     }
 }
 
@@ -239,8 +450,8 @@ void Liquid::scaleActiveNodesUV() {
     for (std::size_t k = 0; k < m_activeCount; ++k) {
         FluidNode& node = *m_activeNodes[k];
         if (node.mass > 0.0f) {
-            node.u /= node.mass;
-            node.v /= node.mass;
+            node.uv[0] /= node.mass;
+            node.uv[1] /= node.mass;
         }
     }
 }
@@ -249,10 +460,10 @@ void Liquid::scaleActiveNodesAXY() {
     for (std::size_t k = 0; k < m_activeCount; ++k) {
         FluidNode& node = *m_activeNodes[k];
         if (node.mass > 0.0f) {
-            node.u = 0.0f;
-            node.v = 0.0f;
-            node.ax /= node.mass;
-            node.ay /= node.mass;
+            node.uv[0] = 0.0f;
+            node.uv[1] = 0.0f;
+            node.axy[0] /= node.mass;
+            node.axy[1] /= node.mass;
         }
     }
 }
@@ -266,172 +477,101 @@ void Liquid::clearActiveNodes() {
 
 void Liquid::calcAXY(FluidParticle* const particles, const int count, const float* const props,
                      const int shiftDifference, float) {
+    const auto column = static_cast<std::ptrdiff_t>(m_columnStride);
+    TileBounce tile{INT64_MIN, INT64_MIN, false, Vec2{0.0, 0.0}};
+    DensityPatch patch;
     for (int k = 0; k < count; ++k) {
         FluidParticle& particle = particles[k];
-        const Strain strain = strainAt(particle);
+        const Stencil stencil(stencilOrigin(particle), column, particle);
+        const Strain strain = strainAt(stencil);
         updateDeformation(particle, strain, props[YIELD_RATE]);
         const int cellX = nearestInt(Wide{particle.x} - 0.5f);
         const int cellY = nearestInt(Wide{particle.y} - 0.5f);
-        const Wide pressure = pressureAt(particle, cellX, cellY, props);
-        const Vec2 bounce = bounceAt(particle, cellX, cellY, props[BOUNCE_FORCE], shiftDifference);
+        const Wide pressure = pressureAt(stencil, particle, cellX, cellY, props, patch);
+        Pair bounce{};
+        if (m_mapType != NO_MAP) {
+            const std::int64_t tileColumn = tileOf(cellX, shiftDifference);
+            const std::int64_t tileRow = tileOf(cellY, shiftDifference);
+            if (tileColumn != tile.column || tileRow != tile.row) {
+                tile = tileBounce(tileColumn, tileRow, props[BOUNCE_FORCE]);
+            }
+            if (tile.solid) {
+                particle.life = -1;
+            }
+            bounce = Pair{tile.push.x, tile.push.y};
+        }
         const Wide bulk = props[STIFFNESS] * strain.mean * props[BULK_VISCOSITY];
         const Wide sxx = strain.devxx * props[VISCOSITY] + Wide{particle.sxx} * props[ELASTICITY] +
                          pressure + bulk;
         const Wide sxy = strain.shear * props[VISCOSITY] + Wide{particle.sxy} * props[ELASTICITY];
         const Wide syy = bulk + pressure + props[VISCOSITY] * strain.devyy +
                          Wide{props[ELASTICITY]} * particle.syy;
-        forStencil(particle,
-                   [&](FluidNode& node, const Wide w, const Wide alongX, const Wide alongY) {
-                       accumulate(node.ax, bounce.x * w - (sxx * alongX + sxy * alongY));
-                       accumulate(node.ay, bounce.y * w - (sxy * alongX + syy * alongY));
-                   });
+        const Pair stressX{sxx, sxy};
+        const Pair stressY{sxy, syy};
+        stencil.forEach([&](FluidNode& node, const Pair w, const Pair gradient) {
+            accumulate(node.axy, bounce * w - (stressX * gradient[0] + stressY * gradient[1]));
+        });
     }
 }
 
-Liquid::Strain Liquid::strainAt(const FluidParticle& particle) {
-    Wide dudx = 0.0, dudy = 0.0, dvdx = 0.0, dvdy = 0.0;
-    forStencil(particle, [&](const FluidNode& node, Wide, const Wide alongX, const Wide alongY) {
-        dudx += node.u * alongX;
-        dudy += node.u * alongY;
-        dvdx += node.v * alongX;
-        dvdy += node.v * alongY;
-    });
-    const Wide mean = (dudx + dvdy) * 0.5f;
-    return Strain{dudy - dvdx, (dudy + dvdx) * 0.5f, mean, dudx - mean, dvdy - mean};
-}
-
-// Rotates the stored deformation with the flow, adds the deviatoric strain rate and relaxes it
-// by the yield rate; a deformation grown past the limit is dropped.
-void Liquid::updateDeformation(FluidParticle& particle, const Strain& strain,
-                               const float yieldRate) {
-    const Wide sxx = particle.sxx;
-    const Wide sxy = particle.sxy;
-    const Wide syy = particle.syy;
-    const Wide spin = strain.spin;
-    particle.sxx = static_cast<float>(sxx + ((strain.devxx - sxy * spin) - yieldRate * sxx));
-    particle.sxy =
-        static_cast<float>(sxy + (((sxx - syy) * spin * 0.5f + strain.shear) - yieldRate * sxy));
-    particle.syy = static_cast<float>(syy + ((sxy * spin + strain.devyy) - yieldRate * syy));
-    const Wide size = Wide{particle.sxx} * particle.sxx + 2.0f * Wide{particle.sxy} * particle.sxy +
-                      Wide{particle.syy} * particle.syy;
-    if (size > 5.0f) {
-        particle.sxx = 0.0f;
-        particle.sxy = 0.0f;
-        particle.syy = 0.0f;
-    }
-}
-
-// The density at the particle from a cubic Hermite patch through the masses and mass
-// gradients of the four nodes around it, turned into a pressure capped from above only.
-Wide Liquid::pressureAt(const FluidParticle& particle, const int cellX, const int cellY,
-                        const float* const props) {
-    // The cell's corners are stencil nodes: the cell starts at the stencil's first or second
-    // node. Clamping keeps float rounding far from the origin from reaching past the stencil.
-    const auto stride = static_cast<std::ptrdiff_t>(m_columnStride);
-    const FluidNode& a = stencilOrigin(
-        particle)[std::clamp<std::int64_t>(std::int64_t{cellX} - particle.cx, 0, 1) * stride +
-                  std::clamp<std::int64_t>(std::int64_t{cellY} - particle.cy, 0, 1)];
-    const FluidNode& c = (&a)[stride];
-    const FluidNode& b = (&a)[1];
-    const FluidNode& d = (&a)[stride + 1];
-    const Wide tx = Wide{particle.x} - cellX;
-    const Wide ty = Wide{particle.y} - cellY;
-    const Wide dX = Wide{c.mass} - a.mass;
-    const Wide a2 = 3.0f * dX - c.gradX - 2.0f * a.gradX;
-    const Wide a3 = -2.0f * dX + c.gradX + a.gradX;
-    const Wide dY = Wide{b.mass} - a.mass;
-    const Wide b2 = 3.0f * dY - b.gradY - 2.0f * a.gradY;
-    const Wide b3 = -2.0f * dY + b.gradY + a.gradY;
-    const Wide massC = a.mass + a.gradX + a2 + a3;
-    const Wide massB = a.mass + a.gradY + b2 + b3;
-    const Wide c12 = 3.0f * d.mass - 2.0f * c.gradY - d.gradY - 3.0f * massC - b2;
-    const Wide c13 = -2.0f * d.mass + c.gradY + d.gradY + 2.0f * massC - b3;
-    const Wide c21 = 3.0f * d.mass - 2.0f * b.gradX - d.gradX - 3.0f * massB - a2;
-    const Wide c31 = -2.0f * d.mass + b.gradX + d.gradX + 2.0f * massB - a3;
-    const Wide c11 = b.gradX - c13 - c12 - a.gradX;
-    // mA + pA tx + qA ty + a2 tx² + b2 ty² + a3 tx³ + b3 ty³ + c11 tx ty + c21 tx² ty
-    // + c31 tx³ ty + c12 tx ty² + c13 tx ty³, in nested form.
-    const Wide density = a.mass + tx * (a.gradX + tx * (a2 + tx * a3)) +
-                         ty * (a.gradY + ty * (b2 + ty * b3)) +
-                         tx * ty * (c11 + tx * (c21 + tx * c31) + ty * (c12 + ty * c13));
-    const Wide pressure =
-        (density - props[DENSITY]) * props[STIFFNESS] / std::max(Wide{1.0f}, Wide{props[DENSITY]});
-    return std::min(pressure, Wide{2.0f});
-}
-
-// A push away from the solid tiles around the particle's tile: from the four sides, or when
-// they cancel or are open, from the four diagonals. A particle inside a solid tile is marked
-// for removal by the next step.
-Liquid::Vec2 Liquid::bounceAt(FluidParticle& particle, const int cellX, const int cellY,
-                              const float force, const int shiftDifference) const {
-    if (m_mapType == NO_MAP) {
-        return Vec2{0.0, 0.0};
-    }
-    const std::int64_t column = tileOf(cellX, shiftDifference);
-    const std::int64_t row = tileOf(cellY, shiftDifference);
-    if (isSolid(column, row)) {
-        particle.life = -1;
-        return Vec2{0.0, 0.0};
-    }
-    if (force == 0.0f) {
-        return Vec2{0.0, 0.0};
+// A push away from the solid tiles around a tile that is not solid: from the four sides, or
+// when they cancel or are open, from the four diagonals. A particle inside a solid tile is
+// marked for removal by the next step.
+Liquid::TileBounce Liquid::tileBounce(const std::int64_t column, const std::int64_t row,
+                                      const float force) const {
+    TileBounce tile{column, row, isSolid(column, row), Vec2{0.0, 0.0}};
+    if (tile.solid || force == 0.0f) {
+        return tile;
     }
     // A solid neighbour at offset (i, j) pushes the other way.
-    const auto push = [&](Vec2& bounce, const int i, const int j) {
+    const auto push = [&](const int i, const int j) {
         if (isSolid(column + i, row + j)) {
-            bounce.x -= i * Wide{force};
-            bounce.y -= j * Wide{force};
+            tile.push.x -= i * Wide{force};
+            tile.push.y -= j * Wide{force};
         }
     };
-    Vec2 bounce{0.0, 0.0};
-    push(bounce, -1, 0);
-    push(bounce, 1, 0);
-    push(bounce, 0, -1);
-    push(bounce, 0, 1);
-    if (bounce.x == 0.0 && bounce.y == 0.0) {
-        push(bounce, -1, -1);
-        push(bounce, 1, -1);
-        push(bounce, -1, 1);
-        push(bounce, 1, 1);
+    push(-1, 0);
+    push(1, 0);
+    push(0, -1);
+    push(0, 1);
+    if (tile.push.x == 0.0 && tile.push.y == 0.0) {
+        push(-1, -1);
+        push(1, -1);
+        push(-1, 1);
+        push(1, 1);
     }
-    return bounce;
-}
-
-void Liquid::recalcBoundedUV(FluidParticle* const particles, const int count,
-                             const float* const props, int, float) {
-    for (int k = 0; k < count; ++k) {
-        FluidParticle& particle = particles[k];
-        Vec2 velocity = acceleratedVelocity(particle);
-        velocity.x += Wide{props[GRAVITY_X]} + particle.fx;
-        velocity.y += Wide{props[GRAVITY_Y]} + particle.fy;
-        // The position lies on the grid, which calcUV has checked, so truncation is safe.
-        const BoundaryForceGrid::Force boundary =
-            boundaryForce(static_cast<int>(particle.x), static_cast<int>(particle.y));
-        if (boundary.nx * velocity.x < 0.0) {
-            velocity.x = -velocity.x;
-        }
-        if (boundary.ny * velocity.y < 0.0) {
-            velocity.y = -velocity.y;
-        }
-        setVelocity(particle, velocity);
-    }
+    return tile;
 }
 
 void Liquid::recalcUV(FluidParticle* const particles, const int count, const float* const props,
                       const int shiftDifference, float) {
+    const auto column = static_cast<std::ptrdiff_t>(m_columnStride);
+    const Pair gravity{props[GRAVITY_X], props[GRAVITY_Y]};
+    SolidNeighbours neighbours{INT64_MIN, INT64_MIN, false, false, false, false};
     for (int k = 0; k < count; ++k) {
         FluidParticle& particle = particles[k];
-        Vec2 velocity = acceleratedVelocity(particle);
-        velocity.x += props[GRAVITY_X];
-        velocity.y += props[GRAVITY_Y];
-        if (m_mapType != NO_MAP) {
-            const bool wallX = keepOffEdges(velocity.x, particle.x, m_width);
-            const bool wallY = keepOffEdges(velocity.y, particle.y, m_height);
-            if (!(wallX && wallY)) {
-                bounceOffSolidNeighbours(velocity, particle, shiftDifference);
+        const Stencil stencil(stencilOrigin(particle), column, particle);
+        Pair velocity = acceleratedVelocity(stencil, particle);
+        if (m_mapType == BOUNDARY_GRID) {
+            velocity += gravity + Pair{particle.fx, particle.fy};
+            // The position lies on the grid, which calcUV has checked, so truncation is safe.
+            const BoundaryForceGrid::Force boundary =
+                boundaryForce(static_cast<int>(particle.x), static_cast<int>(particle.y));
+            if (boundary.nx * velocity[0] < 0.0) {
+                velocity[0] = -velocity[0];
+            }
+            if (boundary.ny * velocity[1] < 0.0) {
+                velocity[1] = -velocity[1];
+            }
+        } else {
+            velocity += gravity;
+            if (m_mapType != NO_MAP) {
+                Vec2 kept{velocity[0], velocity[1]};
+                keepOffWalls(kept, particle, shiftDifference, neighbours);
+                velocity = Pair{kept.x, kept.y};
             }
         }
-        setVelocity(particle, velocity);
+        setVelocity(stencil, particle, velocity);
     }
 }
 
@@ -441,75 +581,83 @@ bool Liquid::keepOffEdges(Wide& velocity, const float position, const int nodes)
     const Wide predicted = position + velocity;
     const int node = nearestInt(predicted - 0.5f);
     if (node < 1) {
-        velocity += (1.0f - predicted) + 0.01f * Wide{random()};
+        velocity += (1.0f - predicted) + kEdgeJitter * Wide{random()};
         return true;
     }
     if (node >= nodes - 1) {
-        velocity += (static_cast<Wide>(nodes - 1) - 1.0f - predicted) - 0.01f * Wide{random()};
+        velocity +=
+            (static_cast<Wide>(nodes - 1) - 1.0f - predicted) - kEdgeJitter * Wide{random()};
         return true;
     }
     return false;
 }
 
-// A predicted position next to a solid tile sends the particle back at a fixed speed.
-void Liquid::bounceOffSolidNeighbours(Vec2& velocity, const FluidParticle& particle,
-                                      const int shiftDifference) const {
-    const std::int64_t nodeX = nearestInt(particle.x + velocity.x - 0.5f);
-    const std::int64_t nodeY = nearestInt(particle.y + velocity.y - 0.5f);
+// Keeps the particle's predicted position off the grid's edges, and sends it back at a fixed
+// speed from a solid tile beside the node it would land by. Particles landing by the same node
+// as the last one meet the same tiles, kept in neighbours. Called for every particle of the
+// update pass, it is inlined there: g++ would not, and the call cost a twentieth of the step.
+[[gnu::always_inline]] inline void Liquid::keepOffWalls(Vec2& velocity,
+                                                        const FluidParticle& particle,
+                                                        const int shiftDifference,
+                                                        SolidNeighbours& neighbours) const {
+    std::int64_t nodeX = nearestInt(particle.x + velocity.x - 0.5f);
+    std::int64_t nodeY = nearestInt(particle.y + velocity.y - 0.5f);
+    if (nodeX < 1 || nodeX >= m_width - 1 || nodeY < 1 || nodeY >= m_height - 1) {
+        const bool wallX = keepOffEdges(velocity.x, particle.x, m_width);
+        const bool wallY = keepOffEdges(velocity.y, particle.y, m_height);
+        if (wallX && wallY) {
+            return;
+        }
+        nodeX = nearestInt(particle.x + velocity.x - 0.5f);
+        nodeY = nearestInt(particle.y + velocity.y - 0.5f);
+    }
+    if (nodeX != neighbours.nodeX || nodeY != neighbours.nodeY) {
+        neighbours = solidNeighbours(nodeX, nodeY, shiftDifference);
+    }
+    if (neighbours.right) {
+        velocity.x = -kBounceSpeed;
+    } else if (neighbours.left) {
+        velocity.x = kBounceSpeed;
+    }
+    if (neighbours.up) {
+        velocity.y = -kBounceSpeed;
+    } else if (neighbours.down) {
+        velocity.y = kBounceSpeed;
+    }
+}
+
+Liquid::SolidNeighbours Liquid::solidNeighbours(const std::int64_t nodeX, const std::int64_t nodeY,
+                                                const int shiftDifference) const {
     const auto solid = [&](const std::int64_t x, const std::int64_t y) {
         return isSolid(tileOf(x, shiftDifference), tileOf(y, shiftDifference));
     };
-    if (solid(nodeX + 1, nodeY)) {
-        velocity.x = -1.5f;
-    } else if (solid(nodeX - 1, nodeY)) {
-        velocity.x = 1.5f;
-    }
-    if (solid(nodeX, nodeY + 1)) {
-        velocity.y = -1.5f;
-    } else if (solid(nodeX, nodeY - 1)) {
-        velocity.y = 1.5f;
-    }
-}
-
-// The particle's velocity plus the grid's acceleration at its position.
-Liquid::Vec2 Liquid::acceleratedVelocity(const FluidParticle& particle) {
-    Vec2 sum{0.0, 0.0};
-    forStencil(particle, [&](const FluidNode& node, const Wide w, Wide, Wide) {
-        sum.x += w * node.ax;
-        sum.y += w * node.ay;
-    });
-    return Vec2{particle.u + sum.x, particle.v + sum.y};
-}
-
-// Stores the particle's new velocity and spreads it onto the grid as momentum.
-void Liquid::setVelocity(FluidParticle& particle, const Vec2& velocity) {
-    particle.u = static_cast<float>(velocity.x);
-    particle.v = static_cast<float>(velocity.y);
-    const Wide u = particle.u;
-    const Wide v = particle.v;
-    forStencil(particle, [&](FluidNode& node, const Wide w, Wide, Wide) {
-        accumulate(node.u, w * u);
-        accumulate(node.v, w * v);
-    });
+    return SolidNeighbours{nodeX,
+                           nodeY,
+                           solid(nodeX + 1, nodeY),
+                           solid(nodeX - 1, nodeY),
+                           solid(nodeX, nodeY + 1),
+                           solid(nodeX, nodeY - 1)};
 }
 
 void Liquid::doMove(FluidParticle* const particles, const int count, const float* const props, int,
                     const float dt) {
+    const auto column = static_cast<std::ptrdiff_t>(m_columnStride);
     for (int k = 0; k < count; ++k) {
         FluidParticle& particle = particles[k];
-        Wide gridU = 0.0, gridV = 0.0;
-        forStencil(particle, [&](const FluidNode& node, const Wide w, Wide, Wide) {
-            gridU += w * node.u;
-            gridV += w * node.v;
-        });
-        const Wide moveX = gridU * dt;
-        const Wide moveY = gridV * dt;
-        particle.dx = static_cast<float>(moveX);
-        particle.dy = static_cast<float>(moveY);
-        accumulate(particle.x, moveX);
-        accumulate(particle.y, moveY);
-        accumulate(particle.u, (moveX - particle.u) * props[SMOOTHING]);
-        accumulate(particle.v, (moveY - particle.v) * props[SMOOTHING]);
+        const Stencil stencil(stencilOrigin(particle), column, particle);
+        Pair grid{};
+        stencil.forEach(
+            [&](const FluidNode& node, const Pair w, Pair) { grid += w * widen(node.uv); });
+        const Pair move = grid * Wide{dt};
+        const Pair velocity{particle.u, particle.v};
+        const Pair position = Pair{particle.x, particle.y} + move;
+        const Pair smoothed = velocity + (move - velocity) * props[SMOOTHING];
+        particle.dx = static_cast<float>(move[0]);
+        particle.dy = static_cast<float>(move[1]);
+        particle.x = static_cast<float>(position[0]);
+        particle.y = static_cast<float>(position[1]);
+        particle.u = static_cast<float>(smoothed[0]);
+        particle.v = static_cast<float>(smoothed[1]);
     }
 }
 
@@ -518,11 +666,16 @@ void Liquid::updatePCount(FluidParticle* const particles, const int count,
     if (props[COUNT_ADJACENT] == 0.0f) {
         return;
     }
+    const auto column = static_cast<std::ptrdiff_t>(m_columnStride);
     for (int k = 0; k < count; ++k) {
         FluidParticle& particle = particles[k];
+        const FluidNode* const origin = stencilOrigin(particle);
         int adjacent = 0;
-        forStencil(particle,
-                   [&](const FluidNode& node, Wide, Wide, Wide) { adjacent += node.count; });
+        for (int i = 0; i < 3; ++i) {
+            for (int j = 0; j < 3; ++j) {
+                adjacent += origin[i * column + j].count;
+            }
+        }
         particle.adjacent = static_cast<std::uint16_t>(adjacent);
     }
 }

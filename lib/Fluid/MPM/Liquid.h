@@ -85,14 +85,8 @@ private:
         double x;
         double y;
     };
-    // The particle's velocity gradient: rotation, shear, mean and deviatoric rates.
-    struct Strain {
-        double spin;
-        double shear;
-        double mean;
-        double devxx;
-        double devyy;
-    };
+    struct TileBounce;
+    struct SolidNeighbours;
     // One pass over one liquid's particles: particles, live count, properties, the shift from
     // the liquid's coordinates to the grid's, time step.
     using Phase = void (Liquid::*)(FluidParticle*, int, const float*, int, float);
@@ -109,8 +103,6 @@ private:
                 float dt);
     void calcAXY(FluidParticle* particles, int count, const float* props, int shiftDifference,
                  float dt);
-    void recalcBoundedUV(FluidParticle* particles, int count, const float* props,
-                         int shiftDifference, float dt);
     void recalcUV(FluidParticle* particles, int count, const float* props, int shiftDifference,
                   float dt);
     void doMove(FluidParticle* particles, int count, const float* props, int shiftDifference,
@@ -120,22 +112,16 @@ private:
     void scaleActiveNodesAXY();
     void clearActiveNodes();
 
-    Strain strainAt(const FluidParticle& particle);
-    static void updateDeformation(FluidParticle& particle, const Strain& strain, float yieldRate);
-    double pressureAt(const FluidParticle& particle, int cellX, int cellY, const float* props);
-    Vec2 bounceAt(FluidParticle& particle, int cellX, int cellY, float force,
-                  int shiftDifference) const;
-    Vec2 acceleratedVelocity(const FluidParticle& particle);
+    TileBounce tileBounce(std::int64_t column, std::int64_t row, float force) const;
     bool keepOffEdges(double& velocity, float position, int nodes) const;
-    void bounceOffSolidNeighbours(Vec2& velocity, const FluidParticle& particle,
-                                  int shiftDifference) const;
-    void setVelocity(FluidParticle& particle, const Vec2& velocity);
+    void keepOffWalls(Vec2& velocity, const FluidParticle& particle, int shiftDifference,
+                      SolidNeighbours& neighbours) const;
+    SolidNeighbours solidNeighbours(std::int64_t nodeX, std::int64_t nodeY,
+                                    int shiftDifference) const;
 
     bool holdsStencilAt(int cx, int cy) const;
     NodeOffset firstNodeOutside(int cx, int cy) const;
     FluidNode* stencilOrigin(const FluidParticle& particle);
-    template <typename Visit>
-    void forStencil(const FluidParticle& particle, const Visit& visit);
     void activate(FluidNode& node);
     bool isSolid(std::int64_t column, std::int64_t row) const;
     BoundaryForceGrid::Force boundaryForce(int column, int row) const;
