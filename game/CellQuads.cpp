@@ -16,21 +16,21 @@ CellQuads::CellQuads(int width, int height)
 }
 
 int CellQuads::fill(const unsigned char* grid, float screenWidth, float screenHeight) {
-    float const cw = screenWidth / static_cast<float>(gridWidth);
-    float const ch = screenHeight / static_cast<float>(gridHeight);
+    const float cw = screenWidth / static_cast<float>(gridWidth);
+    const float ch = screenHeight / static_cast<float>(gridHeight);
     float* out = buffer.data();
     int quads = 0;
     for (int c = 0; c < gridWidth; ++c) {
-        float const x = static_cast<float>(c) * cw + cw / 2;
+        const float x = static_cast<float>(c) * cw + cw / 2;
         for (int r = 0; r < gridHeight; ++r) {
             if (grid[c + gridWidth * r] == 0) {
                 continue;
             }
-            float const y = screenHeight - (static_cast<float>(r) * ch + ch / 2);
-            float const corners[s_floatsPerQuad] = {x - cw / 2, y + ch / 2, 0.0f,       x - cw / 2,
+            const float y = screenHeight - (static_cast<float>(r) * ch + ch / 2);
+            const float corners[s_floatsPerQuad] = {x - cw / 2, y + ch / 2, 0.0f,       x - cw / 2,
                                                     y - ch / 2, 0.0f,       x + cw / 2, y - ch / 2,
                                                     0.0f,       x + cw / 2, y + ch / 2, 0.0f};
-            for (float const value : corners) {
+            for (const float value : corners) {
                 *out++ = value;
             }
             ++quads;

@@ -27,7 +27,7 @@ namespace Tool {
 namespace {
 
 // A unit square as a triangle strip, x, y, z, u, v per vertex.
-Render::TexturedQuad const s_unitQuad = {{{-0.5f, 0.5f, 0.0f, 0.0f, 1.0f},
+const Render::TexturedQuad s_unitQuad = {{{-0.5f, 0.5f, 0.0f, 0.0f, 1.0f},
                                           {-0.5f, -0.5f, 0.0f, 0.0f, 0.0f},
                                           {0.5f, 0.5f, 0.0f, 1.0f, 1.0f},
                                           {0.5f, -0.5f, 0.0f, 1.0f, 0.0f}}};
@@ -42,7 +42,7 @@ MainView::MainView(Game::GameManager* gm, MainLogic* playState)
     font = std::make_unique<SprFont::SpriteFont>(materialSystem->getTextureStore(),
                                                  CFG::get("FONT_CFG"),
                                                  cfg.getNumber<float>("FONT_SCALE"));
-    int const glyphs = cfg.getNumber<int>("NUM_GLYPH_IMAGES");
+    const int glyphs = cfg.getNumber<int>("NUM_GLYPH_IMAGES");
     // No glyph room (a missing NUM_GLYPH_IMAGES) means no text, not a null array in use.
     if (glyphs > 0) {
         glyphArray.reset(
@@ -88,7 +88,7 @@ Game::ViewBox MainView::getViewBox() const {
 
 // The cells go straight to OpenGL as one client-array quads draw in the current colour.
 void MainView::drawCells() {
-    int const quads = cells->fill(play->grid.data(), static_cast<float>(screenWidth),
+    const int quads = cells->fill(play->grid.data(), static_cast<float>(screenWidth),
                                   static_cast<float>(screenHeight));
     glDisable(GL_TEXTURE_2D);
     glActiveTexture(GL_TEXTURE0);
@@ -102,7 +102,7 @@ void MainView::drawCells() {
 void MainView::drawTexts() {
     // The key list is read until it holds a name, then kept for the rest of the process.
     static std::vector<std::string> s_textkeys;
-    float const s = screenFactor(static_cast<float>(screenWidth), static_cast<float>(screenHeight),
+    const float s = screenFactor(static_cast<float>(screenWidth), static_cast<float>(screenHeight),
                                  static_cast<float>(gameManager->getBaseWidth()),
                                  static_cast<float>(gameManager->getBaseHeight()));
     CFG::InfoParser& cfg = CFG::parser();
@@ -111,8 +111,8 @@ void MainView::drawTexts() {
         Util::splitString(CFG::get("TEXT_INFO_KEYS"), ",", s_textkeys, false, true);
     }
     for (const std::string& key : s_textkeys) {
-        std::string const text = CFG::get(key + "_TEXT");
-        float const scale = s * cfg.getNumber<float>(key + "_SCALE");
+        const std::string text = CFG::get(key + "_TEXT");
+        const float scale = s * cfg.getNumber<float>(key + "_SCALE");
         drawText(text, cfg.getPoint<float>(key + "_POS"), scale);
     }
 }
@@ -121,9 +121,9 @@ void MainView::drawText(const std::string& text, const MathStuff::Vector3<float>
     if (!fontRenderer) {
         return;
     }
-    FontMetrics const metrics{font->getScale(), static_cast<float>(font->getWidth()),
+    const FontMetrics metrics{font->getScale(), static_cast<float>(font->getWidth()),
                               font->getColGap()};
-    SprSys::Spatial2D const start =
+    const SprSys::Spatial2D start =
         textStart(metrics, text.size(), point, k, static_cast<float>(screenWidth),
                   static_cast<float>(screenHeight));
     fontRenderer->display(controller, text, start, nullptr, k,
@@ -158,9 +158,9 @@ void MainView::renderScreenTexture(MatSys::I_Texture* texture, MathStuff::Vector
     if (texture == nullptr) {
         return;
     }
-    float const rx =
+    const float rx =
         static_cast<float>(screenWidth) / static_cast<float>(gameManager->getBaseWidth());
-    float const ry =
+    const float ry =
         static_cast<float>(screenHeight) / static_cast<float>(gameManager->getBaseHeight());
     position.x *= rx;
     position.y *= ry;

@@ -36,7 +36,7 @@ std::string TitleLogic::onUpdate(float) {
     if (!exitCode.empty()) {
         doExit("");
     }
-    Devices::Keyboard const* keyboard = Devices::getKeyboard();
+    const Devices::Keyboard* keyboard = Devices::getKeyboard();
     if (keyboard->keyDown[s_escapeKey]) {
         EVT::EventBus::instance().raiseEvent(EVT::QUIT, false);
     } else if (keyboard->keyDown[s_spaceKey]) {

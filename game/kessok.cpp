@@ -18,9 +18,9 @@
 
 namespace GameMain {
 
-char const* const configFile = "kessok.cfg";
-char const* const title = "Kessok: v0.69";
-char const* const requiredAbilities = "";
+const char* const configFile = "kessok.cfg";
+const char* const title = "Kessok: v0.69";
+const char* const requiredAbilities = "";
 
 // Ends the game with the abort report when what the keys give exceeds the limit; the report
 // names the keys with the text they hold.

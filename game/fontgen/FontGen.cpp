@@ -21,21 +21,21 @@ constexpr unsigned int s_pixelScale = 2;
 // Where the 5 x 7 design starts inside its cell, in image pixels from the cell's top left.
 constexpr unsigned int s_originX = 3;
 constexpr unsigned int s_originY = 1;
-char const* const s_imageName = "font.NEAR.NMIP.NCMP.tga";
+const char* const s_imageName = "font.NEAR.NMIP.NCMP.tga";
 
 void lightPixel(std::vector<unsigned char>& image, unsigned int x, unsigned int yFromTop) {
     // TGA rows are stored bottom row first.
-    unsigned int const row = s_imageSize - 1 - yFromTop;
+    const unsigned int row = s_imageSize - 1 - yFromTop;
     unsigned char* pixel = &image[(std::size_t{row} * s_imageSize + x) * 4];
     pixel[0] = pixel[1] = pixel[2] = pixel[3] = 255;
 }
 
-void drawGlyph(std::vector<unsigned char>& image, FontGen::GlyphDesign const& glyph) {
-    auto const code = static_cast<unsigned char>(glyph.code);
-    unsigned int const cellX = (code % s_cellsPerRow) * s_cell + s_originX;
+void drawGlyph(std::vector<unsigned char>& image, const FontGen::GlyphDesign& glyph) {
+    const auto code = static_cast<unsigned char>(glyph.code);
+    const unsigned int cellX = (code % s_cellsPerRow) * s_cell + s_originX;
     // Frame indexes count cells from the first stored row, which is the image's bottom row.
-    unsigned int const cellRowFromTop = s_cellsPerRow - 1 - code / s_cellsPerRow;
-    unsigned int const cellY = cellRowFromTop * s_cell + s_originY;
+    const unsigned int cellRowFromTop = s_cellsPerRow - 1 - code / s_cellsPerRow;
+    const unsigned int cellY = cellRowFromTop * s_cell + s_originY;
     for (unsigned int r = 0; r < 7; ++r) {
         for (unsigned int c = 0; c < 5; ++c) {
             if (glyph.rows[r][c] != '#') {
@@ -69,7 +69,7 @@ std::string frameName(char c) {
     return "GLF_" + mappingKey(c);
 }
 
-bool writeDescription(char const* path) {
+bool writeDescription(const char* path) {
     std::ofstream out(path);
     out << "# The game's sprite font, written by kessok_fontgen: one 16 x 16 cell per\n"
            "# character code in "
@@ -85,13 +85,13 @@ bool writeDescription(char const* path) {
            "GLYPH_COL_GAP == -2\n"
            "GLYPH_ROW_GAP == 4\n"
            "# One frame per glyph: its cell index, which is its character code.\n";
-    for (auto const& glyph : FontGen::s_glyphs) {
+    for (const auto& glyph : FontGen::s_glyphs) {
         out << frameName(glyph.code) << " == " << static_cast<int>(glyph.code) << "\n";
     }
     out << "# Character => frame; letters and digits by themselves, the rest by hex code.\n"
            "GLYPH_MAPPINGS == ";
-    char const* separator = "";
-    for (auto const& glyph : FontGen::s_glyphs) {
+    const char* separator = "";
+    for (const auto& glyph : FontGen::s_glyphs) {
         out << separator << mappingKey(glyph.code) << "=>" << frameName(glyph.code);
         separator = ", ";
     }
@@ -107,7 +107,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::vector<unsigned char> image(std::size_t{s_imageSize} * s_imageSize * 4, 0);
-    for (auto const& glyph : FontGen::s_glyphs) {
+    for (const auto& glyph : FontGen::s_glyphs) {
         drawGlyph(image, glyph);
     }
     if (!Media::TGA::saveToFile(argv[1], s_imageSize, s_imageSize, 32, image.data())) {

@@ -5,7 +5,7 @@ namespace FontGen {
 
 struct GlyphDesign {
     char code;
-    char const* rows[7];
+    const char* rows[7];
 };
 
 // clang-format off

@@ -17,14 +17,14 @@ namespace Game {
 
 namespace {
 
-char const* const s_settingsPrefix = "SETTINGS_";
-char const* const s_overrideSeparator = "==";
-char const* const s_extraSuffix = ".cfg";
-char const* const s_abilityPrefix = "INFO_";
+const char* const s_settingsPrefix = "SETTINGS_";
+const char* const s_overrideSeparator = "==";
+const char* const s_extraSuffix = ".cfg";
+const char* const s_abilityPrefix = "INFO_";
 
 struct AbilityRow {
     int id;
-    char const* name;
+    const char* name;
 };
 
 // Published in this order (3 after 4 and 7 before 6), closed by a row without a name.
@@ -62,12 +62,12 @@ void applyOverride(const std::string& argument) {
 
 } // namespace
 
-bool loadConfiguration(int argc, char const* const* argv, const std::string& mainFile) {
+bool loadConfiguration(int argc, const char* const* argv, const std::string& mainFile) {
     std::string settings = Files::Directory::dirname(mainFile) + s_settingsPrefix +
                            Files::Directory::basename(mainFile);
     int position = 1;
     if (argc >= 2) {
-        std::string const first = argv[1];
+        const std::string first = argv[1];
         if (!holdsSeparator(first) && Util::startswith(first, s_settingsPrefix)) {
             settings = first;
             position = 2;
@@ -78,7 +78,7 @@ bool loadConfiguration(int argc, char const* const* argv, const std::string& mai
     overrides->add("SETTINGS_FILE", settings);
     CFG::setConfig(mainFile);
     if (position < argc) {
-        std::string const extra = argv[position];
+        const std::string extra = argv[position];
         if (!holdsSeparator(extra) && Util::endswith(extra, s_extraSuffix)) {
             if (Files::TextFile::size(extra) == 0) {
                 return false;
@@ -108,9 +108,9 @@ void reportMainFile(const std::string& mainFile) {
 }
 
 void publishAbilities(Render::I_RenderAbilities& abilities) {
-    for (AbilityRow const* row = s_abilities; row->name != nullptr; ++row) {
-        int const probed = abilities.getAbility(row->id);
-        std::string const key = std::string(s_abilityPrefix) + row->name;
+    for (const AbilityRow* row = s_abilities; row->name != nullptr; ++row) {
+        const int probed = abilities.getAbility(row->id);
+        const std::string key = std::string(s_abilityPrefix) + row->name;
         if (CFG::get(key).empty()) {
             CFG::getDefaultOverrides()->add(key, std::to_string(probed));
         } else {

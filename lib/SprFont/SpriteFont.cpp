@@ -34,14 +34,14 @@ std::size_t slot(char c) {
 SpriteFont::SpriteFont(MatSys::TextureStore* store, const std::string& path, float fontScale)
     : Util::NamedObject(path), scale(fontScale), colGap(0.0f),
       rowGap(0.0f), color{255, 255, 255, 255} {
-    CFG::Info const config(path, CFG::getDefaultOverrides());
-    CFG::InfoParser const parser(&config);
+    const CFG::Info config(path, CFG::getDefaultOverrides());
+    const CFG::InfoParser parser(&config);
     if (scale == 0.0f) {
         scale = config.get("FONT_SCALE").empty() ? 1.0f : parser.getNumber<float>("FONT_SCALE");
     }
     glyphWidth = parser.getNumber<int>("GLYPH_WIDTH");
     glyphHeight = parser.getNumber<int>("GLYPH_HEIGHT");
-    int const border = parser.getNumber<int>("GLYPH_BORDER");
+    const int border = parser.getNumber<int>("GLYPH_BORDER");
     sheet = std::make_unique<SprSys::SpriteSheet>(store->add(config.get("GLYPHS_IMAGE")),
                                                   glyphWidth, glyphHeight, border, false);
     colGap = static_cast<float>(parser.getNumber<int>("GLYPH_COL_GAP"));
@@ -68,11 +68,11 @@ void SpriteFont::applyMappings(const CFG::InfoParser& parser) {
     std::vector<std::pair<std::string, std::string>> items;
     parser.getObjList("GLYPH_MAPPINGS", gettor, items, ",");
     for (const auto& [key, value] : items) {
-        long const code = characterCode(key);
+        const long code = characterCode(key);
         if (code < 0 || code >= static_cast<long>(glyphFrames.size())) {
             continue;
         }
-        auto const index = static_cast<std::size_t>(code);
+        const auto index = static_cast<std::size_t>(code);
         std::vector<std::string> parts;
         Util::splitString(value, ":", parts, true, true);
         // "frame:width" sets the width (an empty width is 0); other part counts keep it.

@@ -14,7 +14,7 @@ void SpriteFontRenderer::DefaultMover::next(SprSys::Sprite* sprite, SpriteFontRe
                                             const std::string& text, int index,
                                             const SprSys::Spatial2D& start) {
     const SpriteFont& rendererFont = *renderer->getFont();
-    char const c = text[static_cast<std::size_t>(index)];
+    const char c = text[static_cast<std::size_t>(index)];
     if (c == '\n') {
         sprite->position.x = start.x;
         sprite->position.y -=
@@ -52,7 +52,7 @@ SprSys::Spatial2D SpriteFontRenderer::addText(const std::string& text,
                                               const SprSys::Spatial2D& start,
                                               const Util::RGBA* color, float scale,
                                               I_Mover* mover) {
-    float const glyphScale = font->getScale() * scale;
+    const float glyphScale = font->getScale() * scale;
     SprSys::Sprite sprite;
     sprite.position = start;
     sprite.color = color != nullptr ? *color : font->getColor();
@@ -82,7 +82,7 @@ SprSys::Spatial2D SpriteFontRenderer::display(Render::I_RenderController* contro
                                               const Util::RGBA* color, float scale,
                                               I_Mover* mover) {
     beginUsing(false);
-    SprSys::Spatial2D const end = addText(text, start, color, scale, mover);
+    const SprSys::Spatial2D end = addText(text, start, color, scale, mover);
     controller->drawArrays(Render::RT_QUADS, 0, numGlyphs() * 4);
     endUsing();
     return end;

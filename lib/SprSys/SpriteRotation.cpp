@@ -19,13 +19,13 @@ void turn(float x, float y, float s, float c, float& outX, float& outY) {
 } // namespace
 
 SpriteRotation::SpriteRotation(float width, float height) {
-    float const hw = width * 0.5f;
-    float const hh = height * 0.5f;
+    const float hw = width * 0.5f;
+    const float hh = height * 0.5f;
     table.reserve(s_degrees);
     for (int a = 0; a < s_degrees; ++a) {
-        auto const radians = static_cast<float>(a * s_radiansPerDegree);
-        auto const s = static_cast<float>(std::sin(static_cast<double>(radians)));
-        auto const c = static_cast<float>(std::cos(static_cast<double>(radians)));
+        const auto radians = static_cast<float>(a * s_radiansPerDegree);
+        const auto s = static_cast<float>(std::sin(static_cast<double>(radians)));
+        const auto c = static_cast<float>(std::cos(static_cast<double>(radians)));
         RotationBox box{};
         turn(-hw, hh, s, c, box.x0, box.y0);
         turn(-hw, -hh, s, c, box.x1, box.y1);
@@ -36,7 +36,7 @@ SpriteRotation::SpriteRotation(float width, float height) {
 }
 
 const RotationBox& SpriteRotation::getRotationBox(int angle) const {
-    int const index = (angle % s_degrees + s_degrees) % s_degrees;
+    const int index = (angle % s_degrees + s_degrees) % s_degrees;
     return table[static_cast<std::size_t>(index)];
 }
 

@@ -29,14 +29,14 @@ SpriteSheet::SpriteSheet(MatSys::I_Texture* sheetTexture, int frameWidth, int fr
 }
 
 SpriteSheet::SpriteSheet(MatSys::TextureStore* store, const std::string& path) : texture(nullptr) {
-    CFG::Info const config(path, CFG::getDefaultOverrides());
-    CFG::InfoParser const parser(&config);
+    const CFG::Info config(path, CFG::getDefaultOverrides());
+    const CFG::InfoParser parser(&config);
     texture = store->add(config.get("IMAGE_NAME"));
-    int const count = parser.getNumber<int>("NUM_FRAMES");
+    const int count = parser.getNumber<int>("NUM_FRAMES");
     if (count == 0) {
-        int const frameWidth = parser.getNumber<int>("FRAME_WIDTH");
-        int const frameHeight = parser.getNumber<int>("FRAME_HEIGHT");
-        int const spacing = parser.getNumber<int>("GRID_SPACING");
+        const int frameWidth = parser.getNumber<int>("FRAME_WIDTH");
+        const int frameHeight = parser.getNumber<int>("FRAME_HEIGHT");
+        const int spacing = parser.getNumber<int>("GRID_SPACING");
         initGridSheet(frameWidth, frameHeight, spacing, parser.getBool("DO_TEXCOORD_ADJUST"));
         return;
     }
@@ -48,7 +48,7 @@ SpriteSheet::SpriteSheet(MatSys::TextureStore* store, const std::string& path) :
     }
     // No more entries are read than the image has pixels: a missing or empty image holds no
     // frame, and a count in the billions does not cost a look-up each.
-    std::int64_t const entries = std::min(std::int64_t{count}, std::int64_t{width} * height);
+    const std::int64_t entries = std::min(std::int64_t{count}, std::int64_t{width} * height);
     for (std::int64_t i = 0; i < entries; ++i) {
         addFrameRectangle(config.get("FRAME_" + std::to_string(i)), width, height);
     }
@@ -68,10 +68,10 @@ void SpriteSheet::addFrameRectangle(const std::string& text, int width, int heig
     if (values.size() != 4) {
         return;
     }
-    std::int64_t const x = values[0];
-    std::int64_t const y = values[1];
-    std::int64_t const right = x + values[2];
-    std::int64_t const bottom = y + values[3];
+    const std::int64_t x = values[0];
+    const std::int64_t y = values[1];
+    const std::int64_t right = x + values[2];
+    const std::int64_t bottom = y + values[3];
     if (!within(x, right, width) || !within(y, bottom, height)) {
         return;
     }
@@ -121,8 +121,8 @@ void SpriteSheet::addBox(SpriteBox& box) {
 
 void SpriteSheet::initGridSheet(int frameWidth, int frameHeight, int spacing, bool adjust) {
     // In 64 bits, where a frame and its spacing cannot overflow.
-    std::int64_t const stepX = std::int64_t{frameWidth} + spacing;
-    std::int64_t const stepY = std::int64_t{frameHeight} + spacing;
+    const std::int64_t stepX = std::int64_t{frameWidth} + spacing;
+    const std::int64_t stepY = std::int64_t{frameHeight} + spacing;
     if (texture == nullptr || stepX <= 0 || stepY <= 0) {
         return;
     }
@@ -130,12 +130,12 @@ void SpriteSheet::initGridSheet(int frameWidth, int frameHeight, int spacing, bo
     int height = 0;
     int depth = 0;
     texture->getSize(width, height, depth);
-    auto const w = static_cast<float>(width);
-    auto const h = static_cast<float>(height);
+    const auto w = static_cast<float>(width);
+    const auto h = static_cast<float>(height);
     float hu = 0.0f;
     float hv = 0.0f;
     if (adjust) {
-        float const sign = spacing != 0 ? 1.0f : -1.0f;
+        const float sign = spacing != 0 ? 1.0f : -1.0f;
         hu = sign * 0.5f / w;
         hv = sign * 0.5f / h;
     }

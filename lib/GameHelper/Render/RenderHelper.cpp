@@ -9,10 +9,10 @@ namespace GameHelper {
 
 // The box is asked once per field, height first, as callers that count the asks expect.
 void RenderHelper::set2D(const ViewBoxHelper* box) const {
-    int const height = box->getViewBox().height;
-    int const width = box->getViewBox().width;
-    int const y = box->getViewBox().y;
-    int const x = box->getViewBox().x;
+    const int height = box->getViewBox().height;
+    const int width = box->getViewBox().width;
+    const int y = box->getViewBox().y;
+    const int x = box->getViewBox().x;
     set2D(x, y, width, height, false);
 }
 

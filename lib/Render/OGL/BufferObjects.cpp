@@ -77,7 +77,7 @@ void readBuffer(unsigned int target, unsigned int buffer, int offset, int size, 
     glGetBufferSubData(target, offset, size, dst);
 }
 
-void writeBuffer(unsigned int target, unsigned int buffer, int offset, int size, void const* src) {
+void writeBuffer(unsigned int target, unsigned int buffer, int offset, int size, const void* src) {
     const ScopedBinding binding(target, buffer);
     glBufferSubData(target, offset, size, src);
 }

@@ -83,12 +83,12 @@ Render::I_VertexArray* Controller::createSpriteShaderArray(int size, bool isStat
     return array;
 }
 
-Render::I_VertexArray* Controller::createTexturedQuadVA(Render::TexturedQuad const& quad,
+Render::I_VertexArray* Controller::createTexturedQuadVA(const Render::TexturedQuad& quad,
                                                         bool isStatic) {
     return fillQuad(createVertexArray(sizeof(quad), isStatic), quad, 2);
 }
 
-Render::I_VertexArray* Controller::createTexturedQuadVA(Render::TexturedQuadZTx const& quad,
+Render::I_VertexArray* Controller::createTexturedQuadVA(const Render::TexturedQuadZTx& quad,
                                                         bool isStatic) {
     return fillQuad(createVertexArray(sizeof(quad), isStatic), quad, 3);
 }

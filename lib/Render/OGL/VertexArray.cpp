@@ -122,7 +122,7 @@ void VertexArray::getVertices(float* dst, int count, int offset) const {
     getData(dst, vertexBytes(count), offset);
 }
 
-void VertexArray::putVertices(float const* src, int count, int offset) {
+void VertexArray::putVertices(const float* src, int count, int offset) {
     putData(src, vertexBytes(count), offset);
 }
 
@@ -132,7 +132,7 @@ void VertexArray::getData(void* dst, int size, int offset) const {
     }
 }
 
-void VertexArray::putData(void const* src, int size, int offset) {
+void VertexArray::putData(const void* src, int size, int offset) {
     if (transferInside(m_size, size, offset)) {
         writeBytes(src, size, offset);
     }
@@ -142,7 +142,7 @@ void VertexArray::readBytes(void* dst, int size, int offset) const {
     std::memcpy(dst, m_data.get() + offset, static_cast<std::size_t>(size));
 }
 
-void VertexArray::writeBytes(void const* src, int size, int offset) {
+void VertexArray::writeBytes(const void* src, int size, int offset) {
     std::memcpy(m_data.get() + offset, src, static_cast<std::size_t>(size));
 }
 

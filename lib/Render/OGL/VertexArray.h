@@ -26,10 +26,10 @@ public:
     void defineAttrInfo(int index, int count, DataType type) override;
     void setUseVertexInfoAsTextureInfo(bool use) override;
     void getVertices(float* dst, int count, int offset) const override;
-    void putVertices(float const* src, int count, int offset) override;
+    void putVertices(const float* src, int count, int offset) override;
     // A transfer reaching outside the array does nothing.
     void getData(void* dst, int size, int offset) const override;
-    void putData(void const* src, int size, int offset) override;
+    void putData(const void* src, int size, int offset) override;
     void beginUsing() const override;
     void endUsing() const override;
 
@@ -43,7 +43,7 @@ protected:
 
     // The byte copies of getData and putData, once the range is known to fit.
     virtual void readBytes(void* dst, int size, int offset) const;
-    virtual void writeBytes(void const* src, int size, int offset);
+    virtual void writeBytes(const void* src, int size, int offset);
 
     // Records a slot's layout; every definition appends the slot at the end of the vertex.
     void setDataInfo(int slot, int count, DataType type);
