@@ -44,7 +44,7 @@ private:
     GLuint m_previous = 0;
 };
 
-constexpr int s_allocationAttempts = 10;
+constexpr int ALLOCATION_ATTEMPTS = 10;
 
 } // namespace
 
@@ -54,7 +54,7 @@ unsigned int createMappableBuffer(unsigned int target, int size, unsigned int us
     bool mapped = false;
     {
         const ScopedBinding binding(target, buffer);
-        for (int attempt = 0; attempt < s_allocationAttempts && !mapped; ++attempt) {
+        for (int attempt = 0; attempt < ALLOCATION_ATTEMPTS && !mapped; ++attempt) {
             glBufferData(target, size, nullptr, usage);
             glMapBuffer(target, GL_WRITE_ONLY);
             mapped = glUnmapBuffer(target) == GL_TRUE;

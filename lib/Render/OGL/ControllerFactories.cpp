@@ -33,11 +33,11 @@ void defineVTC(Render::I_VertexArray* array) {
 }
 
 GLenum usageOf(Render::BufferDataType type) {
-    constexpr GLenum usages[] = {GL_STATIC_DRAW, GL_DYNAMIC_DRAW, GL_DYNAMIC_READ, GL_DYNAMIC_COPY};
+    constexpr GLenum USAGES[] = {GL_STATIC_DRAW, GL_DYNAMIC_DRAW, GL_DYNAMIC_READ, GL_DYNAMIC_COPY};
     if (type < 0) {
         return 0;
     }
-    return type <= Render::BDT_DYNAMIC_COPY ? usages[type] : GL_DYNAMIC_READ;
+    return type <= Render::BDT_DYNAMIC_COPY ? USAGES[type] : GL_DYNAMIC_READ;
 }
 
 } // namespace

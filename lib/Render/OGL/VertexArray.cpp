@@ -15,7 +15,7 @@ namespace OGL {
 
 namespace {
 
-constexpr int s_bytesPerVertex = 3 * sizeof(float);
+constexpr int BYTES_PER_VERTEX = 3 * sizeof(float);
 
 int nonNegative(int size) {
     return size > 0 ? size : 0;
@@ -23,7 +23,7 @@ int nonNegative(int size) {
 
 // The bytes of count vertices; -1, which no transfer accepts, where they would not fit an int.
 int vertexBytes(int count) {
-    return count >= 0 && count <= INT_MAX / s_bytesPerVertex ? count * s_bytesPerVertex : -1;
+    return count >= 0 && count <= INT_MAX / BYTES_PER_VERTEX ? count * BYTES_PER_VERTEX : -1;
 }
 
 } // namespace
@@ -60,7 +60,7 @@ void VertexArray::defineAttrInfo(int count, DataType type) {
 }
 
 void VertexArray::defineAttrInfo(int index, int count, DataType type) {
-    if (index >= 0 && index < s_slotCount - FIRST_ATTRIBUTE) {
+    if (index >= 0 && index < SLOT_COUNT - FIRST_ATTRIBUTE) {
         setDataInfo(FIRST_ATTRIBUTE + index, count, type);
     }
 }
@@ -195,7 +195,7 @@ void VertexArray::endUsing() const {
 
 void VertexArray::beginUsingAttributes() const {
     glBindBuffer(m_target, m_buffer);
-    for (int i = 0; i < s_slotCount; ++i) {
+    for (int i = 0; i < SLOT_COUNT; ++i) {
         if (inUse(i)) {
             const Slot& s = m_slots[i];
             const auto attribute = static_cast<GLuint>(i);
@@ -207,7 +207,7 @@ void VertexArray::beginUsingAttributes() const {
 }
 
 void VertexArray::endUsingAttributes() const {
-    for (int i = 0; i < s_slotCount; ++i) {
+    for (int i = 0; i < SLOT_COUNT; ++i) {
         if (inUse(i)) {
             glDisableVertexAttribArray(static_cast<GLuint>(i));
         }

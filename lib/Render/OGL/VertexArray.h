@@ -53,7 +53,7 @@ protected:
     int m_size;
 
 private:
-    static constexpr int s_slotCount = 7;
+    static constexpr int SLOT_COUNT = 7;
     enum SlotIndex { POSITION = 0, TEXTURE = 1, COLOR = 2, FIRST_ATTRIBUTE = 3 };
 
     struct Slot {
@@ -71,9 +71,9 @@ private:
 
     std::unique_ptr<unsigned char[]> m_data;
     int m_stride = 0;
-    Slot m_slots[s_slotCount];
+    Slot m_slots[SLOT_COUNT];
     // Slots in use, in the order they were last defined.
-    int m_order[s_slotCount] = {};
+    int m_order[SLOT_COUNT] = {};
     int m_orderCount = 0;
     bool m_useVertexInfoAsTextureInfo = false;
 };
