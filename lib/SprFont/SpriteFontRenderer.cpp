@@ -32,7 +32,7 @@ SpriteFontRenderer::SpriteFontRenderer(SpriteFont* rendererFont, Render::I_Verte
     : font(rendererFont), array(glyphArray), textureUnit(unit), counter(0) {}
 
 int SpriteFontRenderer::sizeOfVA(int glyphs) {
-    return glyphs * SprSys::SpriteRender::s_quadBytes;
+    return glyphs * SprSys::SpriteRender::QUAD_BYTES;
 }
 
 SpriteFontRenderer::I_Mover* SpriteFontRenderer::getDefaultMover() {
@@ -73,7 +73,7 @@ void SpriteFontRenderer::endUsing() {
 }
 
 unsigned int SpriteFontRenderer::numGlyphs() const {
-    return static_cast<unsigned int>(counter / SprSys::SpriteRender::s_quadBytes);
+    return static_cast<unsigned int>(counter / SprSys::SpriteRender::QUAD_BYTES);
 }
 
 SprSys::Spatial2D SpriteFontRenderer::display(Render::I_RenderController* controller,

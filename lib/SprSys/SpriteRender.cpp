@@ -12,8 +12,8 @@ namespace SprSys {
 
 namespace {
 
-constexpr double s_radiansPerDegree = 0.017453292519943295;
-constexpr int s_floatsPerQuad = 36;
+constexpr double RADIANS_PER_DEGREE = 0.017453292519943295;
+constexpr int FLOATS_PER_QUAD = 36;
 
 struct Corner {
     float x;
@@ -54,11 +54,11 @@ int SpriteRender::toVA(const Sprite& sprite, Render::I_VertexArray* array, int o
     int written = 0;
     for (const AnimFrame* frame : *sprite.frames) {
         if (frame->frameIndex >= sheet->getNumFrames() ||
-            offset + written + s_quadBytes > capacity) {
+            offset + written + QUAD_BYTES > capacity) {
             continue;
         }
         const int angle = sprite.position.angle + frame->angle;
-        const auto radians = static_cast<float>(angle * s_radiansPerDegree);
+        const auto radians = static_cast<float>(angle * RADIANS_PER_DEGREE);
         const auto s = static_cast<float>(std::sin(static_cast<double>(radians)));
         const auto c = static_cast<float>(std::cos(static_cast<double>(radians)));
         const float sx = sprite.scaleX * frame->scaleX;
@@ -74,7 +74,7 @@ int SpriteRender::toVA(const Sprite& sprite, Render::I_VertexArray* array, int o
         const float u[4] = {box.u0, box.u0, box.u1, box.u1};
         const float v[4] = {box.v1, box.v0, box.v0, box.v1};
 
-        float quad[s_floatsPerQuad];
+        float quad[FLOATS_PER_QUAD];
         for (std::size_t k = 0; k < 4; ++k) {
             float* vertex = quad + 9 * k;
             vertex[0] = cx + corners[k].x;
@@ -87,8 +87,8 @@ int SpriteRender::toVA(const Sprite& sprite, Render::I_VertexArray* array, int o
             vertex[7] = colour[2];
             vertex[8] = colour[3];
         }
-        array->putData(quad, s_quadBytes, offset + written);
-        written += s_quadBytes;
+        array->putData(quad, QUAD_BYTES, offset + written);
+        written += QUAD_BYTES;
     }
     return written;
 }
