@@ -29,7 +29,7 @@ void SpriteFontRenderer::DefaultMover::next(SprSys::Sprite* sprite, SpriteFontRe
 
 SpriteFontRenderer::SpriteFontRenderer(SpriteFont* rendererFont, Render::I_VertexArray* glyphArray,
                                        int unit)
-    : font(rendererFont), array(glyphArray), textureUnit(unit), counter(0) {}
+    : m_font(rendererFont), m_array(glyphArray), m_textureUnit(unit), m_counter(0) {}
 
 int SpriteFontRenderer::sizeOfVA(int glyphs) {
     return glyphs * SprSys::SpriteRender::QUAD_BYTES;
@@ -41,10 +41,10 @@ SpriteFontRenderer::I_Mover* SpriteFontRenderer::getDefaultMover() {
 }
 
 void SpriteFontRenderer::beginUsing(bool keep) {
-    font->getSprSheet()->beginUsing(textureUnit);
-    array->beginUsing();
+    m_font->getSprSheet()->beginUsing(m_textureUnit);
+    m_array->beginUsing();
     if (!keep) {
-        counter = 0;
+        m_counter = 0;
     }
 }
 
@@ -52,28 +52,28 @@ SprSys::Spatial2D SpriteFontRenderer::addText(const std::string& text,
                                               const SprSys::Spatial2D& start,
                                               const Util::RGBA* color, float scale,
                                               I_Mover* mover) {
-    const float glyphScale = font->getScale() * scale;
+    const float glyphScale = m_font->getScale() * scale;
     SprSys::Sprite sprite;
     sprite.position = start;
-    sprite.color = color != nullptr ? *color : font->getColor();
+    sprite.color = color != nullptr ? *color : m_font->getColor();
     sprite.scaleX = glyphScale;
     sprite.scaleY = glyphScale;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        sprite.frames = font->getAnimFrames(text[i]);
-        counter += SprSys::SpriteRender::toVA(sprite, array, counter, font->getRotation(),
-                                              font->getSprSheet(), false);
+        sprite.frames = m_font->getAnimFrames(text[i]);
+        m_counter += SprSys::SpriteRender::toVA(sprite, m_array, m_counter, m_font->getRotation(),
+                                                m_font->getSprSheet(), false);
         mover->next(&sprite, this, text, static_cast<int>(i), start);
     }
     return sprite.position;
 }
 
 void SpriteFontRenderer::endUsing() {
-    font->getSprSheet()->endUsing(textureUnit);
-    array->endUsing();
+    m_font->getSprSheet()->endUsing(m_textureUnit);
+    m_array->endUsing();
 }
 
 unsigned int SpriteFontRenderer::numGlyphs() const {
-    return static_cast<unsigned int>(counter / SprSys::SpriteRender::QUAD_BYTES);
+    return static_cast<unsigned int>(m_counter / SprSys::SpriteRender::QUAD_BYTES);
 }
 
 SprSys::Spatial2D SpriteFontRenderer::display(Render::I_RenderController* controller,
