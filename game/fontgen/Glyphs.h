@@ -9,7 +9,7 @@ struct GlyphDesign {
 };
 
 // clang-format off
-inline constexpr GlyphDesign s_glyphs[] = {
+inline constexpr GlyphDesign GLYPHS[] = {
     {'0', {" ### ", "#   #", "#  ##", "# # #", "##  #", "#   #", " ### "}},
     {'1', {"  #  ", " ##  ", "  #  ", "  #  ", "  #  ", "  #  ", " ### "}},
     {'2', {" ### ", "#   #", "    #", "   # ", "  #  ", " #   ", "#####"}},
