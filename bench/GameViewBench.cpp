@@ -28,7 +28,7 @@
 
 namespace {
 
-constexpr char const* s_data = KESSOK_SOURCE_DIR "/game/data";
+constexpr const char* s_data = KESSOK_SOURCE_DIR "/game/data";
 
 class FontImageMaker : public KessokTest::FakeTextureMaker {
 public:
@@ -48,14 +48,14 @@ void BM_ViewFrameCPU(benchmark::State& state) {
     KessokTest::FakeVertexArray array(SprFont::SpriteFontRenderer::sizeOfVA(64));
     SprFont::SpriteFontRenderer renderer(&font, &array, 0);
     KessokTest::FakeRenderController controller;
-    std::vector<unsigned char> const grid(256 * 256, 64);
+    const std::vector<unsigned char> grid(256 * 256, 64);
     Tool::CellQuads cells(256, 256);
     auto* const mover = SprFont::SpriteFontRenderer::getDefaultMover();
-    char const* const texts[] = {"00042", "KESSOK", "PRESS SPACE TO PLAY",
+    const char* const texts[] = {"00042", "KESSOK", "PRESS SPACE TO PLAY",
                                  "LEFT/RIGHT: MOVE   UP: FIRE   ESC: QUIT"};
     for (auto _ : state) {
         benchmark::DoNotOptimize(cells.fill(grid.data(), 800.0f, 600.0f));
-        for (char const* text : texts) {
+        for (const char* text : texts) {
             renderer.display(&controller, text, {400, 300, 0, 0}, nullptr, 1.0f, mover);
         }
         controller.draws.clear();

@@ -39,7 +39,7 @@ public:
 };
 
 void BM_AddText(benchmark::State& state) {
-    ScratchDir const scratch;
+    const ScratchDir scratch;
     SquareMaker maker;
     MatSys::TextureStore store(&maker);
     SprFont::SpriteFont font(&store, fontFile(scratch), 1.0f);
@@ -51,7 +51,7 @@ void BM_AddText(benchmark::State& state) {
     KessokTest::FakeVertexArray array(SprFont::SpriteFontRenderer::sizeOfVA(1000));
     SprFont::SpriteFontRenderer renderer(&font, &array, 0);
     auto* const mover = SprFont::SpriteFontRenderer::getDefaultMover();
-    std::size_t const before = HeapCounter::s_allocations;
+    const std::size_t before = HeapCounter::s_allocations;
     for (auto _ : state) {
         renderer.beginUsing(false);
         benchmark::DoNotOptimize(renderer.addText(text, {10, 500, 0, 0}, nullptr, 1.0f, mover));
@@ -66,8 +66,8 @@ void BM_AddText(benchmark::State& state) {
 BENCHMARK(BM_AddText);
 
 void BM_FontConstruction(benchmark::State& state) {
-    ScratchDir const scratch;
-    std::string const path = fontFile(scratch);
+    const ScratchDir scratch;
+    const std::string path = fontFile(scratch);
     SquareMaker maker;
     MatSys::TextureStore store(&maker);
     for (auto _ : state) {

@@ -13,12 +13,12 @@ public:
 
     // Fills the buffer from the grid and returns the number of quads written.
     int fill(const unsigned char* grid, float screenWidth, float screenHeight);
-    const float* data() const { return buffer.data(); }
+    const float* data() const { return m_buffer.data(); }
 
 private:
-    int gridWidth;
-    int gridHeight;
-    std::vector<float> buffer;
+    int m_gridWidth;
+    int m_gridHeight;
+    std::vector<float> m_buffer;
 };
 
 } // namespace Tool

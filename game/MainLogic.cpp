@@ -45,8 +45,9 @@ const Tween::Easer& enemyEaser() {
 MainLogic::MainLogic(Game::GameManager* const manager, const ViewMaker maker)
     : PlayGrid(CFG::parser().getNumber<int>("GRID_WIDTH"),
                CFG::parser().getNumber<int>("GRID_HEIGHT")),
-      gameManager(manager), makeView(maker), moveSpeed(CFG::parser().getNumber<int>("MOVE_SPEED")),
-      random(std::make_unique<RNG::RandSimple>(seed())) {
+      m_gameManager(manager), m_makeView(maker),
+      m_moveSpeed(CFG::parser().getNumber<int>("MOVE_SPEED")),
+      m_random(std::make_unique<RNG::RandSimple>(seed())) {
     levels = Level::names();
 }
 
@@ -61,44 +62,44 @@ void MainLogic::onEnter(const std::string&, const std::string& code) {
     drawBoard(board);
     saveBackground();
     enemiesToCreate = board.enemies;
-    createTimer = 0.0f;
-    if (firstEntry) {
+    m_createTimer = 0.0f;
+    if (m_firstEntry) {
         // The first entry only shows the board under the title.
-        firstEntry = false;
-        if (makeView != nullptr) {
-            view = makeView(gameManager, this);
-            gameManager->getViewManager()->add(view.get());
+        m_firstEntry = false;
+        if (m_makeView != nullptr) {
+            m_view = m_makeView(m_gameManager, this);
+            m_gameManager->getViewManager()->add(m_view.get());
         }
-        exitCode = "EXIT";
+        m_exitCode = "EXIT";
         gameOver = true;
     } else {
-        exitCode.clear();
+        m_exitCode.clear();
         gameOver = false;
     }
     playerPos = 0;
     score = 0;
     // A fire key held into the level fires only once pressed again. The key is looked up at
     // each entry, not cached as in the update, so that a KEY_FIRE changed since counts here.
-    fireHeld = keyboard().keyDown[PlayKeys::codeOf("KEY_FIRE")];
-    fireTime = 0.0f;
+    m_fireHeld = keyboard().keyDown[PlayKeys::codeOf("KEY_FIRE")];
+    m_fireTime = 0.0f;
     enemies.clear();
 }
 
 void MainLogic::doExit(const std::string&) {
-    if (view != nullptr) {
+    if (m_view != nullptr) {
         // Applied at once unless a pass over the views is running, so that no later pass
         // reaches the view deleted here.
-        gameManager->getViewManager()->remove(view.get());
-        gameManager->getViewManager()->doPendingUpdates();
-        view.reset();
+        m_gameManager->getViewManager()->remove(m_view.get());
+        m_gameManager->getViewManager()->doPendingUpdates();
+        m_view.reset();
     }
-    firstEntry = true;
+    m_firstEntry = true;
     EVT::EventBus::instance().removeConsumer(this);
 }
 
 std::string MainLogic::onUpdate(float dt) {
     const PlayKeys& keys = PlayKeys::cached();
-    if (paused) {
+    if (m_paused) {
         dt = 0.0f;
     }
     restoreBackground();
@@ -111,20 +112,20 @@ std::string MainLogic::onUpdate(float dt) {
     movePlayer(keys);
     fire(keys, dt);
     drawPlayer();
-    return exitCode;
+    return m_exitCode;
 }
 
 void MainLogic::addEnemy() {
     const RingMapping map = rings();
-    const int side = map.pickSide(random->getFloat());
-    const int offset = map.pickOffset(side, random->getFloat());
+    const int side = map.pickSide(m_random->getFloat());
+    const int offset = map.pickOffset(side, m_random->getFloat());
     const CFG::InfoParser& config = CFG::parser();
     const Util::Range<float> radii = config.getRange<float>("NME_RADIUS_RANGE");
     const Util::Range<float> moveTimes = config.getRange<float>("NME_MOVE_TIME_RANGE");
     const Util::Range<int> sides = config.getRange<int>("NME_NUM_SIDES_RANGE");
     // In 64 bits: the ends of a range may lie as far apart as an int allows.
     const std::int64_t sideChoices = std::int64_t{sides.max} + 1 - sides.min;
-    const float sideDraw = random->getFloat() * static_cast<float>(sideChoices);
+    const float sideDraw = m_random->getFloat() * static_cast<float>(sideChoices);
     const Tween::Easer& easer = enemyEaser();
     static const float s_tweenTime = config.getNumber<float>("NME_MOVE_TIME_SPEED");
 
@@ -141,11 +142,12 @@ void MainLogic::initFire() {
     const int side = map.sideOf(playerPos);
     const Cell from = outerPoints[static_cast<std::size_t>(playerPos)];
     const Cell to = map.innerCell(side, playerPos - map.firstOf(side));
-    fireLine = {from.x, from.y, to.x, to.y};
+    m_fireLine = {from.x, from.y, to.x, to.y};
 }
 
 void MainLogic::doFire() {
-    const unsigned char hit = drawLine(fireLine[0], fireLine[1], fireLine[2], fireLine[3], BEAM);
+    const unsigned char hit =
+        drawLine(m_fireLine[0], m_fireLine[1], m_fireLine[2], m_fireLine[3], BEAM);
     if (hit == 0) {
         return;
     }
@@ -157,7 +159,7 @@ void MainLogic::doFire() {
         enemies.erase(struck);
     }
     if (enemiesToCreate == 0 && enemies.empty()) {
-        exitCode = "NEXTLEVEL";
+        m_exitCode = "NEXTLEVEL";
     }
 }
 
@@ -191,14 +193,14 @@ void MainLogic::drawBoard(const Level& board) {
 
 // At most one enemy per update; the time by which the timer overran is dropped.
 void MainLogic::spawn(const float dt) {
-    createTimer -= dt;
-    if (!exitCode.empty() || enemiesToCreate == 0 || createTimer >= 0.0f) {
+    m_createTimer -= dt;
+    if (!m_exitCode.empty() || enemiesToCreate == 0 || m_createTimer >= 0.0f) {
         return;
     }
     const CFG::InfoParser& config = CFG::parser();
-    createTimer = config.getNumber<float>("CREATE_ENEMY_TIME") -
-                  config.getNumber<float>("CREATE_ENEMY_TIME_DEC") * static_cast<float>(level);
-    createTimer = std::max(createTimer, config.getNumber<float>("CREATE_ENEMY_TIME_MIN"));
+    m_createTimer = config.getNumber<float>("CREATE_ENEMY_TIME") -
+                    config.getNumber<float>("CREATE_ENEMY_TIME_DEC") * static_cast<float>(level);
+    m_createTimer = std::max(m_createTimer, config.getNumber<float>("CREATE_ENEMY_TIME_MIN"));
     addEnemy();
     --enemiesToCreate;
 }
@@ -207,10 +209,10 @@ void MainLogic::spawn(const float dt) {
 void MainLogic::movePlayer(const PlayKeys& keys) {
     std::int64_t position = playerPos;
     if (keyboard().keyDown[keys.left]) {
-        position -= moveSpeed;
+        position -= m_moveSpeed;
     }
     if (keyboard().keyDown[keys.right]) {
-        position += moveSpeed;
+        position += m_moveSpeed;
     }
     // The last outline cell closes the ring onto the first and is no place of its own.
     const std::int64_t track = static_cast<std::int64_t>(outerPoints.size()) - 1;
@@ -222,18 +224,18 @@ void MainLogic::movePlayer(const PlayKeys& keys) {
 // until the time runs out.
 void MainLogic::fire(const PlayKeys& keys, const float dt) {
     if (!keyboard().keyDown[keys.fire]) {
-        fireHeld = false;
-    } else if (!fireHeld) {
+        m_fireHeld = false;
+    } else if (!m_fireHeld) {
         initFire();
-        fireHeld = true;
-        fireTime = static_cast<float>(CFG::parser().getNumber<int>("FIRE_TIME"));
+        m_fireHeld = true;
+        m_fireTime = static_cast<float>(CFG::parser().getNumber<int>("FIRE_TIME"));
     }
-    if (fireTime == 0.0f) {
+    if (m_fireTime == 0.0f) {
         return;
     }
-    fireTime -= dt;
-    if (fireTime <= 0.0f) {
-        fireTime = 0.0f;
+    m_fireTime -= dt;
+    if (m_fireTime <= 0.0f) {
+        m_fireTime = 0.0f;
     } else {
         doFire();
     }
@@ -262,7 +264,7 @@ void MainLogic::drawPlayer() {
     }
     if (touched) {
         gameOver = true;
-        exitCode = "DEAD";
+        m_exitCode = "DEAD";
     }
 }
 

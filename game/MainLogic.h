@@ -41,7 +41,7 @@ public:
     ~MainLogic() override;
 
     // While paused every update runs with a frame time of 0.
-    void setPause(bool pause) override { paused = pause; }
+    void setPause(bool pause) override { m_paused = pause; }
     // Draws the level's board and starts it; a level whose outer ring has fewer than two cells
     // ends the program with the abort report.
     void onEnter(const std::string& from, const std::string& code) override;
@@ -87,21 +87,21 @@ private:
     void drawPlayer();
     RingMapping rings() const;
 
-    Game::GameManager* const gameManager;
-    const ViewMaker makeView;
-    std::unique_ptr<Game::I_View> view;
+    Game::GameManager* const m_gameManager;
+    const ViewMaker m_makeView;
+    std::unique_ptr<Game::I_View> m_view;
     // Set until the first entry, and again by doExit.
-    bool firstEntry = true;
+    bool m_firstEntry = true;
     // Outer-ring cells the player moves per update while a move key is held.
-    const int moveSpeed;
-    std::unique_ptr<RNG::I_Random> random;
-    bool paused = false;
-    std::string exitCode;
-    bool fireHeld = false;
-    float fireTime = 0.0f;
+    const int m_moveSpeed;
+    std::unique_ptr<RNG::I_Random> m_random;
+    bool m_paused = false;
+    std::string m_exitCode;
+    bool m_fireHeld = false;
+    float m_fireTime = 0.0f;
     // The beam's start column and row, then its end column and row.
-    std::array<int, 4> fireLine{};
-    float createTimer = 0.0f;
+    std::array<int, 4> m_fireLine{};
+    float m_createTimer = 0.0f;
 };
 
 } // namespace Tool

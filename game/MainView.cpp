@@ -27,32 +27,32 @@ namespace Tool {
 namespace {
 
 // A unit square as a triangle strip, x, y, z, u, v per vertex.
-Render::TexturedQuad const s_unitQuad = {{{-0.5f, 0.5f, 0.0f, 0.0f, 1.0f},
-                                          {-0.5f, -0.5f, 0.0f, 0.0f, 0.0f},
-                                          {0.5f, 0.5f, 0.0f, 1.0f, 1.0f},
-                                          {0.5f, -0.5f, 0.0f, 1.0f, 0.0f}}};
+const Render::TexturedQuad UNIT_QUAD = {{{-0.5f, 0.5f, 0.0f, 0.0f, 1.0f},
+                                         {-0.5f, -0.5f, 0.0f, 0.0f, 0.0f},
+                                         {0.5f, 0.5f, 0.0f, 1.0f, 1.0f},
+                                         {0.5f, -0.5f, 0.0f, 1.0f, 0.0f}}};
 
 } // namespace
 
 MainView::MainView(Game::GameManager* gm, MainLogic* playState)
-    : gameManager(gm), controller(gm->getRenderController()), play(playState) {
-    materialSystem = std::make_unique<MatSys::MaterialSystemFacade>("", nullptr);
-    unitQuad.reset(controller->createTexturedQuadVA(s_unitQuad, true));
+    : m_gameManager(gm), m_controller(gm->getRenderController()), m_play(playState) {
+    m_materialSystem = std::make_unique<MatSys::MaterialSystemFacade>("", nullptr);
+    m_unitQuad.reset(m_controller->createTexturedQuadVA(UNIT_QUAD, true));
     CFG::InfoParser& cfg = CFG::parser();
-    font = std::make_unique<SprFont::SpriteFont>(materialSystem->getTextureStore(),
-                                                 CFG::get("FONT_CFG"),
-                                                 cfg.getNumber<float>("FONT_SCALE"));
-    int const glyphs = cfg.getNumber<int>("NUM_GLYPH_IMAGES");
+    m_font = std::make_unique<SprFont::SpriteFont>(m_materialSystem->getTextureStore(),
+                                                   CFG::get("FONT_CFG"),
+                                                   cfg.getNumber<float>("FONT_SCALE"));
+    const int glyphs = cfg.getNumber<int>("NUM_GLYPH_IMAGES");
     // No glyph room (a missing NUM_GLYPH_IMAGES) means no text, not a null array in use.
     if (glyphs > 0) {
-        glyphArray.reset(
-            controller->createVTCArray(SprFont::SpriteFontRenderer::sizeOfVA(glyphs), true));
+        m_glyphArray.reset(
+            m_controller->createVTCArray(SprFont::SpriteFontRenderer::sizeOfVA(glyphs), true));
     }
-    if (glyphArray) {
-        fontRenderer =
-            std::make_unique<SprFont::SpriteFontRenderer>(font.get(), glyphArray.get(), 0);
+    if (m_glyphArray) {
+        m_fontRenderer =
+            std::make_unique<SprFont::SpriteFontRenderer>(m_font.get(), m_glyphArray.get(), 0);
     }
-    cells = std::make_unique<CellQuads>(play->gridWidth, play->gridHeight);
+    m_cells = std::make_unique<CellQuads>(m_play->gridWidth, m_play->gridHeight);
 }
 
 MainView::~MainView() = default;
@@ -60,8 +60,8 @@ MainView::~MainView() = default;
 void MainView::setPause(bool) {}
 
 void MainView::setScreenSize(int width, int height) {
-    screenWidth = width;
-    screenHeight = height;
+    m_screenWidth = width;
+    m_screenHeight = height;
 }
 
 void MainView::preUpdate(float) {}
@@ -69,11 +69,11 @@ void MainView::preUpdate(float) {}
 void MainView::onUpdate(float) {}
 
 void MainView::onRender() {
-    controller->setColor({255, 255, 255, 255});
-    controller->doClear({0, 0, 0, 0});
-    GameHelper::RenderHelper(controller).set2D(screenWidth, screenHeight, false);
+    m_controller->setColor({255, 255, 255, 255});
+    m_controller->doClear({0, 0, 0, 0});
+    GameHelper::RenderHelper(m_controller).set2D(m_screenWidth, m_screenHeight, false);
     drawCells();
-    if (play->gameOver) {
+    if (m_play->gameOver) {
         drawTexts();
     }
 }
@@ -83,51 +83,52 @@ EVT::I_Event* MainView::onInput(EVT::I_Event* event) {
 }
 
 Game::ViewBox MainView::getViewBox() const {
-    return {0, 0, screenWidth, screenHeight};
+    return {0, 0, m_screenWidth, m_screenHeight};
 }
 
 // The cells go straight to OpenGL as one client-array quads draw in the current colour.
 void MainView::drawCells() {
-    int const quads = cells->fill(play->grid.data(), static_cast<float>(screenWidth),
-                                  static_cast<float>(screenHeight));
+    const int quads = m_cells->fill(m_play->grid.data(), static_cast<float>(m_screenWidth),
+                                    static_cast<float>(m_screenHeight));
     glDisable(GL_TEXTURE_2D);
     glActiveTexture(GL_TEXTURE0);
     glClientActiveTexture(GL_TEXTURE0);
     glEnableClientState(GL_VERTEX_ARRAY);
-    glVertexPointer(3, GL_FLOAT, 0, cells->data());
+    glVertexPointer(3, GL_FLOAT, 0, m_cells->data());
     glDrawArrays(GL_QUADS, 0, 4 * quads);
     glDisableClientState(GL_VERTEX_ARRAY);
 }
 
 void MainView::drawTexts() {
     // The key list is read until it holds a name, then kept for the rest of the process.
-    static std::vector<std::string> s_textkeys;
-    float const s = screenFactor(static_cast<float>(screenWidth), static_cast<float>(screenHeight),
-                                 static_cast<float>(gameManager->getBaseWidth()),
-                                 static_cast<float>(gameManager->getBaseHeight()));
+    static std::vector<std::string> s_textKeys;
+    const float s =
+        screenFactor(static_cast<float>(m_screenWidth), static_cast<float>(m_screenHeight),
+                     static_cast<float>(m_gameManager->getBaseWidth()),
+                     static_cast<float>(m_gameManager->getBaseHeight()));
     CFG::InfoParser& cfg = CFG::parser();
-    drawText(Util::numToStr<int>(play->score, 10, 5, -1), cfg.getPoint<float>("TIME_POS"), s);
-    if (s_textkeys.empty()) {
-        Util::splitString(CFG::get("TEXT_INFO_KEYS"), ",", s_textkeys, false, true);
+    drawText(Util::numToStr<int>(m_play->score, 10, 5, -1), cfg.getPoint<float>("TIME_POS"), s);
+    if (s_textKeys.empty()) {
+        Util::splitString(CFG::get("TEXT_INFO_KEYS"), ",", s_textKeys, false, true);
     }
-    for (const std::string& key : s_textkeys) {
-        std::string const text = CFG::get(key + "_TEXT");
-        float const scale = s * cfg.getNumber<float>(key + "_SCALE");
+    for (const std::string& key : s_textKeys) {
+        const std::string text = CFG::get(key + "_TEXT");
+        const float scale = s * cfg.getNumber<float>(key + "_SCALE");
         drawText(text, cfg.getPoint<float>(key + "_POS"), scale);
     }
 }
 
 void MainView::drawText(const std::string& text, const MathStuff::Vector3<float>& point, float k) {
-    if (!fontRenderer) {
+    if (!m_fontRenderer) {
         return;
     }
-    FontMetrics const metrics{font->getScale(), static_cast<float>(font->getWidth()),
-                              font->getColGap()};
-    SprSys::Spatial2D const start =
-        textStart(metrics, text.size(), point, k, static_cast<float>(screenWidth),
-                  static_cast<float>(screenHeight));
-    fontRenderer->display(controller, text, start, nullptr, k,
-                          SprFont::SpriteFontRenderer::getDefaultMover());
+    const FontMetrics metrics{m_font->getScale(), static_cast<float>(m_font->getWidth()),
+                              m_font->getColGap()};
+    const SprSys::Spatial2D start =
+        textStart(metrics, text.size(), point, k, static_cast<float>(m_screenWidth),
+                  static_cast<float>(m_screenHeight));
+    m_fontRenderer->display(m_controller, text, start, nullptr, k,
+                            SprFont::SpriteFontRenderer::getDefaultMover());
 }
 
 void MainView::renderTexture(MatSys::I_Texture* texture, float width, float height,
@@ -146,9 +147,9 @@ void MainView::renderTexture(MatSys::I_Texture* texture, float width, float heig
     matrix.m[15] = 1.0f;
     glMultMatrixf(matrix.m);
     texture->beginUsing(0);
-    unitQuad->beginUsing();
-    controller->drawArrays(Render::RT_TRIANGLE_STRIP, 0, 4);
-    unitQuad->endUsing();
+    m_unitQuad->beginUsing();
+    m_controller->drawArrays(Render::RT_TRIANGLE_STRIP, 0, 4);
+    m_unitQuad->endUsing();
     texture->endUsing(0);
     glLoadIdentity();
 }
@@ -158,10 +159,10 @@ void MainView::renderScreenTexture(MatSys::I_Texture* texture, MathStuff::Vector
     if (texture == nullptr) {
         return;
     }
-    float const rx =
-        static_cast<float>(screenWidth) / static_cast<float>(gameManager->getBaseWidth());
-    float const ry =
-        static_cast<float>(screenHeight) / static_cast<float>(gameManager->getBaseHeight());
+    const float rx =
+        static_cast<float>(m_screenWidth) / static_cast<float>(m_gameManager->getBaseWidth());
+    const float ry =
+        static_cast<float>(m_screenHeight) / static_cast<float>(m_gameManager->getBaseHeight());
     position.x *= rx;
     position.y *= ry;
     int width = 0;

@@ -62,18 +62,18 @@ private:
     // Writes the text centred near the configured point, as fractions of the screen.
     void drawText(const std::string& text, const MathStuff::Vector3<float>& point, float scale);
 
-    Game::GameManager* gameManager;
-    Render::I_RenderController* controller;
-    int screenWidth = 0;
-    int screenHeight = 0;
-    MainLogic* play;
+    Game::GameManager* m_gameManager;
+    Render::I_RenderController* m_controller;
+    int m_screenWidth = 0;
+    int m_screenHeight = 0;
+    MainLogic* m_play;
     // Declared so that they are destroyed cells first and the material system last.
-    std::unique_ptr<MatSys::MaterialSystemFacade> materialSystem;
-    std::unique_ptr<Render::I_VertexArray> unitQuad;
-    std::unique_ptr<Render::I_VertexArray> glyphArray;
-    std::unique_ptr<SprFont::SpriteFont> font;
-    std::unique_ptr<SprFont::SpriteFontRenderer> fontRenderer;
-    std::unique_ptr<CellQuads> cells;
+    std::unique_ptr<MatSys::MaterialSystemFacade> m_materialSystem;
+    std::unique_ptr<Render::I_VertexArray> m_unitQuad;
+    std::unique_ptr<Render::I_VertexArray> m_glyphArray;
+    std::unique_ptr<SprFont::SpriteFont> m_font;
+    std::unique_ptr<SprFont::SpriteFontRenderer> m_fontRenderer;
+    std::unique_ptr<CellQuads> m_cells;
 };
 
 } // namespace Tool

@@ -7,8 +7,8 @@ namespace Tool {
 SprSys::Spatial2D textStart(const FontMetrics& font, const std::size_t length,
                             const MathStuff::Vector3<float>& point, const float k,
                             const float screenWidth, const float screenHeight) {
-    float const advance = (font.width + font.colGap) * font.scale;
-    float const n = static_cast<float>(length);
+    const float advance = (font.width + font.colGap) * font.scale;
+    const float n = static_cast<float>(length);
     SprSys::Spatial2D start;
     start.x = screenWidth * point.x -
               ((n * advance - font.colGap * font.scale) - advance) * k * 0.5f - font.scale * k;

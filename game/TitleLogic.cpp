@@ -9,8 +9,8 @@ namespace Tool {
 
 namespace {
 
-constexpr unsigned char s_escapeKey = 27;
-constexpr unsigned char s_spaceKey = 32;
+constexpr unsigned char ESCAPE_KEY = 27;
+constexpr unsigned char SPACE_KEY = 32;
 
 } // namespace
 
@@ -27,22 +27,22 @@ TitleLogic::~TitleLogic() {
 void TitleLogic::setPause(bool) {}
 
 void TitleLogic::onEnter(const std::string&, const std::string&) {
-    exitCode.clear();
+    m_exitCode.clear();
 }
 
 // Keys are read as held flags: every update with Escape down raises quit again, and
 // Escape wins over Space.
 std::string TitleLogic::onUpdate(float) {
-    if (!exitCode.empty()) {
+    if (!m_exitCode.empty()) {
         doExit("");
     }
-    Devices::Keyboard const* keyboard = Devices::getKeyboard();
-    if (keyboard->keyDown[s_escapeKey]) {
+    const Devices::Keyboard* keyboard = Devices::getKeyboard();
+    if (keyboard->keyDown[ESCAPE_KEY]) {
         EVT::EventBus::instance().raiseEvent(EVT::QUIT, false);
-    } else if (keyboard->keyDown[s_spaceKey]) {
-        exitCode = "START";
+    } else if (keyboard->keyDown[SPACE_KEY]) {
+        m_exitCode = "START";
     }
-    return exitCode;
+    return m_exitCode;
 }
 
 void TitleLogic::doExit(const std::string&) {}

@@ -26,7 +26,7 @@ public:
     void handleEvent(EVT::I_Event* event) override;
 
 private:
-    std::string exitCode;
+    std::string m_exitCode;
 };
 
 } // namespace Tool

@@ -18,9 +18,9 @@
 
 namespace GameMain {
 
-char const* const configFile = "kessok.cfg";
-char const* const title = "Kessok: v0.69";
-char const* const requiredAbilities = "";
+const char* const CONFIG_FILE = "kessok.cfg";
+const char* const TITLE = "Kessok: v0.69";
+const char* const REQUIRED_ABILITIES = "";
 
 // Ends the game with the abort report when what the keys give exceeds the limit; the report
 // names the keys with the text they hold.
@@ -36,7 +36,7 @@ void refuseAbove(const std::string& keys, const std::string& values, const int g
 // draw. The configuration file is named, since a game started from another folder reads none.
 void checkConfiguration() {
     if (Tool::Level::names().empty()) {
-        Game::reportMainFile(configFile);
+        Game::reportMainFile(CONFIG_FILE);
         UTIL_ABORT("LEVELS_LIST is empty");
     }
     const CFG::InfoParser& config = CFG::parser();

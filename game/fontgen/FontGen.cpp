@@ -14,36 +14,36 @@
 
 namespace {
 
-constexpr unsigned int s_cell = 16;
-constexpr unsigned int s_cellsPerRow = 16;
-constexpr unsigned int s_imageSize = s_cell * s_cellsPerRow;
-constexpr unsigned int s_pixelScale = 2;
+constexpr unsigned int CELL = 16;
+constexpr unsigned int CELLS_PER_ROW = 16;
+constexpr unsigned int IMAGE_SIZE = CELL * CELLS_PER_ROW;
+constexpr unsigned int PIXEL_SCALE = 2;
 // Where the 5 x 7 design starts inside its cell, in image pixels from the cell's top left.
-constexpr unsigned int s_originX = 3;
-constexpr unsigned int s_originY = 1;
-char const* const s_imageName = "font.NEAR.NMIP.NCMP.tga";
+constexpr unsigned int ORIGIN_X = 3;
+constexpr unsigned int ORIGIN_Y = 1;
+const char* const IMAGE_NAME = "font.NEAR.NMIP.NCMP.tga";
 
 void lightPixel(std::vector<unsigned char>& image, unsigned int x, unsigned int yFromTop) {
     // TGA rows are stored bottom row first.
-    unsigned int const row = s_imageSize - 1 - yFromTop;
-    unsigned char* pixel = &image[(std::size_t{row} * s_imageSize + x) * 4];
+    const unsigned int row = IMAGE_SIZE - 1 - yFromTop;
+    unsigned char* pixel = &image[(std::size_t{row} * IMAGE_SIZE + x) * 4];
     pixel[0] = pixel[1] = pixel[2] = pixel[3] = 255;
 }
 
-void drawGlyph(std::vector<unsigned char>& image, FontGen::GlyphDesign const& glyph) {
-    auto const code = static_cast<unsigned char>(glyph.code);
-    unsigned int const cellX = (code % s_cellsPerRow) * s_cell + s_originX;
+void drawGlyph(std::vector<unsigned char>& image, const FontGen::GlyphDesign& glyph) {
+    const auto code = static_cast<unsigned char>(glyph.code);
+    const unsigned int cellX = (code % CELLS_PER_ROW) * CELL + ORIGIN_X;
     // Frame indexes count cells from the first stored row, which is the image's bottom row.
-    unsigned int const cellRowFromTop = s_cellsPerRow - 1 - code / s_cellsPerRow;
-    unsigned int const cellY = cellRowFromTop * s_cell + s_originY;
+    const unsigned int cellRowFromTop = CELLS_PER_ROW - 1 - code / CELLS_PER_ROW;
+    const unsigned int cellY = cellRowFromTop * CELL + ORIGIN_Y;
     for (unsigned int r = 0; r < 7; ++r) {
         for (unsigned int c = 0; c < 5; ++c) {
             if (glyph.rows[r][c] != '#') {
                 continue;
             }
-            for (unsigned int dy = 0; dy < s_pixelScale; ++dy) {
-                for (unsigned int dx = 0; dx < s_pixelScale; ++dx) {
-                    lightPixel(image, cellX + c * s_pixelScale + dx, cellY + r * s_pixelScale + dy);
+            for (unsigned int dy = 0; dy < PIXEL_SCALE; ++dy) {
+                for (unsigned int dx = 0; dx < PIXEL_SCALE; ++dx) {
+                    lightPixel(image, cellX + c * PIXEL_SCALE + dx, cellY + r * PIXEL_SCALE + dy);
                 }
             }
         }
@@ -69,29 +69,29 @@ std::string frameName(char c) {
     return "GLF_" + mappingKey(c);
 }
 
-bool writeDescription(char const* path) {
+bool writeDescription(const char* path) {
     std::ofstream out(path);
     out << "# The game's sprite font, written by kessok_fontgen: one 16 x 16 cell per\n"
            "# character code in "
-        << s_imageName
+        << IMAGE_NAME
         << ", 16 cells to a row.\n"
            "GLYPH_WIDTH == 16\n"
            "GLYPH_HEIGHT == 16\n"
            "GLYPH_BORDER == 0\n"
            "GLYPHS_IMAGE == "
-        << s_imageName
+        << IMAGE_NAME
         << "\n"
            "# Glyphs are 10 pixels wide in their cell: a gap of -2 leaves 4 pixels between them.\n"
            "GLYPH_COL_GAP == -2\n"
            "GLYPH_ROW_GAP == 4\n"
            "# One frame per glyph: its cell index, which is its character code.\n";
-    for (auto const& glyph : FontGen::s_glyphs) {
+    for (const auto& glyph : FontGen::GLYPHS) {
         out << frameName(glyph.code) << " == " << static_cast<int>(glyph.code) << "\n";
     }
     out << "# Character => frame; letters and digits by themselves, the rest by hex code.\n"
            "GLYPH_MAPPINGS == ";
-    char const* separator = "";
-    for (auto const& glyph : FontGen::s_glyphs) {
+    const char* separator = "";
+    for (const auto& glyph : FontGen::GLYPHS) {
         out << separator << mappingKey(glyph.code) << "=>" << frameName(glyph.code);
         separator = ", ";
     }
@@ -106,11 +106,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: kessok_fontgen <image.tga> <description.cfg>\n");
         return 2;
     }
-    std::vector<unsigned char> image(std::size_t{s_imageSize} * s_imageSize * 4, 0);
-    for (auto const& glyph : FontGen::s_glyphs) {
+    std::vector<unsigned char> image(std::size_t{IMAGE_SIZE} * IMAGE_SIZE * 4, 0);
+    for (const auto& glyph : FontGen::GLYPHS) {
         drawGlyph(image, glyph);
     }
-    if (!Media::TGA::saveToFile(argv[1], s_imageSize, s_imageSize, 32, image.data())) {
+    if (!Media::TGA::saveToFile(argv[1], IMAGE_SIZE, IMAGE_SIZE, 32, image.data())) {
         std::fprintf(stderr, "kessok_fontgen: cannot write %s\n", argv[1]);
         return 1;
     }

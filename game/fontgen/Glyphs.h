@@ -5,11 +5,11 @@ namespace FontGen {
 
 struct GlyphDesign {
     char code;
-    char const* rows[7];
+    const char* rows[7];
 };
 
 // clang-format off
-inline constexpr GlyphDesign s_glyphs[] = {
+inline constexpr GlyphDesign GLYPHS[] = {
     {'0', {" ### ", "#   #", "#  ##", "# # #", "##  #", "#   #", " ### "}},
     {'1', {"  #  ", " ##  ", "  #  ", "  #  ", "  #  ", "  #  ", " ### "}},
     {'2', {" ### ", "#   #", "    #", "   # ", "  #  ", " #   ", "#####"}},

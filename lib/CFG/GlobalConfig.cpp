@@ -7,35 +7,35 @@ namespace CFG {
 namespace {
 
 // Both are built empty before main; the second only keeps the first one's address.
-Info s_Overrides(nullptr);
-Info s_GlobalConfig(&s_Overrides);
+Info s_overrides(nullptr);
+Info s_globalConfig(&s_overrides);
 
 } // namespace
 
 Info* getDefaultOverrides() {
-    return &s_Overrides;
+    return &s_overrides;
 }
 
 Info* global() {
-    return &s_GlobalConfig;
+    return &s_globalConfig;
 }
 
 InfoParser& parser() {
-    static InfoParser theParser(&s_GlobalConfig);
-    return theParser;
+    static InfoParser s_parser(&s_globalConfig);
+    return s_parser;
 }
 
 void setConfig(const std::string& path) {
-    s_GlobalConfig.reset();
-    s_GlobalConfig.addConfig(path);
+    s_globalConfig.reset();
+    s_globalConfig.addConfig(path);
 }
 
 void addConfig(const std::string& path) {
-    s_GlobalConfig.addConfig(path);
+    s_globalConfig.addConfig(path);
 }
 
 std::string get(const std::string& key) {
-    return s_GlobalConfig.get(key);
+    return s_globalConfig.get(key);
 }
 
 } // namespace CFG

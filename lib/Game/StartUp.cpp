@@ -17,18 +17,18 @@ namespace Game {
 
 namespace {
 
-char const* const s_settingsPrefix = "SETTINGS_";
-char const* const s_overrideSeparator = "==";
-char const* const s_extraSuffix = ".cfg";
-char const* const s_abilityPrefix = "INFO_";
+const char* const SETTINGS_PREFIX = "SETTINGS_";
+const char* const OVERRIDE_SEPARATOR = "==";
+const char* const EXTRA_SUFFIX = ".cfg";
+const char* const ABILITY_PREFIX = "INFO_";
 
 struct AbilityRow {
     int id;
-    char const* name;
+    const char* name;
 };
 
 // Published in this order (3 after 4 and 7 before 6), closed by a row without a name.
-constexpr AbilityRow s_abilities[] = {
+constexpr AbilityRow ABILITIES[] = {
     {0, "HAVE_SHADERS"},
     {1, "HAVE_NPOT_TEXTURES"},
     {2, "HAVE_RTT"},
@@ -46,7 +46,7 @@ constexpr AbilityRow s_abilities[] = {
 };
 
 bool holdsSeparator(const std::string& argument) {
-    return argument.find(s_overrideSeparator) != std::string::npos;
+    return argument.find(OVERRIDE_SEPARATOR) != std::string::npos;
 }
 
 void applyOverride(const std::string& argument) {
@@ -54,7 +54,7 @@ void applyOverride(const std::string& argument) {
         return;
     }
     std::vector<std::string> parts;
-    Util::splitString(argument, s_overrideSeparator, parts, true, true);
+    Util::splitString(argument, OVERRIDE_SEPARATOR, parts, true, true);
     if (parts.size() == 2) {
         CFG::getDefaultOverrides()->add(parts[0], parts[1]);
     }
@@ -62,13 +62,13 @@ void applyOverride(const std::string& argument) {
 
 } // namespace
 
-bool loadConfiguration(int argc, char const* const* argv, const std::string& mainFile) {
-    std::string settings = Files::Directory::dirname(mainFile) + s_settingsPrefix +
+bool loadConfiguration(int argc, const char* const* argv, const std::string& mainFile) {
+    std::string settings = Files::Directory::dirname(mainFile) + SETTINGS_PREFIX +
                            Files::Directory::basename(mainFile);
     int position = 1;
     if (argc >= 2) {
-        std::string const first = argv[1];
-        if (!holdsSeparator(first) && Util::startswith(first, s_settingsPrefix)) {
+        const std::string first = argv[1];
+        if (!holdsSeparator(first) && Util::startswith(first, SETTINGS_PREFIX)) {
             settings = first;
             position = 2;
         }
@@ -78,8 +78,8 @@ bool loadConfiguration(int argc, char const* const* argv, const std::string& mai
     overrides->add("SETTINGS_FILE", settings);
     CFG::setConfig(mainFile);
     if (position < argc) {
-        std::string const extra = argv[position];
-        if (!holdsSeparator(extra) && Util::endswith(extra, s_extraSuffix)) {
+        const std::string extra = argv[position];
+        if (!holdsSeparator(extra) && Util::endswith(extra, EXTRA_SUFFIX)) {
             if (Files::TextFile::size(extra) == 0) {
                 return false;
             }
@@ -108,9 +108,9 @@ void reportMainFile(const std::string& mainFile) {
 }
 
 void publishAbilities(Render::I_RenderAbilities& abilities) {
-    for (AbilityRow const* row = s_abilities; row->name != nullptr; ++row) {
-        int const probed = abilities.getAbility(row->id);
-        std::string const key = std::string(s_abilityPrefix) + row->name;
+    for (const AbilityRow* row = ABILITIES; row->name != nullptr; ++row) {
+        const int probed = abilities.getAbility(row->id);
+        const std::string key = std::string(ABILITY_PREFIX) + row->name;
         if (CFG::get(key).empty()) {
             CFG::getDefaultOverrides()->add(key, std::to_string(probed));
         } else {

@@ -14,7 +14,7 @@ namespace Game {
 // applies the command line's KEY==value overrides. Argument 1 names the settings file when it
 // begins with "SETTINGS_"; the next argument is the extra file when it ends with ".cfg"; neither
 // may hold "==". False, with nothing created, when the extra file cannot be opened or is empty.
-bool loadConfiguration(int argc, char const* const* argv, const std::string& mainFile);
+bool loadConfiguration(int argc, const char* const* argv, const std::string& mainFile);
 
 // One line on the error stream naming the main file by its full path and saying whether a
 // configuration was read from it, for a game that cannot run on what it found: started from

@@ -3,7 +3,7 @@
 namespace MatSys {
 namespace {
 
-const std::string s_noMakerExt = "WTH!!";
+const std::string NO_MAKER_EXT = "WTH!!";
 
 } // namespace
 
@@ -11,7 +11,7 @@ MaterialStore::MaterialStore(I_MaterialMaker* const maker)
     : ResourceStore("MaterialStore", maker) {}
 
 const std::string& MaterialStore::getMatdefExt() const {
-    return maker() != nullptr ? maker()->getMatdefExt() : s_noMakerExt;
+    return maker() != nullptr ? maker()->getMatdefExt() : NO_MAKER_EXT;
 }
 
 void MaterialStore::setMaterialMaker(I_MaterialMaker* const maker) {

@@ -10,8 +10,8 @@
 namespace MatSys {
 namespace {
 
-constexpr std::size_t s_maxValues = ShaderParam::s_wordCount;
-constexpr int s_maxArrayCount = 9;
+constexpr std::size_t MAX_VALUES = ShaderParam::WORD_COUNT;
+constexpr int MAX_ARRAY_COUNT = 9;
 
 bool readsFloats(const std::string& type) {
     return type.size() >= 2 && type[1] == 'f';
@@ -24,7 +24,7 @@ int arrayCountOf(const std::string& type, const std::size_t valueCount) {
     const auto elementSize = static_cast<std::size_t>(type[0] - '0');
     const std::size_t elements = valueCount / elementSize;
     const bool whole = valueCount % elementSize == 0;
-    return whole && elements >= 1 && elements <= s_maxArrayCount ? static_cast<int>(elements) : 0;
+    return whole && elements >= 1 && elements <= MAX_ARRAY_COUNT ? static_cast<int>(elements) : 0;
 }
 
 // The numbers of a value text: its comma-separated pieces, trimmed, empty ones dropped.
@@ -42,7 +42,7 @@ ShaderParam::ShaderParam(const std::string& name, std::string type, std::string 
     std::size_t count = 0;
     forEachValue(m_value, [&count](std::string_view) { ++count; });
     m_valueCount = static_cast<int>(count);
-    if (count > s_maxValues) {
+    if (count > MAX_VALUES) {
         return;
     }
     std::size_t index = 0;

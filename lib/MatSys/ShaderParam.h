@@ -13,13 +13,13 @@ namespace MatSys {
 class ShaderParam : public Util::NamedObject {
 public:
     // The most numbers a parameter holds.
-    static constexpr int s_wordCount = 36;
+    static constexpr int WORD_COUNT = 36;
 
     // Named "UNNAMED_SHADER_PARAM", with no type, no value and every word 0.
     ShaderParam();
     // Converts the value text: as floats when the type word's second character is 'f', else
     // as ints (decimal, or hexadecimal after a lower-case "0x"). A text listing more than
-    // s_wordCount numbers converts none. A number that does not begin with a digit throws
+    // WORD_COUNT numbers converts none. A number that does not begin with a digit throws
     // std::domain_error "Cant convert String to Num:" followed by its text.
     // The texts are taken by value so that a caller's temporaries move in.
     ShaderParam(const std::string& name, std::string type, std::string value);
@@ -33,7 +33,7 @@ public:
     // For "Nfv" and "Niv": the array elements of N numbers the values make, when they make
     // 1 to 9 whole elements; otherwise 0.
     int getArrayCount() const { return m_arrayCount; }
-    // The numbers the value text lists, those beyond s_wordCount included.
+    // The numbers the value text lists, those beyond WORD_COUNT included.
     int getValueCount() const { return m_valueCount; }
 
 private:
@@ -41,8 +41,8 @@ private:
     std::string m_value;
     // The type word decides which member was written and is read.
     union Words {
-        float floats[s_wordCount];
-        int ints[s_wordCount];
+        float floats[WORD_COUNT];
+        int ints[WORD_COUNT];
     } m_words{};
     int m_arrayCount = 0;
     int m_valueCount = 0;

@@ -9,7 +9,7 @@
 namespace MatSys {
 namespace {
 
-constexpr std::size_t s_lineParts = 3;
+constexpr std::size_t LINE_PARTS = 3;
 
 bool isSeparator(const char c) {
     return c == ':' || c == '=';
@@ -17,7 +17,7 @@ bool isSeparator(const char c) {
 
 // Cuts a line at runs of separators into trimmed parts; false unless it gives exactly three.
 // A plain scan: the search calls of std::string take one library call per character here.
-bool cutLine(const std::string& line, std::string (&parts)[s_lineParts]) {
+bool cutLine(const std::string& line, std::string (&parts)[LINE_PARTS]) {
     std::size_t count = 0;
     std::size_t position = 0;
     const std::size_t size = line.size();
@@ -26,9 +26,9 @@ bool cutLine(const std::string& line, std::string (&parts)[s_lineParts]) {
             ++position;
         }
         if (position == size) {
-            return count == s_lineParts;
+            return count == LINE_PARTS;
         }
-        if (count == s_lineParts) {
+        if (count == LINE_PARTS) {
             return false;
         }
         const std::size_t start = position;
@@ -42,8 +42,8 @@ bool cutLine(const std::string& line, std::string (&parts)[s_lineParts]) {
 
 // The null value of every set, made once.
 const ShaderParam& defaultParam() {
-    static const ShaderParam l_default;
-    return l_default;
+    static const ShaderParam DEFAULT;
+    return DEFAULT;
 }
 
 } // namespace
@@ -51,13 +51,13 @@ const ShaderParam& defaultParam() {
 ShaderParams::ShaderParams() : m_params(defaultParam()) {}
 
 void ShaderParams::add(const ShaderParam& param) {
-    if (param.getValueCount() <= ShaderParam::s_wordCount) {
+    if (param.getValueCount() <= ShaderParam::WORD_COUNT) {
         m_params.add(param.getName(), param);
     }
 }
 
 void ShaderParams::add(const std::string& line) {
-    std::string parts[s_lineParts];
+    std::string parts[LINE_PARTS];
     if (cutLine(line, parts)) {
         add(ShaderParam(parts[0], std::move(parts[1]), std::move(parts[2])));
     }

@@ -13,7 +13,7 @@ struct OptionWord {
     bool value;
 };
 
-constexpr OptionWord s_optionWords[] = {
+constexpr OptionWord OPTION_WORDS[] = {
     {"2D", &TextureOptions::is2D, true},        {"3D", &TextureOptions::is2D, false},
     {"LINR", &TextureOptions::linear, true},    {"NEAR", &TextureOptions::linear, false},
     {"MIP", &TextureOptions::mipmaps, true},    {"NMIP", &TextureOptions::mipmaps, false},
@@ -27,7 +27,7 @@ TextureOptions TextureOptionsMaker::make(const std::string& name) const {
     std::vector<std::string> words;
     Util::splitString(name, ".", words, false, true);
     for (const std::string& word : words) {
-        for (const OptionWord& option : s_optionWords) {
+        for (const OptionWord& option : OPTION_WORDS) {
             if (word == option.word) {
                 options.*option.flag = option.value;
             }

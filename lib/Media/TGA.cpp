@@ -36,7 +36,7 @@ bool writePixels(std::FILE* file, const unsigned char* data, std::uint64_t pixel
 
 } // namespace
 
-bool TGA::loadFromFile(char const* path, unsigned int* width, unsigned int* height,
+bool TGA::loadFromFile(const char* path, unsigned int* width, unsigned int* height,
                        unsigned int* bpp, unsigned char** data) {
     *data = nullptr;
     if (path == nullptr) {
@@ -51,8 +51,8 @@ bool TGA::loadFromFile(char const* path, unsigned int* width, unsigned int* heig
     return loaded;
 }
 
-bool TGA::saveToFile(char const* path, const unsigned int width, const unsigned int height,
-                     const unsigned int bpp, unsigned char const* data) {
+bool TGA::saveToFile(const char* path, const unsigned int width, const unsigned int height,
+                     const unsigned int bpp, const unsigned char* data) {
     const bool knownDepth = bpp == 8 || bpp == 24 || bpp == 32;
     const bool fitsHeader = width > 0 && height > 0 && width <= maxSide && height <= maxSide;
     if (path == nullptr || data == nullptr || !knownDepth || !fitsHeader) {
@@ -76,7 +76,7 @@ bool TGA::saveToFile(char const* path, const unsigned int width, const unsigned 
     return std::fclose(file) == 0 && written;
 }
 
-unsigned char* TGA::RGBtoRGBA(unsigned char const* pixels, const unsigned int width,
+unsigned char* TGA::RGBtoRGBA(const unsigned char* pixels, const unsigned int width,
                               const unsigned int height) {
     const std::size_t count = std::size_t{width} * height;
     unsigned char* const rgba = new unsigned char[count * 4];

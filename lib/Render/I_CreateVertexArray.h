@@ -18,8 +18,8 @@ public:
     // No layout declared.
     virtual I_VertexArray* createVertexArray(int size, bool isStatic) = 0;
     // The quad's four vertices, layout declared and filled.
-    virtual I_VertexArray* createTexturedQuadVA(TexturedQuad const& quad, bool isStatic) = 0;
-    virtual I_VertexArray* createTexturedQuadVA(TexturedQuadZTx const& quad, bool isStatic) = 0;
+    virtual I_VertexArray* createTexturedQuadVA(const TexturedQuad& quad, bool isStatic) = 0;
+    virtual I_VertexArray* createTexturedQuadVA(const TexturedQuadZTx& quad, bool isStatic) = 0;
     // No layout declared; the slots are bound as numbered generic vertex attributes.
     virtual I_VertexArray* createAttrArray(int size, bool isStatic) = 0;
     // The createVTCArray layout plus generic attributes of 3, 3 and 1 floats (64 bytes),

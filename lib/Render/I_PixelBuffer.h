@@ -14,7 +14,7 @@ public:
     virtual void endUsing() const = 0;
     // Size and offset in bytes.
     virtual void getData(void* dst, int size, int offset) const = 0;
-    virtual void putData(void const* src, int size, int offset) = 0;
+    virtual void putData(const void* src, int size, int offset) = 0;
 };
 
 } // namespace Render

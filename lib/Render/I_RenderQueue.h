@@ -19,11 +19,11 @@ class I_RenderQueue {
 public:
     virtual ~I_RenderQueue() = default;
 
-    virtual void add(MathStuff::Orientation<float> const& placement, ModelSys::Mesh const* mesh,
+    virtual void add(const MathStuff::Orientation<float>& placement, const ModelSys::Mesh* mesh,
                      MatSys::Material* material) = 0;
     // The offset moves the mesh along the placement's own axes.
-    virtual void add(MathStuff::Orientation<float> const& placement,
-                     MathStuff::Vector3<float> const& offset, ModelSys::Mesh const* mesh,
+    virtual void add(const MathStuff::Orientation<float>& placement,
+                     const MathStuff::Vector3<float>& offset, const ModelSys::Mesh* mesh,
                      MatSys::Material* material) = 0;
 };
 

@@ -25,10 +25,10 @@ public:
     virtual void setUseVertexInfoAsTextureInfo(bool use) = 0;
     // Three floats per vertex whatever the layout; the offset is in bytes.
     virtual void getVertices(float* dst, int count, int offset) const = 0;
-    virtual void putVertices(float const* src, int count, int offset) = 0;
+    virtual void putVertices(const float* src, int count, int offset) = 0;
     // Size and offset in bytes.
     virtual void getData(void* dst, int size, int offset) const = 0;
-    virtual void putData(void const* src, int size, int offset) = 0;
+    virtual void putData(const void* src, int size, int offset) = 0;
     virtual void beginUsing() const = 0;
     virtual void endUsing() const = 0;
 };

@@ -32,33 +32,33 @@ std::size_t slot(char c) {
 } // namespace
 
 SpriteFont::SpriteFont(MatSys::TextureStore* store, const std::string& path, float fontScale)
-    : Util::NamedObject(path), scale(fontScale), colGap(0.0f),
-      rowGap(0.0f), color{255, 255, 255, 255} {
-    CFG::Info const config(path, CFG::getDefaultOverrides());
-    CFG::InfoParser const parser(&config);
-    if (scale == 0.0f) {
-        scale = config.get("FONT_SCALE").empty() ? 1.0f : parser.getNumber<float>("FONT_SCALE");
+    : Util::NamedObject(path), m_scale(fontScale), m_colGap(0.0f),
+      m_rowGap(0.0f), m_color{255, 255, 255, 255} {
+    const CFG::Info config(path, CFG::getDefaultOverrides());
+    const CFG::InfoParser parser(&config);
+    if (m_scale == 0.0f) {
+        m_scale = config.get("FONT_SCALE").empty() ? 1.0f : parser.getNumber<float>("FONT_SCALE");
     }
-    glyphWidth = parser.getNumber<int>("GLYPH_WIDTH");
-    glyphHeight = parser.getNumber<int>("GLYPH_HEIGHT");
-    int const border = parser.getNumber<int>("GLYPH_BORDER");
-    sheet = std::make_unique<SprSys::SpriteSheet>(store->add(config.get("GLYPHS_IMAGE")),
-                                                  glyphWidth, glyphHeight, border, false);
-    colGap = static_cast<float>(parser.getNumber<int>("GLYPH_COL_GAP"));
-    rowGap = static_cast<float>(parser.getNumber<int>("GLYPH_ROW_GAP"));
-    rotation = std::make_unique<SprSys::SpriteRotation>(static_cast<float>(glyphWidth),
-                                                        static_cast<float>(glyphHeight));
-    frameStore = std::make_unique<SprSys::AnimFrameStore>();
-    GameHelper::CFGHelper::populateAnimFrameStore(frameStore.get(), path, "GLF_");
-    glyphWidths.fill(glyphWidth);
+    m_glyphWidth = parser.getNumber<int>("GLYPH_WIDTH");
+    m_glyphHeight = parser.getNumber<int>("GLYPH_HEIGHT");
+    const int border = parser.getNumber<int>("GLYPH_BORDER");
+    m_sheet = std::make_unique<SprSys::SpriteSheet>(store->add(config.get("GLYPHS_IMAGE")),
+                                                    m_glyphWidth, m_glyphHeight, border, false);
+    m_colGap = static_cast<float>(parser.getNumber<int>("GLYPH_COL_GAP"));
+    m_rowGap = static_cast<float>(parser.getNumber<int>("GLYPH_ROW_GAP"));
+    m_rotation = std::make_unique<SprSys::SpriteRotation>(static_cast<float>(m_glyphWidth),
+                                                          static_cast<float>(m_glyphHeight));
+    m_frameStore = std::make_unique<SprSys::AnimFrameStore>();
+    GameHelper::CFGHelper::populateAnimFrameStore(m_frameStore.get(), path, "GLF_");
+    m_glyphWidths.fill(m_glyphWidth);
     applyMappings(parser);
 }
 
 SpriteFont::~SpriteFont() {
     // The frames go first, then the sheet and the table; the image stays in its store.
-    frameStore.reset();
-    sheet.reset();
-    rotation.reset();
+    m_frameStore.reset();
+    m_sheet.reset();
+    m_rotation.reset();
 }
 
 // Every item is split into its pair before any is applied, so a malformed item ends the
@@ -68,63 +68,63 @@ void SpriteFont::applyMappings(const CFG::InfoParser& parser) {
     std::vector<std::pair<std::string, std::string>> items;
     parser.getObjList("GLYPH_MAPPINGS", gettor, items, ",");
     for (const auto& [key, value] : items) {
-        long const code = characterCode(key);
-        if (code < 0 || code >= static_cast<long>(glyphFrames.size())) {
+        const long code = characterCode(key);
+        if (code < 0 || code >= static_cast<long>(m_glyphFrames.size())) {
             continue;
         }
-        auto const index = static_cast<std::size_t>(code);
+        const auto index = static_cast<std::size_t>(code);
         std::vector<std::string> parts;
         Util::splitString(value, ":", parts, true, true);
         // "frame:width" sets the width (an empty width is 0); other part counts keep it.
         if (parts.size() == 2) {
-            glyphWidths[index] = Util::strToNum<int>(parts[1], 10);
+            m_glyphWidths[index] = Util::strToNum<int>(parts[1], 10);
         }
         // A frame the file does not define draws the store's default frame.
-        glyphFrames[index].push_back(frameStore->get(parts[0]));
+        m_glyphFrames[index].push_back(m_frameStore->get(parts[0]));
     }
 }
 
 int SpriteFont::getWidth() const {
-    return glyphWidth;
+    return m_glyphWidth;
 }
 int SpriteFont::getHeight() const {
-    return glyphHeight;
+    return m_glyphHeight;
 }
 int SpriteFont::getWidth(char c) const {
-    return glyphWidths[slot(c)];
+    return m_glyphWidths[slot(c)];
 }
 float SpriteFont::getColGap() const {
-    return colGap;
+    return m_colGap;
 }
 void SpriteFont::setColGap(float gap) {
-    colGap = gap;
+    m_colGap = gap;
 }
 float SpriteFont::getRowGap() const {
-    return rowGap;
+    return m_rowGap;
 }
 void SpriteFont::setRowGap(float gap) {
-    rowGap = gap;
+    m_rowGap = gap;
 }
 float SpriteFont::getScale() const {
-    return scale;
+    return m_scale;
 }
 void SpriteFont::setScale(float fontScale) {
-    scale = fontScale;
+    m_scale = fontScale;
 }
 const Util::RGBA& SpriteFont::getColor() const {
-    return color;
+    return m_color;
 }
 void SpriteFont::setColor(const Util::RGBA& fontColor) {
-    color = fontColor;
+    m_color = fontColor;
 }
 const SprSys::SpriteSheet* SpriteFont::getSprSheet() const {
-    return sheet.get();
+    return m_sheet.get();
 }
 const SprSys::SpriteRotation* SpriteFont::getRotation() const {
-    return rotation.get();
+    return m_rotation.get();
 }
 const SpriteFont::FrameList* SpriteFont::getAnimFrames(char c) const {
-    return &glyphFrames[slot(c)];
+    return &m_glyphFrames[slot(c)];
 }
 
 } // namespace SprFont

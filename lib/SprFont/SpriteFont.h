@@ -57,17 +57,17 @@ public:
 private:
     void applyMappings(const CFG::InfoParser& parser);
 
-    float scale;
-    float colGap;
-    float rowGap;
-    Util::RGBA color;
-    int glyphWidth;
-    int glyphHeight;
-    std::unique_ptr<SprSys::SpriteSheet> sheet;
-    std::unique_ptr<SprSys::SpriteRotation> rotation;
-    std::unique_ptr<SprSys::AnimFrameStore> frameStore;
-    std::array<FrameList, 256> glyphFrames;
-    std::array<int, 256> glyphWidths;
+    float m_scale;
+    float m_colGap;
+    float m_rowGap;
+    Util::RGBA m_color;
+    int m_glyphWidth;
+    int m_glyphHeight;
+    std::unique_ptr<SprSys::SpriteSheet> m_sheet;
+    std::unique_ptr<SprSys::SpriteRotation> m_rotation;
+    std::unique_ptr<SprSys::AnimFrameStore> m_frameStore;
+    std::array<FrameList, 256> m_glyphFrames;
+    std::array<int, 256> m_glyphWidths;
 };
 
 } // namespace SprFont

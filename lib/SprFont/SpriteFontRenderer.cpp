@@ -14,7 +14,7 @@ void SpriteFontRenderer::DefaultMover::next(SprSys::Sprite* sprite, SpriteFontRe
                                             const std::string& text, int index,
                                             const SprSys::Spatial2D& start) {
     const SpriteFont& rendererFont = *renderer->getFont();
-    char const c = text[static_cast<std::size_t>(index)];
+    const char c = text[static_cast<std::size_t>(index)];
     if (c == '\n') {
         sprite->position.x = start.x;
         sprite->position.y -=
@@ -29,10 +29,10 @@ void SpriteFontRenderer::DefaultMover::next(SprSys::Sprite* sprite, SpriteFontRe
 
 SpriteFontRenderer::SpriteFontRenderer(SpriteFont* rendererFont, Render::I_VertexArray* glyphArray,
                                        int unit)
-    : font(rendererFont), array(glyphArray), textureUnit(unit), counter(0) {}
+    : m_font(rendererFont), m_array(glyphArray), m_textureUnit(unit), m_counter(0) {}
 
 int SpriteFontRenderer::sizeOfVA(int glyphs) {
-    return glyphs * SprSys::SpriteRender::s_quadBytes;
+    return glyphs * SprSys::SpriteRender::QUAD_BYTES;
 }
 
 SpriteFontRenderer::I_Mover* SpriteFontRenderer::getDefaultMover() {
@@ -41,10 +41,10 @@ SpriteFontRenderer::I_Mover* SpriteFontRenderer::getDefaultMover() {
 }
 
 void SpriteFontRenderer::beginUsing(bool keep) {
-    font->getSprSheet()->beginUsing(textureUnit);
-    array->beginUsing();
+    m_font->getSprSheet()->beginUsing(m_textureUnit);
+    m_array->beginUsing();
     if (!keep) {
-        counter = 0;
+        m_counter = 0;
     }
 }
 
@@ -52,28 +52,28 @@ SprSys::Spatial2D SpriteFontRenderer::addText(const std::string& text,
                                               const SprSys::Spatial2D& start,
                                               const Util::RGBA* color, float scale,
                                               I_Mover* mover) {
-    float const glyphScale = font->getScale() * scale;
+    const float glyphScale = m_font->getScale() * scale;
     SprSys::Sprite sprite;
     sprite.position = start;
-    sprite.color = color != nullptr ? *color : font->getColor();
+    sprite.color = color != nullptr ? *color : m_font->getColor();
     sprite.scaleX = glyphScale;
     sprite.scaleY = glyphScale;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        sprite.frames = font->getAnimFrames(text[i]);
-        counter += SprSys::SpriteRender::toVA(sprite, array, counter, font->getRotation(),
-                                              font->getSprSheet(), false);
+        sprite.frames = m_font->getAnimFrames(text[i]);
+        m_counter += SprSys::SpriteRender::toVA(sprite, m_array, m_counter, m_font->getRotation(),
+                                                m_font->getSprSheet(), false);
         mover->next(&sprite, this, text, static_cast<int>(i), start);
     }
     return sprite.position;
 }
 
 void SpriteFontRenderer::endUsing() {
-    font->getSprSheet()->endUsing(textureUnit);
-    array->endUsing();
+    m_font->getSprSheet()->endUsing(m_textureUnit);
+    m_array->endUsing();
 }
 
 unsigned int SpriteFontRenderer::numGlyphs() const {
-    return static_cast<unsigned int>(counter / SprSys::SpriteRender::s_quadBytes);
+    return static_cast<unsigned int>(m_counter / SprSys::SpriteRender::QUAD_BYTES);
 }
 
 SprSys::Spatial2D SpriteFontRenderer::display(Render::I_RenderController* controller,
@@ -82,7 +82,7 @@ SprSys::Spatial2D SpriteFontRenderer::display(Render::I_RenderController* contro
                                               const Util::RGBA* color, float scale,
                                               I_Mover* mover) {
     beginUsing(false);
-    SprSys::Spatial2D const end = addText(text, start, color, scale, mover);
+    const SprSys::Spatial2D end = addText(text, start, color, scale, mover);
     controller->drawArrays(Render::RT_QUADS, 0, numGlyphs() * 4);
     endUsing();
     return end;

@@ -49,8 +49,8 @@ public:
     static int sizeOfVA(int glyphs);
     static I_Mover* getDefaultMover();
 
-    SpriteFont* getFont() const { return font; }
-    void setFont(SpriteFont* newFont) { font = newFont; }
+    SpriteFont* getFont() const { return m_font; }
+    void setFont(SpriteFont* newFont) { m_font = newFont; }
 
     // Binds the glyph texture and the array; unless keep is set, writing starts again at the
     // array's beginning.
@@ -68,10 +68,10 @@ public:
                               I_Mover* mover);
 
 private:
-    SpriteFont* font;
-    Render::I_VertexArray* array;
-    int textureUnit;
-    int counter;
+    SpriteFont* m_font;
+    Render::I_VertexArray* m_array;
+    int m_textureUnit;
+    int m_counter;
 };
 
 } // namespace SprFont

@@ -5,8 +5,8 @@ namespace SprSys {
 namespace {
 
 AnimFrame* dummyFrame() {
-    static AnimFrame l_dummyFrame;
-    return &l_dummyFrame;
+    static AnimFrame s_dummyFrame;
+    return &s_dummyFrame;
 }
 
 } // namespace

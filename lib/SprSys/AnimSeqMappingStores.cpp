@@ -5,8 +5,8 @@ namespace SprSys {
 namespace {
 
 AnimSeqMapStore* dummyStore() {
-    static AnimSeqMapStore l_dummyStore(nullptr);
-    return &l_dummyStore;
+    static AnimSeqMapStore s_dummyStore(nullptr);
+    return &s_dummyStore;
 }
 
 } // namespace

@@ -7,9 +7,9 @@ namespace {
 AnimSequence* dummySequence() {
     // The sequence stores' own default frame; the frame stores have another with the same
     // values.
-    static AnimFrame l_dummyFrame;
-    static AnimSequence l_dummySeq{AnimSeqEntry{{&l_dummyFrame}}};
-    return &l_dummySeq;
+    static AnimFrame s_dummyFrame;
+    static AnimSequence s_dummySeq{AnimSeqEntry{{&s_dummyFrame}}};
+    return &s_dummySeq;
 }
 
 } // namespace

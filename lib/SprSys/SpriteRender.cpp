@@ -12,8 +12,8 @@ namespace SprSys {
 
 namespace {
 
-constexpr double s_radiansPerDegree = 0.017453292519943295;
-constexpr int s_floatsPerQuad = 36;
+constexpr double RADIANS_PER_DEGREE = 0.017453292519943295;
+constexpr int FLOATS_PER_QUAD = 36;
 
 struct Corner {
     float x;
@@ -31,8 +31,8 @@ void cornersOf(const AnimFrame& frame, const SpriteRotation* rotation, const Spr
         corners[3] = {box.x3 * sx, box.y3 * sy};
         return;
     }
-    float const hw = static_cast<float>(sheet.getFrameWidth(frame.frameIndex)) * 0.5f * sx;
-    float const hh = static_cast<float>(sheet.getFrameHeight(frame.frameIndex)) * 0.5f * sy;
+    const float hw = static_cast<float>(sheet.getFrameWidth(frame.frameIndex)) * 0.5f * sx;
+    const float hh = static_cast<float>(sheet.getFrameHeight(frame.frameIndex)) * 0.5f * sy;
     corners[0] = {-hw, hh};
     corners[1] = {-hw, -hh};
     corners[2] = {hw, -hh};
@@ -43,38 +43,38 @@ void cornersOf(const AnimFrame& frame, const SpriteRotation* rotation, const Spr
 
 int SpriteRender::toVA(const Sprite& sprite, Render::I_VertexArray* array, int offset,
                        const SpriteRotation* rotation, const SpriteSheet* sheet, bool plane) {
-    float const colour[4] = {
+    const float colour[4] = {
         static_cast<float>(sprite.color.r) / 255.0f, static_cast<float>(sprite.color.g) / 255.0f,
         static_cast<float>(sprite.color.b) / 255.0f, static_cast<float>(sprite.color.a) / 255.0f};
     // Halves round to the even integer.
-    float const baseX = std::nearbyint(sprite.position.x);
-    float const baseY = std::nearbyint(sprite.position.y);
-    float const baseZ = std::nearbyint(sprite.position.z);
-    int const capacity = array->getBufferSize();
+    const float baseX = std::nearbyint(sprite.position.x);
+    const float baseY = std::nearbyint(sprite.position.y);
+    const float baseZ = std::nearbyint(sprite.position.z);
+    const int capacity = array->getBufferSize();
     int written = 0;
     for (const AnimFrame* frame : *sprite.frames) {
         if (frame->frameIndex >= sheet->getNumFrames() ||
-            offset + written + s_quadBytes > capacity) {
+            offset + written + QUAD_BYTES > capacity) {
             continue;
         }
-        int const angle = sprite.position.angle + frame->angle;
-        auto const radians = static_cast<float>(angle * s_radiansPerDegree);
-        auto const s = static_cast<float>(std::sin(static_cast<double>(radians)));
-        auto const c = static_cast<float>(std::cos(static_cast<double>(radians)));
-        float const sx = sprite.scaleX * frame->scaleX;
-        float const sy = sprite.scaleY * frame->scaleY;
-        float const ox = static_cast<float>(frame->offsetX) * sx;
-        float const oy = static_cast<float>(frame->offsetY) * sy;
-        float const cx = baseX + c * ox - s * oy;
-        float const cy = baseY + s * ox + c * oy;
+        const int angle = sprite.position.angle + frame->angle;
+        const auto radians = static_cast<float>(angle * RADIANS_PER_DEGREE);
+        const auto s = static_cast<float>(std::sin(static_cast<double>(radians)));
+        const auto c = static_cast<float>(std::cos(static_cast<double>(radians)));
+        const float sx = sprite.scaleX * frame->scaleX;
+        const float sy = sprite.scaleY * frame->scaleY;
+        const float ox = static_cast<float>(frame->offsetX) * sx;
+        const float oy = static_cast<float>(frame->offsetY) * sy;
+        const float cx = baseX + c * ox - s * oy;
+        const float cy = baseY + s * ox + c * oy;
 
         Corner corners[4];
         cornersOf(*frame, rotation, *sheet, angle, sx, sy, corners);
         const SpriteBox& box = sheet->getSpriteBox(frame->frameIndex, frame->orientation);
-        float const u[4] = {box.u0, box.u0, box.u1, box.u1};
-        float const v[4] = {box.v1, box.v0, box.v0, box.v1};
+        const float u[4] = {box.u0, box.u0, box.u1, box.u1};
+        const float v[4] = {box.v1, box.v0, box.v0, box.v1};
 
-        float quad[s_floatsPerQuad];
+        float quad[FLOATS_PER_QUAD];
         for (std::size_t k = 0; k < 4; ++k) {
             float* vertex = quad + 9 * k;
             vertex[0] = cx + corners[k].x;
@@ -87,8 +87,8 @@ int SpriteRender::toVA(const Sprite& sprite, Render::I_VertexArray* array, int o
             vertex[7] = colour[2];
             vertex[8] = colour[3];
         }
-        array->putData(quad, s_quadBytes, offset + written);
-        written += s_quadBytes;
+        array->putData(quad, QUAD_BYTES, offset + written);
+        written += QUAD_BYTES;
     }
     return written;
 }

@@ -15,7 +15,7 @@ struct Sprite;
 // top right, the layout of the render controller's VTC arrays.
 class SpriteRender {
 public:
-    static constexpr int s_quadBytes = 144;
+    static constexpr int QUAD_BYTES = 144;
 
     // Writes one quad per frame of the sprite, in order, from the byte offset on, and returns
     // the bytes written. With a rotation table the corners come from its entry for the angle

@@ -16,7 +16,7 @@ public:
     const RotationBox& getRotationBox(int angle) const;
 
 private:
-    std::vector<RotationBox> table;
+    std::vector<RotationBox> m_table;
 };
 
 } // namespace SprSys

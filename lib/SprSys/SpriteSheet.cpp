@@ -24,31 +24,32 @@ bool within(const std::int64_t edge, const std::int64_t otherEdge, const int siz
 
 SpriteSheet::SpriteSheet(MatSys::I_Texture* sheetTexture, int frameWidth, int frameHeight,
                          int spacing, bool adjust)
-    : texture(sheetTexture) {
+    : m_texture(sheetTexture) {
     initGridSheet(frameWidth, frameHeight, spacing, adjust);
 }
 
-SpriteSheet::SpriteSheet(MatSys::TextureStore* store, const std::string& path) : texture(nullptr) {
-    CFG::Info const config(path, CFG::getDefaultOverrides());
-    CFG::InfoParser const parser(&config);
-    texture = store->add(config.get("IMAGE_NAME"));
-    int const count = parser.getNumber<int>("NUM_FRAMES");
+SpriteSheet::SpriteSheet(MatSys::TextureStore* store, const std::string& path)
+    : m_texture(nullptr) {
+    const CFG::Info config(path, CFG::getDefaultOverrides());
+    const CFG::InfoParser parser(&config);
+    m_texture = store->add(config.get("IMAGE_NAME"));
+    const int count = parser.getNumber<int>("NUM_FRAMES");
     if (count == 0) {
-        int const frameWidth = parser.getNumber<int>("FRAME_WIDTH");
-        int const frameHeight = parser.getNumber<int>("FRAME_HEIGHT");
-        int const spacing = parser.getNumber<int>("GRID_SPACING");
+        const int frameWidth = parser.getNumber<int>("FRAME_WIDTH");
+        const int frameHeight = parser.getNumber<int>("FRAME_HEIGHT");
+        const int spacing = parser.getNumber<int>("GRID_SPACING");
         initGridSheet(frameWidth, frameHeight, spacing, parser.getBool("DO_TEXCOORD_ADJUST"));
         return;
     }
     int width = 0;
     int height = 0;
     int depth = 0;
-    if (texture != nullptr) {
-        texture->getSize(width, height, depth);
+    if (m_texture != nullptr) {
+        m_texture->getSize(width, height, depth);
     }
     // No more entries are read than the image has pixels: a missing or empty image holds no
     // frame, and a count in the billions does not cost a look-up each.
-    std::int64_t const entries = std::min(std::int64_t{count}, std::int64_t{width} * height);
+    const std::int64_t entries = std::min(std::int64_t{count}, std::int64_t{width} * height);
     for (std::int64_t i = 0; i < entries; ++i) {
         addFrameRectangle(config.get("FRAME_" + std::to_string(i)), width, height);
     }
@@ -68,10 +69,10 @@ void SpriteSheet::addFrameRectangle(const std::string& text, int width, int heig
     if (values.size() != 4) {
         return;
     }
-    std::int64_t const x = values[0];
-    std::int64_t const y = values[1];
-    std::int64_t const right = x + values[2];
-    std::int64_t const bottom = y + values[3];
+    const std::int64_t x = values[0];
+    const std::int64_t y = values[1];
+    const std::int64_t right = x + values[2];
+    const std::int64_t bottom = y + values[3];
     if (!within(x, right, width) || !within(y, bottom, height)) {
         return;
     }
@@ -80,62 +81,62 @@ void SpriteSheet::addFrameRectangle(const std::string& text, int width, int heig
                   static_cast<float>(static_cast<double>(right) / width),
                   static_cast<float>(static_cast<double>(bottom) / height)};
     addBox(box);
-    frameSizes.emplace_back(values[2], values[3]);
+    m_frameSizes.emplace_back(values[2], values[3]);
 }
 
 void SpriteSheet::beginUsing(int unit) const {
-    if (texture != nullptr) {
-        texture->beginUsing(unit);
+    if (m_texture != nullptr) {
+        m_texture->beginUsing(unit);
     }
 }
 
 void SpriteSheet::endUsing(int unit) const {
-    if (texture != nullptr) {
-        texture->endUsing(unit);
+    if (m_texture != nullptr) {
+        m_texture->endUsing(unit);
     }
 }
 
 const SpriteBox& SpriteSheet::getSpriteBox(unsigned int index,
                                            AnimFrame::Orientation orientation) const {
-    return boxes[orientation][index];
+    return m_boxes[orientation][index];
 }
 
 unsigned int SpriteSheet::getNumFrames() const {
-    return static_cast<unsigned int>(frameSizes.size());
+    return static_cast<unsigned int>(m_frameSizes.size());
 }
 
 int SpriteSheet::getFrameWidth(unsigned int index) const {
-    return frameSizes[index].first;
+    return m_frameSizes[index].first;
 }
 
 int SpriteSheet::getFrameHeight(unsigned int index) const {
-    return frameSizes[index].second;
+    return m_frameSizes[index].second;
 }
 
 void SpriteSheet::addBox(SpriteBox& box) {
-    boxes[AnimFrame::N].push_back(box);
-    boxes[AnimFrame::H].push_back({box.u0, box.v1, box.u1, box.v0});
-    boxes[AnimFrame::V].push_back({box.u1, box.v0, box.u0, box.v1});
-    boxes[AnimFrame::HV].push_back({box.u1, box.v1, box.u0, box.v0});
+    m_boxes[AnimFrame::N].push_back(box);
+    m_boxes[AnimFrame::H].push_back({box.u0, box.v1, box.u1, box.v0});
+    m_boxes[AnimFrame::V].push_back({box.u1, box.v0, box.u0, box.v1});
+    m_boxes[AnimFrame::HV].push_back({box.u1, box.v1, box.u0, box.v0});
 }
 
 void SpriteSheet::initGridSheet(int frameWidth, int frameHeight, int spacing, bool adjust) {
     // In 64 bits, where a frame and its spacing cannot overflow.
-    std::int64_t const stepX = std::int64_t{frameWidth} + spacing;
-    std::int64_t const stepY = std::int64_t{frameHeight} + spacing;
-    if (texture == nullptr || stepX <= 0 || stepY <= 0) {
+    const std::int64_t stepX = std::int64_t{frameWidth} + spacing;
+    const std::int64_t stepY = std::int64_t{frameHeight} + spacing;
+    if (m_texture == nullptr || stepX <= 0 || stepY <= 0) {
         return;
     }
     int width = 0;
     int height = 0;
     int depth = 0;
-    texture->getSize(width, height, depth);
-    auto const w = static_cast<float>(width);
-    auto const h = static_cast<float>(height);
+    m_texture->getSize(width, height, depth);
+    const auto w = static_cast<float>(width);
+    const auto h = static_cast<float>(height);
     float hu = 0.0f;
     float hv = 0.0f;
     if (adjust) {
-        float const sign = spacing != 0 ? 1.0f : -1.0f;
+        const float sign = spacing != 0 ? 1.0f : -1.0f;
         hu = sign * 0.5f / w;
         hv = sign * 0.5f / h;
     }
@@ -145,7 +146,7 @@ void SpriteSheet::initGridSheet(int frameWidth, int frameHeight, int spacing, bo
                           static_cast<float>(x) / w + static_cast<float>(frameWidth) / w + hu,
                           static_cast<float>(y) / h + static_cast<float>(frameHeight) / h + hv};
             addBox(box);
-            frameSizes.emplace_back(frameWidth, frameHeight);
+            m_frameSizes.emplace_back(frameWidth, frameHeight);
         }
     }
 }

@@ -48,9 +48,9 @@ public:
 private:
     void addFrameRectangle(const std::string& text, int width, int height);
 
-    MatSys::I_Texture* texture;
-    std::array<std::vector<SpriteBox>, 4> boxes;
-    std::vector<std::pair<int, int>> frameSizes;
+    MatSys::I_Texture* m_texture;
+    std::array<std::vector<SpriteBox>, 4> m_boxes;
+    std::vector<std::pair<int, int>> m_frameSizes;
 };
 
 } // namespace SprSys

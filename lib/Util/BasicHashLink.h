@@ -17,8 +17,8 @@ public:
     };
 
     static BasicHashLink& instance() {
-        static BasicHashLink l_instance;
-        return l_instance;
+        static BasicHashLink s_instance;
+        return s_instance;
     }
 
     BasicHashLink(const BasicHashLink&) = delete;

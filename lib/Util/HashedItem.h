@@ -43,8 +43,8 @@ public:
 
 private:
     static RecycledBlocks& storage() {
-        static RecycledBlocks l_storage(sizeof(HashedItem));
-        return l_storage;
+        static RecycledBlocks s_storage(sizeof(HashedItem));
+        return s_storage;
     }
 
     const K m_key;

@@ -10,8 +10,8 @@ template <typename K>
 class IDHashTable : public BasicHashTable<HashedItem<K>> {
 public:
     static IDHashTable& instance() {
-        static IDHashTable l_instance;
-        return l_instance;
+        static IDHashTable s_instance;
+        return s_instance;
     }
 
 private:

@@ -11,8 +11,8 @@ template <typename T>
 class Singleton : private NonCopyable<T> {
 public:
     static T& instance() {
-        static T l_instance;
-        return l_instance;
+        static T s_instance;
+        return s_instance;
     }
 
 protected:

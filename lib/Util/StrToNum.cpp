@@ -130,7 +130,7 @@ inline bool readInteger(const char* p, const char* const end, const int base, T&
     return true;
 }
 
-enum class FloatReading { Value, Failed, OutOfRange };
+enum class FloatReading { VALUE, FAILED, OUT_OF_RANGE };
 
 bool isDigitOrPoint(const char c) {
     return c == '.' || (c >= '0' && c <= '9');
@@ -167,14 +167,14 @@ FloatReading readFloat(const char* p, const char* const end, float& value) {
         ++p;
     }
     if (p == end || !isDigitOrPoint(*p)) {
-        return FloatReading::Failed;
+        return FloatReading::FAILED;
     }
     const std::from_chars_result reading = std::from_chars(first, end, value);
     if (reading.ec == std::errc::result_out_of_range) {
-        return FloatReading::OutOfRange;
+        return FloatReading::OUT_OF_RANGE;
     }
     const bool read = reading.ec == std::errc() && !exponentLeftUnread(first, reading.ptr, end);
-    return read ? FloatReading::Value : FloatReading::Failed;
+    return read ? FloatReading::VALUE : FloatReading::FAILED;
 }
 
 // Beyond the float range the stream fails on overflow but gives the rounded value, a
@@ -194,10 +194,10 @@ bool readNumber(const std::string& text, const int base, T& value) {
     }
     if constexpr (std::is_same_v<T, float>) {
         const FloatReading reading = readFloat(p, end, value);
-        if (reading == FloatReading::OutOfRange) {
+        if (reading == FloatReading::OUT_OF_RANGE) {
             return streamReadFloat(text, value);
         }
-        return reading == FloatReading::Value;
+        return reading == FloatReading::VALUE;
     } else if constexpr (std::is_same_v<T, unsigned long>) {
         // unsigned long keeps the 32-bit results it has where it is 32 bits wide.
         std::uint32_t narrow = 0;

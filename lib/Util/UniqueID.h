@@ -19,8 +19,8 @@ public:
     T getID() const { return m_id; }
 
     static T nextID() {
-        static std::uint32_t l_prevID = 0;
-        return ++l_prevID;
+        static std::uint32_t s_prevID = 0;
+        return ++s_prevID;
     }
 
 private:

@@ -28,7 +28,7 @@ protected:
 
     bool load(std::vector<std::string> args) {
         args.insert(args.begin(), "kessok");
-        std::vector<char const*> argv;
+        std::vector<const char*> argv;
         for (const std::string& arg : args) {
             argv.push_back(arg.c_str());
         }
@@ -84,7 +84,7 @@ TEST_F(StartUpTest, MissingOrEmptyExtraFileEndsStartUp) {
 class FakeAbilities : public Render::I_RenderAbilities {
 public:
     int getAbility(int id) const override {
-        auto const forced = m_forced.find(id);
+        const auto forced = m_forced.find(id);
         return forced != m_forced.end() ? forced->second : 100 + id;
     }
     void setAbility(int id, int value) override { m_forced[id] = value; }

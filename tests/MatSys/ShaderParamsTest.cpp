@@ -66,7 +66,7 @@ TEST(ShaderParamsTest, LinesGiveNameTypeVerbatimValueWordsAndArrayCount) {
         EXPECT_EQ(walk(params), c.text + " UNNAMED_SHADER_PARAM") << c.line;
         const ShaderParam p = params.getIterator()->currentItem();
         EXPECT_EQ(p.getArrayCount(), c.arrayCount) << c.line;
-        for (std::size_t i = 0; i < ShaderParam::s_wordCount; ++i) {
+        for (std::size_t i = 0; i < ShaderParam::WORD_COUNT; ++i) {
             const double word = p.getType()[1] == 'f' ? static_cast<double>(p.getFloats()[i])
                                                       : static_cast<double>(p.getInts()[i]);
             EXPECT_EQ(word, i < c.words.size() ? c.words[i] : 0.0) << c.line << " word " << i;

@@ -25,7 +25,7 @@ TEST_F(SpriteFontGLTest, TextFromTheGameFontImageLandsPixelForPixel) {
     controller.init();
     MatSys::MaterialSystemFacade materials("", nullptr);
     SprFont::SpriteFont font(materials.getTextureStore(), "font.cfg", 1.0f);
-    std::unique_ptr<Render::I_VertexArray> const array(
+    const std::unique_ptr<Render::I_VertexArray> array(
         controller.createVTCArray(SprFont::SpriteFontRenderer::sizeOfVA(8), false));
     SprFont::SpriteFontRenderer renderer(&font, array.get(), 0);
     GameHelper::RenderHelper(&controller).set2D(s_width, s_height, false);
@@ -35,10 +35,10 @@ TEST_F(SpriteFontGLTest, TextFromTheGameFontImageLandsPixelForPixel) {
     // The glyph's quad spans 24 to 40 on both axes; its top pixel row is y 39.
     for (int r = 0; r < 7; ++r) {
         for (int c = 0; c < 5; ++c) {
-            bool const lit = s_zero[r][c] == '#';
+            const bool lit = s_zero[r][c] == '#';
             for (int d = 0; d < 4; ++d) {
-                int const x = 24 + 3 + 2 * c + d % 2;
-                int const y = 39 - 1 - 2 * r - d / 2;
+                const int x = 24 + 3 + 2 * c + d % 2;
+                const int y = 39 - 1 - 2 * r - d / 2;
                 EXPECT_EQ(TestSupport::GLWindow::pixel(x, y)[0], lit ? 255 : 0)
                     << "row " << r << " column " << c;
             }

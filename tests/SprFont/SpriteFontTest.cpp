@@ -24,7 +24,7 @@ class SpriteFontTest : public ::testing::Test {
 protected:
     std::unique_ptr<SprFont::SpriteFont> load(const std::string& mappings, float scale = 1.0f,
                                               const std::string& extra = "") {
-        std::string const path = scratch.write(
+        const std::string path = scratch.write(
             "font.cfg", "GLYPH_WIDTH == 16\nGLYPH_HEIGHT == 16\nGLYPHS_IMAGE == font.tga\n"
                         "GLYPH_COL_GAP == 1.5\nGLYPH_ROW_GAP == -2\nGLF_A == 1\nGLF_B == 2, 3\n" +
                             extra + "GLYPH_MAPPINGS == " + mappings + "\n");
@@ -40,7 +40,7 @@ TEST_F(SpriteFontTest, MetricsScaleAndGaps) {
     EXPECT_EQ(load("", 2.5f, "FONT_SCALE == 7\n")->getScale(), 2.5f);
     EXPECT_EQ(load("", 0.0f)->getScale(), 1.0f);
     EXPECT_EQ(load("", 0.0f, "FONT_SCALE == 0\n")->getScale(), 0.0f);
-    auto const font = load("");
+    const auto font = load("");
     EXPECT_EQ(std::make_pair(font->getColGap(), font->getRowGap()), std::make_pair(1.0f, -2.0f));
     EXPECT_EQ(font->getSprSheet()->getNumFrames(), 32u);
     // The border spaces the cells: 7 columns and 3 rows of 17 pixels fit.
@@ -48,7 +48,7 @@ TEST_F(SpriteFontTest, MetricsScaleAndGaps) {
 }
 
 TEST_F(SpriteFontTest, MappingKeysWidthsAndLayers) {
-    auto const font = load("A=>GLF_A:6, 42=>GLF_B, 0x43=>GLF_A:, 5=>GLF_A:6:7, 05=>GLF_B:0x10, "
+    const auto font = load("A=>GLF_A:6, 42=>GLF_B, 0x43=>GLF_A:, 5=>GLF_A:6:7, 05=>GLF_B:0x10, "
                            "e9=>GLF_A, 100=>GLF_B, 2c=>GLF_A, A=>GLF_B, 20=>GLF_NONE");
     // Width, then the frame index of each layer; an unknown frame is the store's default.
     const std::pair<char, const char*> rows[] = {
@@ -75,25 +75,25 @@ TEST_F(SpriteFontTest, MappingKeysWidthsAndLayers) {
 }
 
 TEST_F(SpriteFontTest, RendererLaysOutLinesWithTheDefaultMover) {
-    auto const font = load("A=>GLF_A:8, B=>GLF_B:8, 0a=>GLF_A");
+    const auto font = load("A=>GLF_A:8, B=>GLF_B:8, 0a=>GLF_A");
     FakeVertexArray array(SpriteFontRenderer::sizeOfVA(4));
     SpriteFontRenderer renderer(font.get(), &array, 3);
     auto* const mover = SpriteFontRenderer::getDefaultMover();
     // Advance (8 + 1) x 2 per glyph at scale 2; a newline steps down (16 - 2) x 2.
-    SprSys::Spatial2D const end = renderer.addText("AB", {100, 50, 0, 0}, nullptr, 2.0f, mover);
+    const SprSys::Spatial2D end = renderer.addText("AB", {100, 50, 0, 0}, nullptr, 2.0f, mover);
     EXPECT_EQ(std::make_pair(end.x, end.y), std::make_pair(136.0f, 50.0f));
     // Each glyph is centred on the pen (B's frame 3 x 2 to the right of it): corner 0 lies
     // 8 x 2 to the left of the centre.
     EXPECT_EQ(array.vertex(0)[0], 84.0f);
     EXPECT_EQ(array.vertex(4)[0], 108.0f);
     renderer.beginUsing(true);
-    SprSys::Spatial2D const next = renderer.addText("A\nq", {100, 50, 0, 0}, nullptr, 1.0f, mover);
+    const SprSys::Spatial2D next = renderer.addText("A\nq", {100, 50, 0, 0}, nullptr, 1.0f, mover);
     EXPECT_EQ(std::make_pair(next.x, next.y), std::make_pair(117.0f, 36.0f));
     renderer.endUsing();
     EXPECT_EQ(renderer.numGlyphs(), 4u); // A, B, A and the newline's own frame
     // A fifth quad does not fit: it is skipped, the pen still moves, and only four are drawn.
     KessokTest::FakeRenderController controller;
-    Util::RGBA const red{255, 0, 0, 255};
+    const Util::RGBA red{255, 0, 0, 255};
     EXPECT_EQ(renderer.display(&controller, "AAAAA", {0, 0, 0, 0}, &red, 1.0f, mover).x, 45.0f);
     ASSERT_EQ(controller.draws.size(), 1u);
     EXPECT_EQ(std::make_pair(controller.draws[0].type, controller.draws[0].count),
@@ -103,7 +103,7 @@ TEST_F(SpriteFontTest, RendererLaysOutLinesWithTheDefaultMover) {
     // The font's scale and the text's multiply, on both axes: glyph scale 0.5 x 4.
     font->setScale(0.5f);
     renderer.beginUsing(false);
-    SprSys::Spatial2D const scaled =
+    const SprSys::Spatial2D scaled =
         renderer.addText("A\nq", {100, 50, 0, 0}, nullptr, 4.0f, mover);
     renderer.endUsing();
     EXPECT_EQ(std::make_pair(scaled.x, scaled.y), std::make_pair(134.0f, 22.0f));
@@ -111,11 +111,11 @@ TEST_F(SpriteFontTest, RendererLaysOutLinesWithTheDefaultMover) {
 }
 
 TEST_F(SpriteFontTest, LayoutAllocatesNothing) {
-    auto const font = load("A=>GLF_A, B=>GLF_B");
+    const auto font = load("A=>GLF_A, B=>GLF_B");
     FakeVertexArray array(SpriteFontRenderer::sizeOfVA(64));
     SpriteFontRenderer renderer(font.get(), &array, 0);
-    std::string const text(60, 'A');
-    std::size_t const before = HeapCounter::s_allocations;
+    const std::string text(60, 'A');
+    const std::size_t before = HeapCounter::s_allocations;
     renderer.beginUsing(false);
     renderer.addText(text, {}, nullptr, 1.0f, SpriteFontRenderer::getDefaultMover());
     renderer.addText("B\nAB", {}, nullptr, 2.0f, SpriteFontRenderer::getDefaultMover());

@@ -48,11 +48,11 @@ public:
     void defineAttrInfo(int, int, DataType) override {}
     void setUseVertexInfoAsTextureInfo(bool) override {}
     void getVertices(float*, int, int) const override {}
-    void putVertices(float const*, int, int) override {}
+    void putVertices(const float*, int, int) override {}
     void getData(void* dst, int size, int offset) const override {
         std::memcpy(dst, bytes.data() + offset, static_cast<std::size_t>(size));
     }
-    void putData(void const* src, int size, int offset) override {
+    void putData(const void* src, int size, int offset) override {
         std::memcpy(bytes.data() + offset, src, static_cast<std::size_t>(size));
     }
     void beginUsing() const override { ++bound; }

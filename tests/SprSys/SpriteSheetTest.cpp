@@ -38,7 +38,7 @@ TEST(SpriteSheet, GridCutsWholeFramesWithRoomForSpacingAndMirrorsBoxes) {
     };
     for (const auto& c : cases) {
         FakeTexture texture(c.width, 64);
-        SprSys::SpriteSheet const sheet(&texture, c.frameWidth, 15, c.spacing, c.adjust);
+        const SprSys::SpriteSheet sheet(&texture, c.frameWidth, 15, c.spacing, c.adjust);
         ASSERT_EQ(sheet.getNumFrames(), c.frames) << c.width << "x" << c.frameWidth;
         if (c.frames > 5) {
             EXPECT_EQ(boxOf(sheet, 5), c.frame5);
@@ -52,7 +52,7 @@ TEST(SpriteSheet, GridCutsWholeFramesWithRoomForSpacingAndMirrorsBoxes) {
     EXPECT_EQ(boxOf(sheet, 1, AnimFrame::H), std::make_tuple(0.25f, 1.0f, 0.75f, 0.5f));
     EXPECT_EQ(boxOf(sheet, 1, AnimFrame::V), std::make_tuple(0.75f, 0.5f, 0.25f, 1.0f));
     EXPECT_EQ(boxOf(sheet, 1, AnimFrame::HV), std::make_tuple(0.75f, 1.0f, 0.25f, 0.5f));
-    SprSys::SpriteSheet const empty(nullptr, 16, 16, 0, false);
+    const SprSys::SpriteSheet empty(nullptr, 16, 16, 0, false);
     EXPECT_EQ(empty.getNumFrames(), 0u);
     empty.beginUsing(0);
     empty.endUsing(0);
@@ -71,7 +71,7 @@ protected:
 
 TEST_F(SpriteSheetFileTest, ExplicitFramesInPixelsSkippingEntriesWithoutFourNumbers) {
     // The last frame is mirrored, on the image's edge.
-    auto const sheet = load("IMAGE_NAME == a.tga\nNUM_FRAMES == 4\nFRAME_0 == 1,2,3\n"
+    const auto sheet = load("IMAGE_NAME == a.tga\nNUM_FRAMES == 4\nFRAME_0 == 1,2,3\n"
                             "FRAME_1 == 0x20 , 16,, 16 ,8\nFRAME_2 == 64,32,64,32\n"
                             "FRAME_3 == 16,0,-16,8\n");
     ASSERT_EQ(sheet.getNumFrames(), 3u);
@@ -101,7 +101,7 @@ TEST_F(SpriteSheetFileTest, ExplicitFramesInPixelsSkippingEntriesWithoutFourNumb
 }
 
 TEST_F(SpriteSheetFileTest, GridFromFileAndItsAdjustFlag) {
-    std::string const grid = "IMAGE_NAME == a.tga\nFRAME_WIDTH == 32\nFRAME_HEIGHT == 32\n";
+    const std::string grid = "IMAGE_NAME == a.tga\nFRAME_WIDTH == 32\nFRAME_HEIGHT == 32\n";
     // 128 x 64 with 32 x 32 frames and spacing 1 leaves no room after the last column and row.
     EXPECT_EQ(load(grid + "GRID_SPACING == 1\n").getNumFrames(), 3u);
     EXPECT_EQ(std::get<0>(boxOf(load(grid + "DO_TEXCOORD_ADJUST == yes\n"), 1)), 0.25f);

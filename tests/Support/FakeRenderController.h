@@ -16,10 +16,10 @@ public:
     void setAbility(int, int) override {}
     Render::I_VertexArray* createVTCArray(int, bool) override { return nullptr; }
     Render::I_VertexArray* createVertexArray(int, bool) override { return nullptr; }
-    Render::I_VertexArray* createTexturedQuadVA(Render::TexturedQuad const&, bool) override {
+    Render::I_VertexArray* createTexturedQuadVA(const Render::TexturedQuad&, bool) override {
         return nullptr;
     }
-    Render::I_VertexArray* createTexturedQuadVA(Render::TexturedQuadZTx const&, bool) override {
+    Render::I_VertexArray* createTexturedQuadVA(const Render::TexturedQuadZTx&, bool) override {
         return nullptr;
     }
     Render::I_VertexArray* createAttrArray(int, bool) override { return nullptr; }

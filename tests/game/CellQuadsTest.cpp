@@ -13,12 +13,12 @@ TEST(CellQuads, NonZeroCellsBecomeScreenSquaresColumnByColumnWithRowZeroAtTheTop
     grid[0 + 16 * 1] = 66;  // column 0, row 1: written before column 1
     Tool::CellQuads quads(16, 16);
     ASSERT_EQ(quads.fill(grid.data(), 800.0f, 600.0f), 3);
-    std::vector<float> const first(quads.data(), quads.data() + 12);
+    const std::vector<float> first(quads.data(), quads.data() + 12);
     EXPECT_EQ(first, (std::vector<float>{0, 600, 0, 0, 562.5f, 0, 50, 562.5f, 0, 50, 600, 0}));
     EXPECT_EQ(quads.data()[12 + 1], 562.5f);
     EXPECT_EQ(quads.data()[24], 50.0f);
     EXPECT_EQ(quads.data()[25], 525.0f);
-    std::vector<unsigned char> const empty(16 * 16, 0);
+    const std::vector<unsigned char> empty(16 * 16, 0);
     EXPECT_EQ(quads.fill(empty.data(), 800.0f, 600.0f), 0);
 }
 

@@ -15,7 +15,7 @@ TEST(TextPlacement, TextsAreCentredNearTheirPointAtTheirScale) {
     };
     // The game font: 16 pixel cells, a column gap of -2, its own scale 1. The glyph centres of
     // a five-byte score at 370 run to 426: the text's middle lies 2 pixels left of 400.
-    Tool::FontMetrics const game{1.0f, 16.0f, -2.0f};
+    const Tool::FontMetrics game{1.0f, 16.0f, -2.0f};
     const Case cases[] = {
         {"score, base screen", game, 5, {0.5f, 0.92f, 0.0f}, 1.0f, 800, 600, 370.0f, 552.0f, 0},
         {"score, 1600 x 900", game, 5, {0.5f, 0.92f, 0.0f}, 1.5f, 1600, 900, 755.0f, 828.0f, 0},
@@ -33,7 +33,7 @@ TEST(TextPlacement, TextsAreCentredNearTheirPointAtTheirScale) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        SprSys::Spatial2D const start =
+        const SprSys::Spatial2D start =
             Tool::textStart(c.font, c.length, c.point, c.k, c.screenWidth, c.screenHeight);
         EXPECT_FLOAT_EQ(start.x, c.x);
         EXPECT_FLOAT_EQ(start.y, c.y);

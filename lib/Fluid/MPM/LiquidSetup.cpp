@@ -11,10 +11,10 @@ namespace Fluid::MPM {
 
 namespace {
 
-constexpr float s_propertyMax[NUM_PROPERTIES] = {10.0f, 1.0f,  10.0f, 1.0f, 1.0f,  1.0f,
-                                                 1.0f,  0.05f, 0.05f, 1.0f, 50.0f, 1.0f};
-constexpr float s_newLiquid[NUM_PROPERTIES] = {2.0f, 0.0f, 1.0f, 1.0f, 0.0f, 0.1f,
-                                               0.0f, 0.0f, 0.0f, 0.0f, 1.0f, 0.0f};
+constexpr float PROPERTY_MAX[NUM_PROPERTIES] = {10.0f, 1.0f,  10.0f, 1.0f, 1.0f,  1.0f,
+                                                1.0f,  0.05f, 0.05f, 1.0f, 50.0f, 1.0f};
+constexpr float NEW_LIQUID[NUM_PROPERTIES] = {2.0f, 0.0f, 1.0f, 1.0f, 0.0f, 0.1f,
+                                              0.0f, 0.0f, 0.0f, 0.0f, 1.0f, 0.0f};
 
 bool isProperty(const int id) {
     return id >= 0 && id < NUM_PROPERTIES;
@@ -22,7 +22,7 @@ bool isProperty(const int id) {
 
 // Gravity pulls either way; every other property is never negative.
 float propertyMin(const int id) {
-    return id == GRAVITY_X || id == GRAVITY_Y ? -s_propertyMax[id] : 0.0f;
+    return id == GRAVITY_X || id == GRAVITY_Y ? -PROPERTY_MAX[id] : 0.0f;
 }
 
 int nodesAlong(const int tiles, const int shift) {
@@ -54,7 +54,7 @@ Liquid::Handle Liquid::createLiquid(const bool separate, const int shift, const 
                       0,
                       shift,
                       {}};
-    std::memcpy(liquid.props, s_newLiquid, sizeof liquid.props);
+    std::memcpy(liquid.props, NEW_LIQUID, sizeof liquid.props);
     list.push_back(std::move(liquid));
     reserveActiveNodes();
     return Handle{separate, static_cast<int>(list.size() - 1)};
@@ -118,7 +118,7 @@ int Liquid::getXYScale(const Handle& handle) const {
 }
 
 float Liquid::getPropertyMax(const int id) const {
-    return isProperty(id) ? s_propertyMax[id] : 0.0f;
+    return isProperty(id) ? PROPERTY_MAX[id] : 0.0f;
 }
 
 float Liquid::getProperty(const Handle& handle, const int id) const {
@@ -130,7 +130,7 @@ void Liquid::setProperty(const Handle& handle, const int id, const float value) 
     LiquidInfo* const liquid = find(handle);
     if (liquid != nullptr && isProperty(id)) {
         // NaN passes unchanged: it is neither below the minimum nor above the maximum.
-        liquid->props[id] = std::clamp(value, propertyMin(id), s_propertyMax[id]);
+        liquid->props[id] = std::clamp(value, propertyMin(id), PROPERTY_MAX[id]);
     }
 }
 

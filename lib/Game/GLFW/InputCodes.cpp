@@ -17,7 +17,7 @@ struct KeyCode {
 
 // GLFW 3 numbers its keypad DECIMAL, DIVIDE, ..., ENTER, EQUAL, while the codes run KP/, KP*,
 // KP-, KP+, KP., KP=, KP RET, so the keypad is listed key by key rather than as an offset.
-constexpr KeyCode s_keyCodes[] = {
+constexpr KeyCode KEY_CODES[] = {
     {GLFW_KEY_ESCAPE, 27},       {GLFW_KEY_UP, 6},
     {GLFW_KEY_DOWN, 7},          {GLFW_KEY_LEFT, 4},
     {GLFW_KEY_RIGHT, 5},         {GLFW_KEY_ENTER, 13},
@@ -41,7 +41,7 @@ struct ModifierKeys {
     int leftKey;
 };
 
-constexpr ModifierKeys s_modifierKeys[] = {
+constexpr ModifierKeys MODIFIER_KEYS[] = {
     {Devices::Keyboard::SHIFT, GLFW_KEY_RIGHT_SHIFT, GLFW_KEY_LEFT_SHIFT},
     {Devices::Keyboard::ALT, GLFW_KEY_RIGHT_ALT, GLFW_KEY_LEFT_ALT},
     {Devices::Keyboard::CTRL, GLFW_KEY_RIGHT_CONTROL, GLFW_KEY_LEFT_CONTROL},
@@ -50,7 +50,7 @@ constexpr ModifierKeys s_modifierKeys[] = {
 } // namespace
 
 unsigned char keyCodeFor(const int glfwKey) {
-    for (const KeyCode& entry : s_keyCodes) {
+    for (const KeyCode& entry : KEY_CODES) {
         if (entry.glfwKey == glfwKey) {
             return entry.code;
         }
@@ -65,7 +65,7 @@ unsigned char keyCodeFor(const int glfwKey) {
 
 int modifierBitsFor(const std::function<bool(int glfwKey)>& isDown) {
     int bits = Devices::Keyboard::NONE;
-    for (const ModifierKeys& keys : s_modifierKeys) {
+    for (const ModifierKeys& keys : MODIFIER_KEYS) {
         if (isDown(keys.rightKey) || isDown(keys.leftKey)) {
             bits |= keys.bit;
         }

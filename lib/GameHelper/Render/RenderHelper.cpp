@@ -9,10 +9,10 @@ namespace GameHelper {
 
 // The box is asked once per field, height first, as callers that count the asks expect.
 void RenderHelper::set2D(const ViewBoxHelper* box) const {
-    int const height = box->getViewBox().height;
-    int const width = box->getViewBox().width;
-    int const y = box->getViewBox().y;
-    int const x = box->getViewBox().x;
+    const int height = box->getViewBox().height;
+    const int width = box->getViewBox().width;
+    const int y = box->getViewBox().y;
+    const int x = box->getViewBox().x;
     set2D(x, y, width, height, false);
 }
 
@@ -33,7 +33,7 @@ void RenderHelper::set2D(int x, int y, int width, int height, bool centred) cons
     view.scaleY = 1.0f;
     view.vsync = 1;
     view.perspective = false;
-    controller->setViewData(view);
+    m_controller->setViewData(view);
 
     MathStuff::Orientation<float> camera{};
     if (centred) {
@@ -45,7 +45,7 @@ void RenderHelper::set2D(int x, int y, int width, int height, bool centred) cons
     camera.direction = {0.0f, 0.0f, -1.0f};
     camera.up = {0.0f, 1.0f, 0.0f};
     camera.scale = {1.0f, 1.0f, 1.0f};
-    controller->setCamera(camera);
+    m_controller->setCamera(camera);
 }
 
 } // namespace GameHelper

@@ -14,7 +14,7 @@ class ViewBoxHelper;
 class RenderHelper {
 public:
     explicit RenderHelper(Render::I_RenderController* renderController)
-        : controller(renderController) {}
+        : m_controller(renderController) {}
     virtual ~RenderHelper() = default;
 
     // The box's rectangle, not centred.
@@ -25,7 +25,7 @@ public:
     virtual void set2D(int x, int y, int width, int height, bool centred) const;
 
 private:
-    Render::I_RenderController* controller;
+    Render::I_RenderController* m_controller;
 };
 
 } // namespace GameHelper

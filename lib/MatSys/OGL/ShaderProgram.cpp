@@ -43,8 +43,8 @@ std::vector<std::string> activeNames(const GLuint id, const GLenum countQuery,
 }
 
 const MatSys::ShaderParams& emptyParams() {
-    static const MatSys::ShaderParams l_emptyParams;
-    return l_emptyParams;
+    static const MatSys::ShaderParams EMPTY_PARAMS;
+    return EMPTY_PARAMS;
 }
 
 } // namespace

@@ -41,7 +41,7 @@ void AttributeArray::getVertices(float* dst, int count, int offset) const {
     m_wrapped->getVertices(dst, count, offset);
 }
 
-void AttributeArray::putVertices(float const* src, int count, int offset) {
+void AttributeArray::putVertices(const float* src, int count, int offset) {
     m_wrapped->putVertices(src, count, offset);
 }
 
@@ -49,7 +49,7 @@ void AttributeArray::getData(void* dst, int size, int offset) const {
     m_wrapped->getData(dst, size, offset);
 }
 
-void AttributeArray::putData(void const* src, int size, int offset) {
+void AttributeArray::putData(const void* src, int size, int offset) {
     m_wrapped->putData(src, size, offset);
 }
 

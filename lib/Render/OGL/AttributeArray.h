@@ -21,9 +21,9 @@ public:
     void defineAttrInfo(int index, int count, DataType type) override;
     void setUseVertexInfoAsTextureInfo(bool use) override;
     void getVertices(float* dst, int count, int offset) const override;
-    void putVertices(float const* src, int count, int offset) override;
+    void putVertices(const float* src, int count, int offset) override;
     void getData(void* dst, int size, int offset) const override;
-    void putData(void const* src, int size, int offset) override;
+    void putData(const void* src, int size, int offset) override;
     void beginUsing() const override;
     void endUsing() const override;
 

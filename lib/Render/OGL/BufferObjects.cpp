@@ -44,7 +44,7 @@ private:
     GLuint m_previous = 0;
 };
 
-constexpr int s_allocationAttempts = 10;
+constexpr int ALLOCATION_ATTEMPTS = 10;
 
 } // namespace
 
@@ -54,7 +54,7 @@ unsigned int createMappableBuffer(unsigned int target, int size, unsigned int us
     bool mapped = false;
     {
         const ScopedBinding binding(target, buffer);
-        for (int attempt = 0; attempt < s_allocationAttempts && !mapped; ++attempt) {
+        for (int attempt = 0; attempt < ALLOCATION_ATTEMPTS && !mapped; ++attempt) {
             glBufferData(target, size, nullptr, usage);
             glMapBuffer(target, GL_WRITE_ONLY);
             mapped = glUnmapBuffer(target) == GL_TRUE;
@@ -77,7 +77,7 @@ void readBuffer(unsigned int target, unsigned int buffer, int offset, int size, 
     glGetBufferSubData(target, offset, size, dst);
 }
 
-void writeBuffer(unsigned int target, unsigned int buffer, int offset, int size, void const* src) {
+void writeBuffer(unsigned int target, unsigned int buffer, int offset, int size, const void* src) {
     const ScopedBinding binding(target, buffer);
     glBufferSubData(target, offset, size, src);
 }

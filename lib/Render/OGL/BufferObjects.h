@@ -16,6 +16,6 @@ bool transferInside(int bufferSize, int size, int offset);
 // Copy between memory and the buffer, which is bound to target for the transfer only: the
 // buffer bound there before is bound again afterwards.
 void readBuffer(unsigned int target, unsigned int buffer, int offset, int size, void* dst);
-void writeBuffer(unsigned int target, unsigned int buffer, int offset, int size, void const* src);
+void writeBuffer(unsigned int target, unsigned int buffer, int offset, int size, const void* src);
 
 } // namespace OGL

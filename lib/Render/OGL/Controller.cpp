@@ -82,7 +82,7 @@ MathStuff::Vector3<double> unProject(const GLView& view, int x, int y, double de
 
 } // namespace
 
-Controller::Controller(Render::ViewData const& data)
+Controller::Controller(const Render::ViewData& data)
     : m_viewData(data), m_renderQueue(std::make_unique<RenderQueue>()), m_camera{{0, 0, 0},
                                                                                  {0, 0, 1},
                                                                                  {0, 1, 0},

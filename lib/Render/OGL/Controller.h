@@ -14,7 +14,7 @@ class VertexArray;
 class Controller : public Render::I_RenderController {
 public:
     // Keeps the record as the current one without applying it; makes no GL call.
-    explicit Controller(Render::ViewData const& data);
+    explicit Controller(const Render::ViewData& data);
     ~Controller() override;
 
     int getAbility(int id) const override;
@@ -22,9 +22,9 @@ public:
 
     Render::I_VertexArray* createVTCArray(int size, bool isStatic) override;
     Render::I_VertexArray* createVertexArray(int size, bool isStatic) override;
-    Render::I_VertexArray* createTexturedQuadVA(Render::TexturedQuad const& quad,
+    Render::I_VertexArray* createTexturedQuadVA(const Render::TexturedQuad& quad,
                                                 bool isStatic) override;
-    Render::I_VertexArray* createTexturedQuadVA(Render::TexturedQuadZTx const& quad,
+    Render::I_VertexArray* createTexturedQuadVA(const Render::TexturedQuadZTx& quad,
                                                 bool isStatic) override;
     Render::I_VertexArray* createAttrArray(int size, bool isStatic) override;
     Render::I_VertexArray* createSpriteShaderArray(int size, bool isStatic) override;

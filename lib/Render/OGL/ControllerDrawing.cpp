@@ -10,11 +10,11 @@ namespace OGL {
 
 namespace {
 
-constexpr GLenum s_modes[] = {GL_POINTS, GL_LINES,          GL_TRIANGLES,
-                              GL_QUADS,  GL_TRIANGLE_STRIP, GL_TRIANGLE_FAN};
+constexpr GLenum MODES[] = {GL_POINTS, GL_LINES,          GL_TRIANGLES,
+                            GL_QUADS,  GL_TRIANGLE_STRIP, GL_TRIANGLE_FAN};
 
 bool drawable(Render::RenderType type, unsigned int count) {
-    return count != 0 && static_cast<unsigned int>(type) < sizeof(s_modes) / sizeof(s_modes[0]);
+    return count != 0 && static_cast<unsigned int>(type) < sizeof(MODES) / sizeof(MODES[0]);
 }
 
 bool elementBufferBound() {
@@ -27,14 +27,14 @@ bool elementBufferBound() {
 
 void Controller::drawArrays(Render::RenderType type, int first, unsigned int count) {
     if (drawable(type, count)) {
-        glDrawArrays(s_modes[type], first, static_cast<GLsizei>(count));
+        glDrawArrays(MODES[type], first, static_cast<GLsizei>(count));
     }
 }
 
 void Controller::drawElements(Render::RenderType type, unsigned int count, unsigned int* indices) {
     // Null indices mean offset 0 into an element buffer; without one GL would read address 0.
     if (drawable(type, count) && (indices != nullptr || elementBufferBound())) {
-        glDrawElements(s_modes[type], static_cast<GLsizei>(count), GL_UNSIGNED_INT, indices);
+        glDrawElements(MODES[type], static_cast<GLsizei>(count), GL_UNSIGNED_INT, indices);
     }
 }
 

@@ -33,11 +33,11 @@ void defineVTC(Render::I_VertexArray* array) {
 }
 
 GLenum usageOf(Render::BufferDataType type) {
-    constexpr GLenum usages[] = {GL_STATIC_DRAW, GL_DYNAMIC_DRAW, GL_DYNAMIC_READ, GL_DYNAMIC_COPY};
+    constexpr GLenum USAGES[] = {GL_STATIC_DRAW, GL_DYNAMIC_DRAW, GL_DYNAMIC_READ, GL_DYNAMIC_COPY};
     if (type < 0) {
         return 0;
     }
-    return type <= Render::BDT_DYNAMIC_COPY ? usages[type] : GL_DYNAMIC_READ;
+    return type <= Render::BDT_DYNAMIC_COPY ? USAGES[type] : GL_DYNAMIC_READ;
 }
 
 } // namespace
@@ -83,12 +83,12 @@ Render::I_VertexArray* Controller::createSpriteShaderArray(int size, bool isStat
     return array;
 }
 
-Render::I_VertexArray* Controller::createTexturedQuadVA(Render::TexturedQuad const& quad,
+Render::I_VertexArray* Controller::createTexturedQuadVA(const Render::TexturedQuad& quad,
                                                         bool isStatic) {
     return fillQuad(createVertexArray(sizeof(quad), isStatic), quad, 2);
 }
 
-Render::I_VertexArray* Controller::createTexturedQuadVA(Render::TexturedQuadZTx const& quad,
+Render::I_VertexArray* Controller::createTexturedQuadVA(const Render::TexturedQuadZTx& quad,
                                                         bool isStatic) {
     return fillQuad(createVertexArray(sizeof(quad), isStatic), quad, 3);
 }

@@ -43,7 +43,7 @@ void PixelBufferObject::getData(void* dst, int size, int offset) const {
     }
 }
 
-void PixelBufferObject::putData(void const* src, int size, int offset) {
+void PixelBufferObject::putData(const void* src, int size, int offset) {
     if (transferInside(m_size, size, offset)) {
         writeBuffer(m_target, m_buffer, offset, size, src);
     }

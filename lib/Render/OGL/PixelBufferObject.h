@@ -19,7 +19,7 @@ public:
     void endUsing() const override;
     // Transfers bind this buffer for their duration; one reaching outside it does nothing.
     void getData(void* dst, int size, int offset) const override;
-    void putData(void const* src, int size, int offset) override;
+    void putData(const void* src, int size, int offset) override;
 
 private:
     // Pack or unpack, chosen by the last beginUsing.

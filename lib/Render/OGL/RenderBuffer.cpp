@@ -16,7 +16,7 @@ struct Kind {
 };
 
 // Indexed by RBType - 1.
-constexpr Kind s_kinds[] = {
+constexpr Kind KINDS[] = {
     {GL_FRAMEBUFFER, GL_RGB},
     {GL_FRAMEBUFFER, GL_RGBA},
     {GL_FRAMEBUFFER, GL_DEPTH_STENCIL_EXT},
@@ -28,7 +28,7 @@ constexpr Kind s_kinds[] = {
     {GL_DRAW_FRAMEBUFFER, GL_DEPTH_STENCIL_EXT},
 };
 
-constexpr int s_kindCount = sizeof(s_kinds) / sizeof(s_kinds[0]);
+constexpr int KIND_COUNT = sizeof(KINDS) / sizeof(KINDS[0]);
 
 } // namespace
 
@@ -44,11 +44,11 @@ RenderBuffer::RenderBuffer(int width, int height, Render::I_RenderBuffer::RBType
     }
     const int maxSize = getMaxSize();
     if (width < 1 || height < 1 || width > maxSize || height > maxSize || type < 1 ||
-        type > s_kindCount) {
+        type > KIND_COUNT) {
         invalidate();
         return;
     }
-    const Kind kind = s_kinds[type - 1];
+    const Kind kind = KINDS[type - 1];
     if (texture != nullptr && kind.storage != GL_DEPTH_STENCIL_EXT) {
         UTIL_ABORT("Must used RBUF_?_TEX for RenderBuffer with texture");
     }

@@ -31,13 +31,13 @@ MathStuff::Matrix4x4<float> modelMatrix(const MathStuff::Orientation<float>& pla
 
 } // namespace
 
-void RenderQueue::add(MathStuff::Orientation<float> const& placement,
-                      ModelSys::Mesh const* const mesh, MatSys::Material* const material) {
+void RenderQueue::add(const MathStuff::Orientation<float>& placement,
+                      const ModelSys::Mesh* const mesh, MatSys::Material* const material) {
     add(placement, {0.0f, 0.0f, 0.0f}, mesh, material);
 }
 
-void RenderQueue::add(MathStuff::Orientation<float> const& placement,
-                      MathStuff::Vector3<float> const& offset, ModelSys::Mesh const* const mesh,
+void RenderQueue::add(const MathStuff::Orientation<float>& placement,
+                      const MathStuff::Vector3<float>& offset, const ModelSys::Mesh* const mesh,
                       MatSys::Material* const material) {
     if (material != nullptr) {
         material->beginUsing();

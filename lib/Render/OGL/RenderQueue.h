@@ -10,11 +10,11 @@ namespace OGL {
 class RenderQueue : public Render::I_RenderQueue {
 public:
     // With no offset.
-    void add(MathStuff::Orientation<float> const& placement, ModelSys::Mesh const* mesh,
+    void add(const MathStuff::Orientation<float>& placement, const ModelSys::Mesh* mesh,
              MatSys::Material* material) override;
     // The mesh must not be null. The matrix mode in force is restored afterwards.
-    void add(MathStuff::Orientation<float> const& placement,
-             MathStuff::Vector3<float> const& offset, ModelSys::Mesh const* mesh,
+    void add(const MathStuff::Orientation<float>& placement,
+             const MathStuff::Vector3<float>& offset, const ModelSys::Mesh* mesh,
              MatSys::Material* material) override;
 };
 

@@ -15,7 +15,7 @@ namespace OGL {
 
 namespace {
 
-constexpr int s_bytesPerVertex = 3 * sizeof(float);
+constexpr int BYTES_PER_VERTEX = 3 * sizeof(float);
 
 int nonNegative(int size) {
     return size > 0 ? size : 0;
@@ -23,7 +23,7 @@ int nonNegative(int size) {
 
 // The bytes of count vertices; -1, which no transfer accepts, where they would not fit an int.
 int vertexBytes(int count) {
-    return count >= 0 && count <= INT_MAX / s_bytesPerVertex ? count * s_bytesPerVertex : -1;
+    return count >= 0 && count <= INT_MAX / BYTES_PER_VERTEX ? count * BYTES_PER_VERTEX : -1;
 }
 
 } // namespace
@@ -60,7 +60,7 @@ void VertexArray::defineAttrInfo(int count, DataType type) {
 }
 
 void VertexArray::defineAttrInfo(int index, int count, DataType type) {
-    if (index >= 0 && index < s_slotCount - FIRST_ATTRIBUTE) {
+    if (index >= 0 && index < SLOT_COUNT - FIRST_ATTRIBUTE) {
         setDataInfo(FIRST_ATTRIBUTE + index, count, type);
     }
 }
@@ -122,7 +122,7 @@ void VertexArray::getVertices(float* dst, int count, int offset) const {
     getData(dst, vertexBytes(count), offset);
 }
 
-void VertexArray::putVertices(float const* src, int count, int offset) {
+void VertexArray::putVertices(const float* src, int count, int offset) {
     putData(src, vertexBytes(count), offset);
 }
 
@@ -132,7 +132,7 @@ void VertexArray::getData(void* dst, int size, int offset) const {
     }
 }
 
-void VertexArray::putData(void const* src, int size, int offset) {
+void VertexArray::putData(const void* src, int size, int offset) {
     if (transferInside(m_size, size, offset)) {
         writeBytes(src, size, offset);
     }
@@ -142,7 +142,7 @@ void VertexArray::readBytes(void* dst, int size, int offset) const {
     std::memcpy(dst, m_data.get() + offset, static_cast<std::size_t>(size));
 }
 
-void VertexArray::writeBytes(void const* src, int size, int offset) {
+void VertexArray::writeBytes(const void* src, int size, int offset) {
     std::memcpy(m_data.get() + offset, src, static_cast<std::size_t>(size));
 }
 
@@ -195,7 +195,7 @@ void VertexArray::endUsing() const {
 
 void VertexArray::beginUsingAttributes() const {
     glBindBuffer(m_target, m_buffer);
-    for (int i = 0; i < s_slotCount; ++i) {
+    for (int i = 0; i < SLOT_COUNT; ++i) {
         if (inUse(i)) {
             const Slot& s = m_slots[i];
             const auto attribute = static_cast<GLuint>(i);
@@ -207,7 +207,7 @@ void VertexArray::beginUsingAttributes() const {
 }
 
 void VertexArray::endUsingAttributes() const {
-    for (int i = 0; i < s_slotCount; ++i) {
+    for (int i = 0; i < SLOT_COUNT; ++i) {
         if (inUse(i)) {
             glDisableVertexAttribArray(static_cast<GLuint>(i));
         }

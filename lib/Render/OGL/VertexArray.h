@@ -26,10 +26,10 @@ public:
     void defineAttrInfo(int index, int count, DataType type) override;
     void setUseVertexInfoAsTextureInfo(bool use) override;
     void getVertices(float* dst, int count, int offset) const override;
-    void putVertices(float const* src, int count, int offset) override;
+    void putVertices(const float* src, int count, int offset) override;
     // A transfer reaching outside the array does nothing.
     void getData(void* dst, int size, int offset) const override;
-    void putData(void const* src, int size, int offset) override;
+    void putData(const void* src, int size, int offset) override;
     void beginUsing() const override;
     void endUsing() const override;
 
@@ -43,7 +43,7 @@ protected:
 
     // The byte copies of getData and putData, once the range is known to fit.
     virtual void readBytes(void* dst, int size, int offset) const;
-    virtual void writeBytes(void const* src, int size, int offset);
+    virtual void writeBytes(const void* src, int size, int offset);
 
     // Records a slot's layout; every definition appends the slot at the end of the vertex.
     void setDataInfo(int slot, int count, DataType type);
@@ -53,7 +53,7 @@ protected:
     int m_size;
 
 private:
-    static constexpr int s_slotCount = 7;
+    static constexpr int SLOT_COUNT = 7;
     enum SlotIndex { POSITION = 0, TEXTURE = 1, COLOR = 2, FIRST_ATTRIBUTE = 3 };
 
     struct Slot {
@@ -71,9 +71,9 @@ private:
 
     std::unique_ptr<unsigned char[]> m_data;
     int m_stride = 0;
-    Slot m_slots[s_slotCount];
+    Slot m_slots[SLOT_COUNT];
     // Slots in use, in the order they were last defined.
-    int m_order[s_slotCount] = {};
+    int m_order[SLOT_COUNT] = {};
     int m_orderCount = 0;
     bool m_useVertexInfoAsTextureInfo = false;
 };

@@ -43,7 +43,7 @@ void VertexBufferObject::readBytes(void* dst, int size, int offset) const {
     readBuffer(m_target, m_buffer, offset, size, dst);
 }
 
-void VertexBufferObject::writeBytes(void const* src, int size, int offset) {
+void VertexBufferObject::writeBytes(const void* src, int size, int offset) {
     writeBuffer(m_target, m_buffer, offset, size, src);
 }
 

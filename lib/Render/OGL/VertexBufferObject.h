@@ -20,7 +20,7 @@ public:
 protected:
     // Transfers bind this array's buffer for their duration.
     void readBytes(void* dst, int size, int offset) const override;
-    void writeBytes(void const* src, int size, int offset) override;
+    void writeBytes(const void* src, int size, int offset) override;
 };
 
 } // namespace OGL
