@@ -144,8 +144,8 @@ void writeFile(const std::string& path, const Sample& sample, const Layout layou
     header.bitsPerPixel = static_cast<std::uint8_t>(sample.bpp);
     header.descriptor = static_cast<std::uint8_t>(
         (sample.bpp == 32 ? 0x08 : 0) |
-        (layout == Layout::bottomFirst ? 0 : Media::TGAHeader::topRowFirst));
-    unsigned char bytes[Media::TGAHeader::size];
+        (layout == Layout::bottomFirst ? 0 : Media::TGAHeader::TOP_ROW_FIRST));
+    unsigned char bytes[Media::TGAHeader::SIZE];
     header.toBytes(bytes);
     std::FILE* const file = std::fopen(path.c_str(), "wb");
     const bool written = file != nullptr && std::fwrite(bytes, sizeof bytes, 1, file) == 1 &&

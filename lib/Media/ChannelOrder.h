@@ -18,17 +18,17 @@ public:
                 std::memcpy(to, from, pixels);
             }
         } else if constexpr (bytesPerPixel == 4) {
-            for (; pixels >= blockPixels; pixels -= blockPixels) {
+            for (; pixels >= BLOCK_PIXELS; pixels -= BLOCK_PIXELS) {
                 // Copied first, a block is reordered where it is, which leaves the compilers
                 // no overlap between the two buffers to fear.
                 if (from != to) {
-                    std::memcpy(to, from, blockBytes);
+                    std::memcpy(to, from, BLOCK_BYTES);
                 }
-                for (std::size_t i = 0; i < blockBytes; i += 4) {
+                for (std::size_t i = 0; i < BLOCK_BYTES; i += 4) {
                     swapWord(to + i, to + i);
                 }
-                from += blockBytes;
-                to += blockBytes;
+                from += BLOCK_BYTES;
+                to += BLOCK_BYTES;
             }
             for (; pixels > 0; --pixels, from += 4, to += 4) {
                 swapWord(from, to);
@@ -47,8 +47,8 @@ private:
     // gcc vectorises a loop at -O2 only when its count is a multiple of the vector width,
     // hence blocks of a fixed size; at -O3, blocks of 32 pixels or fewer are unrolled whole
     // first, and clang then leaves them unvectorised.
-    static constexpr std::size_t blockPixels = 64;
-    static constexpr std::size_t blockBytes = blockPixels * bytesPerPixel;
+    static constexpr std::size_t BLOCK_PIXELS = 64;
+    static constexpr std::size_t BLOCK_BYTES = BLOCK_PIXELS * bytesPerPixel;
 
     // Read as a 32-bit word, a pixel keeps its second and fourth byte, and a rotation by 16
     // bits brings its first and third byte to each other's place, whatever the byte order.

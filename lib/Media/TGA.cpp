@@ -12,11 +12,11 @@
 namespace Media {
 namespace {
 
-constexpr unsigned int maxSide = 0xFFFF;
-constexpr std::uint8_t trueColour = 2;
-constexpr std::uint8_t grey = 3;
+constexpr unsigned int MAX_SIDE = 0xFFFF;
+constexpr std::uint8_t TRUE_COLOUR = 2;
+constexpr std::uint8_t GREY = 3;
 // Eight alpha bits and bottom row first, written for every depth.
-constexpr std::uint8_t savedDescriptor = 0x08;
+constexpr std::uint8_t SAVED_DESCRIPTOR = 0x08;
 
 bool writePixels(std::FILE* file, const unsigned char* data, std::uint64_t pixels,
                  const unsigned int bytesPerPixel) {
@@ -54,7 +54,7 @@ bool TGA::loadFromFile(const char* path, unsigned int* width, unsigned int* heig
 bool TGA::saveToFile(const char* path, const unsigned int width, const unsigned int height,
                      const unsigned int bpp, const unsigned char* data) {
     const bool knownDepth = bpp == 8 || bpp == 24 || bpp == 32;
-    const bool fitsHeader = width > 0 && height > 0 && width <= maxSide && height <= maxSide;
+    const bool fitsHeader = width > 0 && height > 0 && width <= MAX_SIDE && height <= MAX_SIDE;
     if (path == nullptr || data == nullptr || !knownDepth || !fitsHeader) {
         return false;
     }
@@ -63,12 +63,12 @@ bool TGA::saveToFile(const char* path, const unsigned int width, const unsigned 
         return false;
     }
     TGAHeader header{};
-    header.imageType = bpp == 8 ? grey : trueColour;
+    header.imageType = bpp == 8 ? GREY : TRUE_COLOUR;
     header.width = static_cast<std::uint16_t>(width);
     header.height = static_cast<std::uint16_t>(height);
     header.bitsPerPixel = static_cast<std::uint8_t>(bpp);
-    header.descriptor = savedDescriptor;
-    unsigned char bytes[TGAHeader::size];
+    header.descriptor = SAVED_DESCRIPTOR;
+    unsigned char bytes[TGAHeader::SIZE];
     header.toBytes(bytes);
     const bool written = std::fwrite(bytes, 1, sizeof bytes, file) == sizeof bytes &&
                          writePixels(file, data, std::uint64_t{width} * height, bpp / 8u);

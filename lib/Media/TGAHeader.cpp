@@ -6,13 +6,13 @@ namespace Media {
 namespace {
 
 enum Offset : std::size_t {
-    idLengthAt = 0,
-    colourMapTypeAt = 1,
-    imageTypeAt = 2,
-    widthAt = 12,
-    heightAt = 14,
-    bitsPerPixelAt = 16,
-    descriptorAt = 17,
+    ID_LENGTH_AT = 0,
+    COLOUR_MAP_TYPE_AT = 1,
+    IMAGE_TYPE_AT = 2,
+    WIDTH_AT = 12,
+    HEIGHT_AT = 14,
+    BITS_PER_PIXEL_AT = 16,
+    DESCRIPTOR_AT = 17,
 };
 
 std::uint16_t readLittleEndian(const unsigned char* bytes) {
@@ -28,25 +28,25 @@ void writeLittleEndian(unsigned char* bytes, const std::uint16_t value) {
 
 TGAHeader TGAHeader::fromBytes(const unsigned char* bytes) {
     TGAHeader header{};
-    header.idLength = bytes[idLengthAt];
-    header.colourMapType = bytes[colourMapTypeAt];
-    header.imageType = bytes[imageTypeAt];
-    header.width = readLittleEndian(bytes + widthAt);
-    header.height = readLittleEndian(bytes + heightAt);
-    header.bitsPerPixel = bytes[bitsPerPixelAt];
-    header.descriptor = bytes[descriptorAt];
+    header.idLength = bytes[ID_LENGTH_AT];
+    header.colourMapType = bytes[COLOUR_MAP_TYPE_AT];
+    header.imageType = bytes[IMAGE_TYPE_AT];
+    header.width = readLittleEndian(bytes + WIDTH_AT);
+    header.height = readLittleEndian(bytes + HEIGHT_AT);
+    header.bitsPerPixel = bytes[BITS_PER_PIXEL_AT];
+    header.descriptor = bytes[DESCRIPTOR_AT];
     return header;
 }
 
 void TGAHeader::toBytes(unsigned char* bytes) const {
-    std::memset(bytes, 0, size);
-    bytes[idLengthAt] = idLength;
-    bytes[colourMapTypeAt] = colourMapType;
-    bytes[imageTypeAt] = imageType;
-    writeLittleEndian(bytes + widthAt, width);
-    writeLittleEndian(bytes + heightAt, height);
-    bytes[bitsPerPixelAt] = bitsPerPixel;
-    bytes[descriptorAt] = descriptor;
+    std::memset(bytes, 0, SIZE);
+    bytes[ID_LENGTH_AT] = idLength;
+    bytes[COLOUR_MAP_TYPE_AT] = colourMapType;
+    bytes[IMAGE_TYPE_AT] = imageType;
+    writeLittleEndian(bytes + WIDTH_AT, width);
+    writeLittleEndian(bytes + HEIGHT_AT, height);
+    bytes[BITS_PER_PIXEL_AT] = bitsPerPixel;
+    bytes[DESCRIPTOR_AT] = descriptor;
 }
 
 } // namespace Media

@@ -8,11 +8,11 @@ namespace Media {
 // The 18-byte TGA file header, reduced to the fields the codec reads or writes; the
 // colour map description and the origin are ignored on reading and written as 0.
 struct TGAHeader {
-    static constexpr std::size_t size = 18;
-    static constexpr std::uint8_t colourMapped = 1;
-    static constexpr std::uint8_t topRowFirst = 0x20;
+    static constexpr std::size_t SIZE = 18;
+    static constexpr std::uint8_t COLOUR_MAPPED = 1;
+    static constexpr std::uint8_t TOP_ROW_FIRST = 0x20;
     // The low descriptor bits count alpha bits per pixel; only 0 and 8 are accepted.
-    static constexpr std::uint8_t oddAlphaBits = 0x07;
+    static constexpr std::uint8_t ODD_ALPHA_BITS = 0x07;
 
     std::uint8_t idLength;
     std::uint8_t colourMapType;

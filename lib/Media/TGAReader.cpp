@@ -17,17 +17,17 @@ namespace {
 
 // One packet of a header byte and one pixel stands for up to 128 pixels, so run-length
 // data never decodes to more than 128 times its own size.
-constexpr std::uint64_t maxRunLengthExpansion = 128;
+constexpr std::uint64_t MAX_RUN_LENGTH_EXPANSION = 128;
 
 // Raw pixels are read this many at a time straight into the image, and each piece is
 // reordered while it is still in the cache.
-constexpr std::size_t rawChunkPixels = 16384;
+constexpr std::size_t RAW_CHUNK_PIXELS = 16384;
 
 bool supported(const TGAHeader& header) {
     const bool knownDepth =
         header.bitsPerPixel == 8 || header.bitsPerPixel == 24 || header.bitsPerPixel == 32;
-    return knownDepth && header.colourMapType != TGAHeader::colourMapped &&
-           (header.descriptor & TGAHeader::oddAlphaBits) == 0;
+    return knownDepth && header.colourMapType != TGAHeader::COLOUR_MAPPED &&
+           (header.descriptor & TGAHeader::ODD_ALPHA_BITS) == 0;
 }
 
 // Runs of one-byte pixels are what memset does. Wider pixels are stored sixteen at a time
@@ -38,13 +38,13 @@ void repeatPixel(const unsigned char* pixel, unsigned char* to, std::size_t coun
     if constexpr (bytesPerPixel == 1) {
         std::memset(to, *pixel, count);
     } else {
-        constexpr std::size_t blockPixels = 16;
-        if (count >= blockPixels) {
-            unsigned char block[blockPixels * bytesPerPixel];
-            for (std::size_t i = 0; i < blockPixels; ++i) {
+        constexpr std::size_t BLOCK_PIXELS = 16;
+        if (count >= BLOCK_PIXELS) {
+            unsigned char block[BLOCK_PIXELS * bytesPerPixel];
+            for (std::size_t i = 0; i < BLOCK_PIXELS; ++i) {
                 std::memcpy(block + i * bytesPerPixel, pixel, bytesPerPixel);
             }
-            for (; count >= blockPixels; count -= blockPixels, to += sizeof block) {
+            for (; count >= BLOCK_PIXELS; count -= BLOCK_PIXELS, to += sizeof block) {
                 std::memcpy(to, block, sizeof block);
             }
         }
@@ -68,8 +68,8 @@ void unpack(const unsigned char* const packet, const std::size_t first, const st
 }
 
 void fetchForWriting(const unsigned char* const from, const std::size_t bytes) {
-    constexpr std::size_t cacheLine = 64;
-    for (std::size_t offset = 0; offset < bytes; offset += cacheLine) {
+    constexpr std::size_t CACHE_LINE = 64;
+    for (std::size_t offset = 0; offset < bytes; offset += CACHE_LINE) {
         __builtin_prefetch(from + offset, 1);
     }
 }
@@ -79,7 +79,7 @@ void fetchForWriting(const unsigned char* const from, const std::size_t bytes) {
 TGAReader::Runs TGAReader::Runs::inFileOrder(unsigned char* const pixels, const TGAHeader& header,
                                              const unsigned int bytesPerPixel) {
     const std::size_t rowBytes = std::size_t{header.width} * bytesPerPixel;
-    if ((header.descriptor & TGAHeader::topRowFirst) != 0) {
+    if ((header.descriptor & TGAHeader::TOP_ROW_FIRST) != 0) {
         return {pixels, rowBytes, header.height, true};
     }
     return {pixels, rowBytes * header.height, 1, false};
@@ -100,7 +100,7 @@ bool TGAReader::read(unsigned int* width, unsigned int* height, unsigned int* bp
     // Capped first so that the product below cannot overflow.
     const std::uint64_t usable = std::min(bytesLeft, bytes);
     const bool runLength = header.runLengthEncoded();
-    if (bytes == 0 || (runLength ? usable * maxRunLengthExpansion : usable) < bytes) {
+    if (bytes == 0 || (runLength ? usable * MAX_RUN_LENGTH_EXPANSION : usable) < bytes) {
         return false;
     }
     std::unique_ptr<unsigned char[]> pixels(new unsigned char[bytes]);
@@ -116,7 +116,7 @@ bool TGAReader::read(unsigned int* width, unsigned int* height, unsigned int* bp
 }
 
 bool TGAReader::readHeader(TGAHeader& header, std::uint64_t& bytesLeft) {
-    unsigned char bytes[TGAHeader::size];
+    unsigned char bytes[TGAHeader::SIZE];
     if (std::fread(bytes, 1, sizeof bytes, m_stream) != sizeof bytes) {
         return false;
     }
@@ -150,7 +150,7 @@ bool TGAReader::readRowsScattered(const Runs runs, const unsigned int bytesPerPi
                                   const int descriptor) {
     const std::size_t rowPixels = runs.bytes / bytesPerPixel;
     const std::size_t rowsPerCall =
-        std::min<std::size_t>(std::max<std::size_t>(1, rawChunkPixels / rowPixels), IOV_MAX);
+        std::min<std::size_t>(std::max<std::size_t>(1, RAW_CHUNK_PIXELS / rowPixels), IOV_MAX);
     std::vector<iovec> rows(rowsPerCall);
     long offset = std::ftell(m_stream);
     for (std::size_t row = 0; row < runs.count;) {
@@ -184,7 +184,7 @@ bool TGAReader::readRowsOneByOne(const Runs runs, const unsigned int bytesPerPix
 bool TGAReader::readRaw(unsigned char* pixels, std::size_t missing,
                         const unsigned int bytesPerPixel) {
     while (missing > 0) {
-        const std::size_t count = std::min(rawChunkPixels, missing);
+        const std::size_t count = std::min(RAW_CHUNK_PIXELS, missing);
         if (std::fread(pixels, bytesPerPixel, count, m_stream) != count) {
             return false;
         }
@@ -232,7 +232,7 @@ bool TGAReader::readPackets(Packets& at, unsigned char* const pixels, const std:
 // char may alias anything) would force them to be reloaded for the next packet.
 template <unsigned int bytesPerPixel>
 bool TGAReader::readPackets(Packets& at, unsigned char* pixels, std::size_t missing) {
-    constexpr std::size_t longestPacket = 1 + 128 * bytesPerPixel;
+    constexpr std::size_t LONGEST_PACKET = 1 + 128 * bytesPerPixel;
     const unsigned char* packet = at.packet;
     const unsigned char* buffered = at.buffered;
     if (at.done > 0) {
@@ -257,7 +257,7 @@ bool TGAReader::readPackets(Packets& at, unsigned char* pixels, std::size_t miss
         at.done = 0;
     }
     while (missing > 0) {
-        if (static_cast<std::size_t>(buffered - packet) < longestPacket) {
+        if (static_cast<std::size_t>(buffered - packet) < LONGEST_PACKET) {
             buffered =
                 m_buffer.data() + refill(packet, static_cast<std::size_t>(buffered - packet));
             packet = m_buffer.data();
