@@ -9,8 +9,8 @@
 #include "CFG/InfoParser.h"
 #include "Files/Directory.h"
 #include "Files/TextFile.h"
+#include "SecondsOf.h"
 #include "Support/HeapCounter.h"
-#include "Support/SecondsOf.h"
 
 #include <benchmark/benchmark.h>
 #include <fcntl.h>

@@ -12,8 +12,8 @@
 #include "Game/I_WindowApp.h"
 #include "Game/LogicController.h"
 #include "Game/TimerBase.h"
+#include "SecondsOf.h"
 #include "Support/FakeRenderController.h"
-#include "Support/SecondsOf.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,9 +2,9 @@
 // work of every definition file, and walking a material's parameters for an upload, the work
 // of every material use. Each case reports the heap allocations per iteration; there is no
 // peer library doing the same.
+#include "BenchRounds.h"
 #include "MatSys/Material.h"
 #include "MatSys/ShaderParams.h"
-#include "Support/BenchRounds.h"
 #include "Support/MatSysFakes.h"
 
 #include <benchmark/benchmark.h>

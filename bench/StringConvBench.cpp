@@ -7,7 +7,7 @@
 // alternating, so that their ratio compares runs under the same conditions: separate
 // benchmarks drift apart on a shared machine by more than the difference measured.
 // Counters: nanoseconds per conversion of each side, and ours/peer.
-#include "Support/SecondsOf.h"
+#include "SecondsOf.h"
 #include "Util/NumToStr.h"
 #include "Util/StrToNum.h"
 

@@ -15,9 +15,9 @@
 #include "Media/ChannelOrder.h"
 #include "Media/TGA.h"
 #include "Media/TGAHeader.h"
+#include "SecondsOf.h"
 #include "Support/HeapCounter.h"
 #include "Support/RunLengthPackets.h"
-#include "Support/SecondsOf.h"
 
 #include <benchmark/benchmark.h>
 #include <malloc.h>

@@ -2,7 +2,7 @@
 // of living numbers. Each benchmark reports the time per id and the heap allocations per
 // iteration, once one round has warmed the structures.
 
-#include "Support/BenchRounds.h"
+#include "BenchRounds.h"
 #include "Util/HashedID.h"
 
 #include <benchmark/benchmark.h>
