@@ -21,13 +21,13 @@ namespace {
 using Wide = double;
 
 // The size (the tensor's squared norm) past which a particle's stored deformation is dropped.
-constexpr float kDeformationLimit = 5.0f;
+constexpr float DEFORMATION_LIMIT = 5.0f;
 // The most pressure a particle's density can build; suction is not capped.
-constexpr float kPressureCap = 2.0f;
+constexpr float PRESSURE_CAP = 2.0f;
 // The most, in nodes, that a particle kept off the grid's edge lands further in, at random.
-constexpr float kEdgeJitter = 0.01f;
+constexpr float EDGE_JITTER = 0.01f;
 // The speed, in nodes per step, at which a particle landing beside a solid tile is sent back.
-constexpr float kBounceSpeed = 1.5f;
+constexpr float BOUNCE_SPEED = 1.5f;
 
 // Two doubles worked on lane by lane, each lane exactly as a lone double would be: the same
 // operations in the same order, rounded alike. Lane 0 holds an x part and lane 1 its y part,
@@ -73,14 +73,14 @@ void accumulate(float (&sum)[2], const Pair value) {
 // follows sees them outside.
 int nearestInt(const Wide value) {
     // Adding 1.5 * 2^52 leaves no bits below the unit, so the sum is rounded to an integer.
-    constexpr Wide kRounder = 6755399441055744.0;
+    constexpr Wide ROUNDER = 6755399441055744.0;
     if (!(value >= INT_MIN)) {
         return INT_MIN;
     }
     if (!(value <= INT_MAX)) {
         return INT_MAX;
     }
-    return static_cast<int>((value + kRounder) - kRounder);
+    return static_cast<int>((value + ROUNDER) - ROUNDER);
 }
 
 // The first stencil node along one axis: the nearest integer to (c - 0.5) - 0.5.
@@ -194,7 +194,7 @@ void updateDeformation(FluidParticle& particle, const Strain& strain, const floa
     particle.syy = static_cast<float>(syy + ((sxy * spin + strain.devyy) - yieldRate * syy));
     const Wide size = Wide{particle.sxx} * particle.sxx + 2.0f * Wide{particle.sxy} * particle.sxy +
                       Wide{particle.syy} * particle.syy;
-    if (size > kDeformationLimit) {
+    if (size > DEFORMATION_LIMIT) {
         particle.sxx = 0.0f;
         particle.sxy = 0.0f;
         particle.syy = 0.0f;
@@ -262,7 +262,7 @@ Wide pressureAt(const Stencil& stencil, const FluidParticle& particle, const int
         patch.densityAt(Pair{particle.x, particle.y} - Pair{Wide(cellX), Wide(cellY)});
     const Wide pressure =
         (density - props[DENSITY]) * props[STIFFNESS] / std::max(Wide{1.0f}, Wide{props[DENSITY]});
-    return std::min(pressure, Wide{kPressureCap});
+    return std::min(pressure, Wide{PRESSURE_CAP});
 }
 
 // The particle's velocity plus the grid's acceleration at its position.
@@ -581,12 +581,12 @@ bool Liquid::keepOffEdges(Wide& velocity, const float position, const int nodes)
     const Wide predicted = position + velocity;
     const int node = nearestInt(predicted - 0.5f);
     if (node < 1) {
-        velocity += (1.0f - predicted) + kEdgeJitter * Wide{random()};
+        velocity += (1.0f - predicted) + EDGE_JITTER * Wide{random()};
         return true;
     }
     if (node >= nodes - 1) {
         velocity +=
-            (static_cast<Wide>(nodes - 1) - 1.0f - predicted) - kEdgeJitter * Wide{random()};
+            (static_cast<Wide>(nodes - 1) - 1.0f - predicted) - EDGE_JITTER * Wide{random()};
         return true;
     }
     return false;
@@ -615,14 +615,14 @@ bool Liquid::keepOffEdges(Wide& velocity, const float position, const int nodes)
         neighbours = solidNeighbours(nodeX, nodeY, shiftDifference);
     }
     if (neighbours.right) {
-        velocity.x = -kBounceSpeed;
+        velocity.x = -BOUNCE_SPEED;
     } else if (neighbours.left) {
-        velocity.x = kBounceSpeed;
+        velocity.x = BOUNCE_SPEED;
     }
     if (neighbours.up) {
-        velocity.y = -kBounceSpeed;
+        velocity.y = -BOUNCE_SPEED;
     } else if (neighbours.down) {
-        velocity.y = kBounceSpeed;
+        velocity.y = BOUNCE_SPEED;
     }
 }
 
