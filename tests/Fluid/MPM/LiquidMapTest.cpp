@@ -1,9 +1,13 @@
 #include "LiquidTesting.h"
 
 #include "Fluid/MPM/Liquid.h"
+#include "RNG/I_Random.h"
+#include "RNG/RandSimple.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -13,17 +17,25 @@ namespace {
 
 using Tiles = std::vector<std::pair<int, int>>;
 
-// The particle after one step alone on a 16 by 16 map of open tiles but the solid ones, with
-// BOUNCE_FORCE 2 on the bounded update and 0 on the walled one, and a boundary grid of 8 by 8
-// cells that hold (0, 0) but at cell (4, 4). A liquid shift of -1 makes tiles of two nodes.
+struct ZeroRandom final : RNG::I_Random {
+    void initialise(unsigned int) override {}
+    void initialise(const unsigned int*, int) override {}
+    float getFloat() override { return 0.0f; }
+};
+
+// The particle after one step alone on a 16 by 16 map of open tiles but the solid ones, drawing
+// from random, with BOUNCE_FORCE 2 on the bounded update and 0 on the walled one, and a boundary
+// grid of 8 by 8 cells of no force but in row 4. A liquid shift of -1 makes two-node tiles.
 FluidParticle stepped(const Liquid::MapType type, const Tiles& solid, const FluidParticle& particle,
-                      const BoundaryForceGrid::Force force = {}, const int shift = 0) {
+                      RNG::I_Random* const random, const BoundaryForceGrid::Force force = {},
+                      const int shift = 0) {
     LiquidWorld world(16, 16);
     for (const auto& [column, row] : solid) {
-        world.setSolid(column, row);
+        world.tiles[static_cast<std::size_t>(row * 16 + column)] = 1u;
     }
     world.boundary.width = world.boundary.height = 8;
-    world.forces[4 * 8 + 4] = force;
+    std::fill_n(world.forces.begin() + 4 * 8, 8, force);
+    world.source = random;
     const auto liquid = world.make(type);
     const Liquid::Handle handle = liquid->createLiquid(true, shift, 1);
     liquid->addParticles(handle, &particle, 1);
@@ -35,66 +47,64 @@ FluidParticle stepped(const Liquid::MapType type, const Tiles& solid, const Flui
 
 } // namespace
 
-// Gravity adds -0.05 to v; a particle's own fx is added to u by the bounded update only.
+// Solid sides push, and when they cancel, solid diagonals. Gravity adds -0.05 to v, and a
+// particle's own fx (here 0.01) adds to u on the bounded update alone. A boundary cell's
+// direction reverses the parts of the velocity against it.
 TEST(LiquidMapTest, BoundedUpdateBouncesOffSolidTilesAndBoundaryCells) {
     const struct {
         const char* what;
+        float x;
+        double u, v;
         Tiles solid;
-        float x, u, v;
-        int shift;
-    } pushes[] = {{"left pushes", {{3, 4}}, 4, 2, -0.05f, 0},
-                  {"sides cancel, a diagonal pushes", {{3, 4}, {5, 4}, {5, 5}}, 4, -2, -2.05f, 0},
-                  {"a side wins over diagonals", {{3, 4}, {5, 4}, {4, 5}, {3, 3}}, 4, 0, -2.05f, 0},
-                  {"past the map's edge is solid", {}, 1, 2, -0.05f, 0},
-                  {"node 4 of two-node tiles is in tile 2", {{1, 2}}, 4, 2, -0.05f, -1},
-                  {"inside a solid tile: marked for removal", {{4, 4}}, 4, 0, -0.05f, 0}};
-    for (const auto& c : pushes) {
-        const FluidParticle particle =
-            stepped(Liquid::BOUNDARY_GRID, c.solid, particleAt(c.x, 4), {}, c.shift);
+        BoundaryForceGrid::Force force = {};
+        int shift = 0;
+        bool removed = false;
+    } cases[] = {{"left pushes", 4, 2.01, -0.05, {{3, 4}}},
+                 {"diagonals push", 4, -3.99, -0.05, {{3, 4}, {5, 4}, {5, 5}, {5, 3}}},
+                 {"a side wins over diagonals", 4, 0.01, -2.05, {{3, 4}, {5, 4}, {4, 5}, {3, 3}}},
+                 {"past the map's edge is solid", 1, 2.01, -0.05, {}},
+                 {"node 4 of two-node tiles is in tile 2", 4, 2.01, -0.05, {{1, 2}}, {}, -1},
+                 {"node 8 of half-node tiles is past the edge", 8, 0.01, -0.05, {}, {}, 1, true},
+                 {"inside a solid tile", 4, 0.01, -0.05, {{4, 4}}, {}, 0, true},
+                 {"up reverses the fall", 4.5f, 0.01, 0.05, {}, {0, 1}},
+                 {"left reverses the drift", 4.5f, -0.01, -0.05, {}, {-1, 0}},
+                 {"column 0 reverses the edge's push", 0.7f, -2.01, -0.05, {}, {-1, 0}},
+                 {"no force outside the boundary grid", 9.5f, 0.01, -0.05, {}, {-1, 1}}};
+    for (const auto& c : cases) {
+        FluidParticle particle = particleAt(c.x, 4);
+        particle.fx = 0.01f;
+        particle = stepped(Liquid::BOUNDARY_GRID, c.solid, particle, nullptr, c.force, c.shift);
         EXPECT_NEAR(particle.u, c.u, 1e-5) << c.what;
         EXPECT_NEAR(particle.v, c.v, 1e-5) << c.what;
-        EXPECT_EQ(particle.life < 0, c.solid.size() == 1 && c.solid[0] == std::pair(4, 4));
-    }
-    const struct {
-        const char* what;
-        float x;
-        BoundaryForceGrid::Force force;
-        float u, v;
-    } reversals[] = {{"up reverses the fall", 4.5f, {0, 1}, 0.01f, 0.05f},
-                     {"left reverses the drift", 4.5f, {-1, 0}, -0.01f, -0.05f},
-                     {"no force outside the boundary grid", 9.5f, {-1, 1}, 0.01f, -0.05f}};
-    for (const auto& c : reversals) {
-        FluidParticle particle = particleAt(c.x, 4.5f);
-        particle.fx = 0.01f;
-        particle = stepped(Liquid::BOUNDARY_GRID, {}, particle, c.force);
-        EXPECT_NEAR(particle.u, c.u, 1e-6) << c.what;
-        EXPECT_NEAR(particle.v, c.v, 1e-6) << c.what;
+        EXPECT_EQ(particle.life, c.removed ? -1 : 999999) << c.what;
     }
 }
 
-// A particle that would end up past node 1 or the last but one lands just inside them; one
-// next to a solid tile (here (7, 4), and column and row 0 when edges are solid) is sent back.
+// A particle that would end up past node 1 or the last but one lands just inside them, moved
+// by less than 0.01 at random; one next to a solid tile is sent back. Without a random source it
+// lands as if every draw were 0.
 TEST(LiquidMapTest, WalledUpdateKeepsParticlesOffTheEdgesAndSolidNeighbours) {
     const struct {
         const char* what;
-        bool solidEdges;
         float x, y, u, v;
         float lowX, lowY; // it lands at most 0.01 above these
-    } cases[] = {{"predicted 0.3", false, 1.2f, 4.5f, -0.9f, 0.05f, 1, 4.5f},
-                 {"predicted 15.2", false, 14, 4.5f, 1.2f, 0.05f, 13.99f, 4.5f},
-                 {"a corner tests no neighbour", true, 1.2f, 1.2f, -0.9f, -0.85f, 1, 1},
-                 {"a wall alone does", true, 1.2f, 4.5f, -0.9f, 0.05f, 2.7f, 4.5f},
-                 {"solid tile to the right", false, 6, 4.5f, 0, 0.05f, 4.5f, 4.5f}};
+        Tiles solid;
+    } cases[] = {{"x predicted 0.3, y at node 14", 1.2f, 14.4f, -0.9f, 0.05f, 1, 14.4f, {}},
+                 {"x predicted 15.2, y at node 1", 14, 0.8f, 1.2f, 0.85f, 13.99f, 1.6f, {}},
+                 {"y predicted 15.2, x at node 1", 1.6f, 14, 0, 1.25f, 1.6f, 13.99f, {}},
+                 {"a corner tests no neighbour", 1.2f, 1.2f, -0.9f, -0.85f, 1, 1, {{0, 1}, {1, 0}}},
+                 {"a wall alone does", 1.2f, 4.5f, -0.9f, 0.05f, 2.7f, 4.5f, {{0, 4}}},
+                 {"solid tile to the right", 6, 4.5f, 0, 0.05f, 4.5f, 4.5f, {{7, 4}}}};
     for (const auto& c : cases) {
-        Tiles solid = {{7, 4}};
-        for (int k = 0; k < 16 && c.solidEdges; ++k) {
-            solid.insert(solid.end(), {{0, k}, {k, 0}});
-        }
-        const FluidParticle particle =
-            stepped(Liquid::TILE_MAP, solid, particleAt(c.x, c.y, c.u, c.v));
-        EXPECT_GE(particle.x, c.lowX - 1e-5f) << c.what;
-        EXPECT_LE(particle.x, c.lowX + 0.01f) << c.what;
-        EXPECT_GE(particle.y, c.lowY - 1e-5f) << c.what;
-        EXPECT_LE(particle.y, c.lowY + 0.01f) << c.what;
+        const auto step = [&](RNG::I_Random* const random) {
+            return stepped(Liquid::TILE_MAP, c.solid, particleAt(c.x, c.y, c.u, c.v), random);
+        };
+        RNG::RandSimple seven(7);
+        const FluidParticle particle = step(&seven);
+        EXPECT_NEAR(particle.x, c.lowX + 0.005f, 0.00501f) << c.what;
+        EXPECT_NEAR(particle.y, c.lowY + 0.005f, 0.00501f) << c.what;
+        ZeroRandom zero;
+        const FluidParticle a = step(nullptr), b = step(&zero);
+        EXPECT_EQ(std::tuple(a.x, a.y, a.u, a.v), std::tuple(b.x, b.y, b.u, b.v)) << c.what;
     }
 }
