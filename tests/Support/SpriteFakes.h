@@ -7,9 +7,10 @@
 #include <string>
 #include <vector>
 
+// Fakes for the sprite system and the sprite font: a texture of a given size, its maker and
+// a vertex array in client memory, each counting how often it is bound.
 namespace KessokTest {
 
-// A texture of a given size that binds quietly.
 struct FakeTexture : MatSysFakes::Texture {
     FakeTexture(int textureWidth, int textureHeight)
         : Texture("fake"), width(textureWidth), height(textureHeight) {}
@@ -18,10 +19,11 @@ struct FakeTexture : MatSysFakes::Texture {
         h = height;
         depth = 1;
     }
-    void beginUsing(int) const override {}
-    void endUsing(int) const override {}
+    void beginUsing(int) const override { ++bound; }
+    void endUsing(int) const override { --bound; }
     int width;
     int height;
+    mutable int bound = 0;
 };
 
 // Makes a 128 x 64 texture for every name except "missing.tga" and "empty.tga" (0 x 0).
@@ -35,7 +37,7 @@ struct FakeTextureMaker : MatSysFakes::TextureMaker {
     }
 };
 
-// A vertex array in client memory: putData and getData copy bytes, binding is counted.
+// Its bytes start as 0xEE, so that a vertex never written reads as no sensible number.
 class FakeVertexArray : public Render::I_VertexArray {
 public:
     explicit FakeVertexArray(int size) : bytes(static_cast<std::size_t>(size), 0xEE) {}
@@ -49,16 +51,14 @@ public:
     void setUseVertexInfoAsTextureInfo(bool) override {}
     void getVertices(float*, int, int) const override {}
     void putVertices(const float*, int, int) override {}
-    void getData(void* dst, int size, int offset) const override {
-        std::memcpy(dst, bytes.data() + offset, static_cast<std::size_t>(size));
-    }
+    void getData(void*, int, int) const override {}
     void putData(const void* src, int size, int offset) override {
         std::memcpy(bytes.data() + offset, src, static_cast<std::size_t>(size));
     }
     void beginUsing() const override { ++bound; }
     void endUsing() const override { --bound; }
 
-    // The nine floats of vertex v.
+    // The nine floats of vertex v: x, y, z, u, v, r, g, b, a.
     std::vector<float> vertex(int v) const {
         std::vector<float> out(9);
         std::memcpy(out.data(), bytes.data() + v * 36, 36);
