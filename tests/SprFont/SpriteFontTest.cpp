@@ -46,11 +46,11 @@ TEST_F(SpriteFontTest, MappingKeysWidthsAndLayers) {
     const auto font =
         load("A=>GLF_A:6, 42=>GLF_B, 0x43=>GLF_A:, 5=>GLF_A:6:7, 05=>GLF_B:0x10, "
              "e9=>GLF_A, 100=>GLF_B, 2c=>GLF_A : 9, A=>GLF_B, 20=>GLF_NONE, 00=>GLF_B");
-    // Width, then the frame index of each layer; an unknown frame is the store's default.
+    // Width, then the frame index of each layer; an unknown frame is the store's default. Code
+    // 256 is ignored, not wrapped to 0.
     const std::pair<char, const char*> rows[] = {
         {'A', "6,1,2"},   {'B', "16,2"}, {'C', "0,1"},  {'5', "16,1"},  {'\x05', "0,2"},
-        {'\xe9', "16,1"}, {',', "9,1"},  {' ', "16,0"}, {'\0', "16,2"}, // code 256 is ignored, not
-                                                                        // wrapped
+        {'\xe9', "16,1"}, {',', "9,1"},  {' ', "16,0"}, {'\0', "16,2"},
     };
     for (const auto& [c, want] : rows) {
         std::string glyph = std::to_string(font->getWidth(c));
