@@ -39,7 +39,7 @@ TEST(AnimSeqMapStoreTest, AKeyWithoutAMappingOfItsOwnFallsBackToMinusOne) {
     store.add(walk, 2, nullptr);
     EXPECT_EQ(store.get(walk, 2), a);
     // Names the sequence store does not hold all stand for its default sequence: one step
-    // showing a default frame.
+    // showing a default frame, its numbers 0.
     AnimSequence* const fallbackSequence = sequences.get("missing");
     EXPECT_EQ(SprSys::AnimSequenceStore().get("other"), fallbackSequence);
     EXPECT_EQ(fallbackSequence->at(0).frames.at(0)->frameIndex + fallbackSequence->size(), 1u);
