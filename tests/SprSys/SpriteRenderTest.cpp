@@ -110,6 +110,7 @@ TEST_F(SpriteRenderTest, QuadsFollowEachOtherAndSkipWhatDoesNotFit) {
         return SprSys::SpriteRender::toVA(spriteOf(list), &array, offset, nullptr, &sheet, false);
     };
     EXPECT_EQ(toVA(three, 144), 432);
+    EXPECT_EQ(array.vertex(12)[0], 92.0f); // corner 0 of the third quad, from byte 432
     EXPECT_EQ(toVA(mixed, 0), 432);
     EXPECT_EQ(toVA(mixed, 200), 288);
 }

@@ -36,8 +36,11 @@ struct FakeTextureMaker : MatSysFakes::TextureMaker {
     }
 };
 
+// Its bytes start as 0xEE, so that a vertex never written reads as no sensible number.
 struct FakeVertexArray : OGL::VertexArray {
-    using VertexArray::VertexArray;
+    explicit FakeVertexArray(int size) : VertexArray(size) {
+        putData(std::vector<unsigned char>(static_cast<std::size_t>(size), 0xEE).data(), size, 0);
+    }
     void beginUsing() const override { ++bound; }
     void endUsing() const override { --bound; }
     // The nine floats of vertex v: x, y, z, u, v, r, g, b, a.
