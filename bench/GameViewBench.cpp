@@ -3,9 +3,9 @@
 // drawn through a fake controller. Then the title frame at 800 x 600 as Mesa's software
 // renderer draws it, with the real controller, material system and font.
 
-#include "SprSys/SpriteFakes.h"
 #include "Support/FakeRenderController.h"
 #include "Support/GLWindow.h"
+#include "Support/SpriteFakes.h"
 
 #include "CFG/GlobalConfig.h"
 #include "Devices/Devices.h"

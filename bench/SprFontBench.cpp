@@ -2,9 +2,9 @@
 // out into a client vertex array (time per glyph, heap allocations per text), and building a
 // font of 256 frame keys and 256 mappings.
 
-#include "SprSys/SpriteFakes.h"
 #include "Support/HeapCounter.h"
 #include "Support/ScratchDir.h"
+#include "Support/SpriteFakes.h"
 
 #include "MatSys/TextureStore.h"
 #include "SprFont/SpriteFont.h"

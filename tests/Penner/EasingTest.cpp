@@ -16,7 +16,8 @@ struct CurveValues {
     const Tween::Easer* easer;
     std::string name;
     // At t = 3 with b = 1, c = 2, d = 4, then at t = 1.3 with b = 0.1, c = 2.9, d = 3.7, where
-    // float arithmetic inside a curve would round differently from double.
+    // float arithmetic inside a curve would round differently from double. An out-then-in curve
+    // gives 2 + its in curve at 1/2, then 0.1 + 1.45 × its out curve at 2 × 1.3 / 3.7.
     float values[2];
 };
 
@@ -34,30 +35,39 @@ const CurveValues CURVES[] = {
     {CURVE(inCirc), {1.67712438f, 0.284893304f}},
     {CURVE(outCirc), {2.93649173f, 2.30715513f}},
     {CURVE(inOutCirc), {2.86602545f, 0.518348753f}},
+    {CURVE(outInCirc), {2.13397455f, 1.48443818f}},
     {CURVE(inCubic), {1.84375f, 0.225783259f}},
     {CURVE(outCubic), {2.96875f, 2.20854449f}},
     {CURVE(inOutCubic), {2.875f, 0.603133023f}},
+    {CURVE(outInCubic), {2.125f, 1.51189864f}},
     {CURVE(inElastic), {1.17677653f, 0.116957299f}},
     {CURVE(outElastic), {3.01104856f, 2.87930608f}},
     {CURVE(inOutElastic), {2.97606111f, 0.00169302453f}},
+    {CURVE(outInElastic), {1.984375f, 1.55609488f}},
     {CURVE(inExpo), {1.35355341f, 0.132342309f}},
     {CURVE(outExpo), {2.98895144f, 2.74606371f}},
     {CURVE(inOutExpo), {2.96875f, 0.284677446f}},
+    {CURVE(outInExpo), {2.03125f, 1.53888226f}},
     {CURVE(inLinear), {2.5f, 1.1189189f}},
     {CURVE(outLinear), {2.5f, 1.1189189f}},
     {CURVE(inOutLinear), {2.5f, 1.1189189f}},
+    {CURVE(outInLinear), {2.5f, 1.1189189f}},
     {CURVE(inQuad), {2.125f, 0.457998514f}},
     {CURVE(outQuad), {2.875f, 1.77983928f}},
     {CURVE(inOutQuad), {2.75f, 0.815997005f}},
+    {CURVE(outInQuad), {2.25f, 1.42184079f}},
     {CURVE(inQuart), {1.6328125f, 0.144194111f}},
     {CURVE(outQuart), {2.9921875f, 2.48662353f}},
     {CURVE(inOutQuart), {2.9375f, 0.453552932f}},
+    {CURVE(outInQuart), {2.0625f, 1.53867257f}},
     {CURVE(inQuint), {1.47460938f, 0.11552766f}},
     {CURVE(outQuint), {2.99804688f, 2.6669991f}},
     {CURVE(inOutQuint), {2.96875f, 0.348442584f}},
+    {CURVE(outInQuint), {2.03125f, 1.54663241f}},
     {CURVE(inSine), {2.23463321f, 0.53056556f}},
     {CURVE(outSine), {2.84775901f, 1.62049103f}},
     {CURVE(inOutSine), {2.70710683f, 0.897204578f}},
+    {CURVE(outInSine), {2.29289317f, 1.39474249f}},
 };
 
 #undef CURVE

@@ -14,7 +14,7 @@ namespace {
 
 // The design of the game font's "0", seven rows of five pixels drawn two by two from column
 // 3 and row 1 of its 16 x 16 cell.
-const char* const s_zero[7] = {" ### ", "#   #", "#  ##", "# # #", "##  #", "#   #", " ### "};
+const char* const ZERO[7] = {" ### ", "#   #", "#  ##", "# # #", "##  #", "#   #", " ### "};
 
 class SpriteFontGLTest : public TestSupport::GLTest {};
 
@@ -33,15 +33,11 @@ TEST_F(SpriteFontGLTest, TextFromTheGameFontImageLandsPixelForPixel) {
     renderer.display(&controller, "0", {32, 32, 0, 0}, nullptr, 1.0f,
                      SprFont::SpriteFontRenderer::getDefaultMover());
     // The glyph's quad spans 24 to 40 on both axes; its top pixel row is y 39.
-    for (int r = 0; r < 7; ++r) {
-        for (int c = 0; c < 5; ++c) {
-            const bool lit = s_zero[r][c] == '#';
-            for (int d = 0; d < 4; ++d) {
-                const int x = 24 + 3 + 2 * c + d % 2;
-                const int y = 39 - 1 - 2 * r - d / 2;
-                EXPECT_EQ(TestSupport::GLWindow::pixel(x, y)[0], lit ? 255 : 0)
-                    << "row " << r << " column " << c;
-            }
+    for (int r = 0; r < 14; ++r) {
+        for (int c = 0; c < 10; ++c) {
+            EXPECT_EQ(TestSupport::GLWindow::pixel(27 + c, 38 - r)[0],
+                      ZERO[r / 2][c / 2] == '#' ? 255 : 0)
+                << "row " << r << " column " << c;
         }
     }
 }

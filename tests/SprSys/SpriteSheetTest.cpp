@@ -1,9 +1,7 @@
-#include "SpriteFakes.h"
-
-#include "CFG/GlobalConfig.h"
-#include "MatSys/TextureStore.h"
 #include "SprSys/SpriteSheet.h"
+#include "MatSys/TextureStore.h"
 #include "Support/ScratchDir.h"
+#include "Support/SpriteFakes.h"
 
 #include <gtest/gtest.h>
 
@@ -15,9 +13,10 @@ namespace {
 
 using KessokTest::FakeTexture;
 using SprSys::AnimFrame;
+using Box = std::tuple<float, float, float, float>;
 
-std::tuple<float, float, float, float> boxOf(const SprSys::SpriteSheet& sheet, unsigned int i,
-                                             AnimFrame::Orientation o = AnimFrame::N) {
+Box boxOf(const SprSys::SpriteSheet& sheet, unsigned int i,
+          AnimFrame::Orientation o = AnimFrame::N) {
     const SprSys::SpriteBox& b = sheet.getSpriteBox(i, o);
     return {b.u0, b.v0, b.u1, b.v1};
 }
@@ -27,13 +26,14 @@ TEST(SpriteSheet, GridCutsWholeFramesWithRoomForSpacingAndMirrorsBoxes) {
         int width, frameWidth, spacing;
         bool adjust;
         unsigned int frames;
-        std::tuple<float, float, float, float> frame5;
+        Box frame5;
     } cases[] = {
         {64, 16, 0, true, 16, {0.2578125f, 0.2421875f, 0.4921875f, 0.4609375f}},
         {64, 15, 1, true, 16, {0.2421875f, 0.2421875f, 0.4921875f, 0.4921875f}},
         {63, 15, 1, false, 12, {32.0f / 63, 16.0f / 64, 47.0f / 63, 31.0f / 64}},
+        {64, 15, -14, false, 4096, {5.0f / 64, 0, 20.0f / 64, 15.0f / 64}}, // steps of one pixel
         {64, 0, 0, false, 0, {}},       // a zero step cuts nothing
-        {64, 16, -16, false, 0, {}},    // nor does a spacing that cancels the frame
+        {64, 16, -15, false, 0, {}},    // nor does a spacing that cancels the frame's height
         {64, INT_MAX, 1, false, 0, {}}, // nor a step beyond the int range
     };
     for (const auto& c : cases) {
@@ -41,17 +41,13 @@ TEST(SpriteSheet, GridCutsWholeFramesWithRoomForSpacingAndMirrorsBoxes) {
         const SprSys::SpriteSheet sheet(&texture, c.frameWidth, 15, c.spacing, c.adjust);
         ASSERT_EQ(sheet.getNumFrames(), c.frames) << c.width << "x" << c.frameWidth;
         if (c.frames > 5) {
+            const auto [u0, v0, u1, v1] = c.frame5;
             EXPECT_EQ(boxOf(sheet, 5), c.frame5);
-            EXPECT_EQ(sheet.getFrameWidth(5), c.frameWidth);
+            EXPECT_EQ(boxOf(sheet, 5, AnimFrame::H), Box(u0, v1, u1, v0));
+            EXPECT_EQ(boxOf(sheet, 5, AnimFrame::V), Box(u1, v0, u0, v1));
+            EXPECT_EQ(boxOf(sheet, 5, AnimFrame::HV), Box(u1, v1, u0, v0));
         }
     }
-    FakeTexture texture(64, 64);
-    SprSys::SpriteSheet sheet(&texture, 64, 64, 0, false);
-    SprSys::SpriteBox box{0.25f, 0.5f, 0.75f, 1.0f};
-    sheet.addBox(box);
-    EXPECT_EQ(boxOf(sheet, 1, AnimFrame::H), std::make_tuple(0.25f, 1.0f, 0.75f, 0.5f));
-    EXPECT_EQ(boxOf(sheet, 1, AnimFrame::V), std::make_tuple(0.75f, 0.5f, 0.25f, 1.0f));
-    EXPECT_EQ(boxOf(sheet, 1, AnimFrame::HV), std::make_tuple(0.75f, 1.0f, 0.25f, 0.5f));
     const SprSys::SpriteSheet empty(nullptr, 16, 16, 0, false);
     EXPECT_EQ(empty.getNumFrames(), 0u);
     empty.beginUsing(0);
@@ -70,21 +66,20 @@ protected:
 };
 
 TEST_F(SpriteSheetFileTest, ExplicitFramesInPixelsSkippingEntriesWithoutFourNumbers) {
-    // The last frame is mirrored, on the image's edge.
+    // The second frame lies on the image's edge, the last one is mirrored.
     const auto sheet = load("IMAGE_NAME == a.tga\nNUM_FRAMES == 4\nFRAME_0 == 1,2,3\n"
-                            "FRAME_1 == 0x20 , 16,, 16 ,8\nFRAME_2 == 64,32,64,32\n"
+                            "FRAME_1 == 0x20 , 16, , 16 ,8\nFRAME_2 == 64,32,64,32\n"
                             "FRAME_3 == 16,0,-16,8\n");
     ASSERT_EQ(sheet.getNumFrames(), 3u);
-    EXPECT_EQ(boxOf(sheet, 0), std::make_tuple(0.25f, 0.25f, 0.375f, 0.375f));
+    EXPECT_EQ(boxOf(sheet, 0), Box(0.25f, 0.25f, 0.375f, 0.375f));
     EXPECT_EQ(std::make_pair(sheet.getFrameWidth(0), sheet.getFrameHeight(0)), std::pair(16, 8));
-    EXPECT_EQ(boxOf(sheet, 1), std::make_tuple(0.5f, 0.5f, 1.0f, 1.0f));
-    EXPECT_EQ(boxOf(sheet, 2), std::make_tuple(0.125f, 0.0f, 0.0f, 0.125f));
-    EXPECT_EQ(load("IMAGE_NAME == a.tga\nNUM_FRAMES == -2\nFRAME_0 == 0,0,8,8\n").getNumFrames(),
-              0u);
-    // No frames from a missing or empty image, none past one per pixel (128 x 64), and none
-    // that leave the image, even by an edge beyond the int range.
+    EXPECT_EQ(boxOf(sheet, 1), Box(0.5f, 0.5f, 1.0f, 1.0f));
+    EXPECT_EQ(boxOf(sheet, 2), Box(0.125f, 0.0f, 0.0f, 0.125f));
+    // No frames for a negative count, from a missing or empty image, past one per pixel
+    // (128 x 64), or that leave the image, even by an edge beyond the int range.
     for (const char* const text :
-         {"IMAGE_NAME == missing.tga\nNUM_FRAMES == 1\nFRAME_0 == 0,0,8,8\n",
+         {"IMAGE_NAME == a.tga\nNUM_FRAMES == -2\nFRAME_0 == 0,0,8,8\n",
+          "IMAGE_NAME == missing.tga\nNUM_FRAMES == 1\nFRAME_0 == 0,0,8,8\n",
           "IMAGE_NAME == empty.tga\nNUM_FRAMES == 1\nFRAME_0 == 0,0,0,0\n",
           "IMAGE_NAME == a.tga\nNUM_FRAMES == 8193\nFRAME_8192 == 0,0,8,8\n",
           "IMAGE_NAME == a.tga\nNUM_FRAMES == 3\nFRAME_0 == 120,0,9,8\nFRAME_1 == 0,-1,8,8\n"
@@ -92,12 +87,7 @@ TEST_F(SpriteSheetFileTest, ExplicitFramesInPixelsSkippingEntriesWithoutFourNumb
         EXPECT_EQ(load(text).getNumFrames(), 0u) << text;
     }
     // Every number is read, so a malformed one ends even a skipped entry.
-    try {
-        load("IMAGE_NAME == a.tga\nNUM_FRAMES == 1\nFRAME_0 == 1,x\n");
-        ADD_FAILURE() << "no conversion error";
-    } catch (const std::domain_error& error) {
-        EXPECT_STREQ(error.what(), "Cant convert String to Num:x");
-    }
+    EXPECT_THROW(load("IMAGE_NAME == a.tga\nNUM_FRAMES == 1\nFRAME_0 == 1,x\n"), std::domain_error);
 }
 
 TEST_F(SpriteSheetFileTest, GridFromFileAndItsAdjustFlag) {
