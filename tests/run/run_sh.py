@@ -34,8 +34,11 @@ script(os.path.join(TREE, "build", "game", "game", "kessok"),
 
 env = dict(os.environ, PATH=BIN + os.pathsep + os.environ["PATH"])
 env.pop("DISPLAY", None)
+# Ctrl-C must reach the game as it does from a terminal, even when this test was started with
+# the interrupt ignored (from a shell's background job), which children would inherit.
 run = subprocess.Popen([os.path.join(TREE, "run.sh")], env=env, stdout=subprocess.PIPE,
-                       stderr=subprocess.PIPE, text=True, start_new_session=True)
+                       stderr=subprocess.PIPE, text=True, start_new_session=True,
+                       preexec_fn=lambda: signal.signal(signal.SIGINT, signal.SIG_DFL))
 shown = []
 while not shown or shown[-1] not in ("ready", ""):
     shown.append(run.stdout.readline().rstrip("\n"))
