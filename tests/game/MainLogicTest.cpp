@@ -55,18 +55,30 @@ TEST(EnemyTest, ItsFirstVertexPointsAlongItsWayAndItStepsOnceTimePasses) {
     }
 }
 
-TEST(MainLogicTest, TheFirstEntryAddsTheViewAndShowsTheBoardUnderTheTitle) {
+Game::ViewManager* s_viewManager = nullptr;
+
+// A recording view that records its deletion, and a pause should a pass still reach it then.
+struct RecordedView : KessokTest::Recorder {
+    using Recorder::Recorder;
+    ~RecordedView() override {
+        s_viewManager->setPause(true);
+        record("deleted");
+    }
+};
+
+TEST(MainLogicTest, TheFirstEntryAddsTheViewAndShowsTheBoardUnderTheTitleLeavingDeletesIt) {
     static std::vector<std::string> s_log;
     PlayHarness play({{"GRID_WIDTH", "20"},
                       {"GRID_HEIGHT", "15"},
                       {"SQUARE_INNER_RADIUS", "0.15"},
                       {"PLAYER_POLY_RADIUS", "0"}},
-                     [](Game::GameManager*, Tool::MainLogic* logic) {
+                     [](Game::GameManager* manager, Tool::MainLogic* logic) {
+                         s_viewManager = manager->getViewManager();
                          return std::unique_ptr<Game::I_View>(
-                             new KessokTest::Recorder(logic->levels[0], s_log));
+                             new RecordedView(logic->levels[0], s_log));
                      });
     play.logic->onEnter("", "");
-    EXPECT_EQ(s_log, std::vector<std::string>{"SQUARE size 0x0"});
+    s_viewManager->doPendingUpdates();
     EXPECT_EQ(play.update(), "EXIT");
     // Two rings joined by spokes.
     EXPECT_EQ(play.picture(),
@@ -81,6 +93,12 @@ TEST(MainLogicTest, TheFirstEntryAddsTheViewAndShowsTheBoardUnderTheTitle) {
     play.logic->onEnter("TITLE", "*");
     EXPECT_EQ(play.update(), "");
     EXPECT_FALSE(play.logic->gameOver || play.logic->enemies.empty());
+    // Leaving takes the view off the view manager at once and deletes it; the next entry is a
+    // first one again.
+    play.logic->doExit("");
+    EXPECT_EQ(s_log, (std::vector<std::string>{"SQUARE size 0x0", "SQUARE deleted"}));
+    play.logic->onEnter("", "");
+    EXPECT_EQ(play.update(), "EXIT");
 }
 
 TEST(MainLogicTest, EntriesChooseTheLevelItsBoardItsEnemiesAndTheirInterval) {
@@ -113,13 +131,11 @@ TEST(MainLogicTest, EnemiesCrawlFromTheInnerToTheOuterRingAndThenUpdatesAllocate
     play.start();
     play.update();
     const Tool::Enemy& first = *play.logic->enemies.at(0);
-    EXPECT_EQ(first.shape.value, 66 + 3);
-    EXPECT_LT(indexOf(play.logic->innerPoints, first.start), play.logic->innerPoints.size());
-    EXPECT_LT(indexOf(play.logic->outerPoints, first.target), play.logic->outerPoints.size());
+    // The player's rings shrink by the step down to the innermost, a cell to either side.
+    EXPECT_EQ(cellText(play.logic->lastVertices), "53,39 52,39 51,39 51,39 52,39");
     // The first step comes at once.
     EXPECT_NE(cellText({first.current()}), cellText({first.start}));
     EXPECT_EQ(play.run(300), "");
-    EXPECT_EQ(play.logic->enemies.at(1)->shape.value, 66 + 2);
     for (const auto& enemy : play.logic->enemies) {
         EXPECT_EQ(cellText({enemy->current()}), cellText({enemy->target}));
         EXPECT_FLOAT_EQ(enemy->shape.radius, 0.06f);
@@ -188,6 +204,12 @@ TEST(MainLogicTest, TheBeamKillsTheEnemiesOnItsWayOneAnUpdateAndEndsTheLevelUnle
     EXPECT_EQ(logic.enemies.at(0)->shape.value, 70);
     EXPECT_EQ(play.update(), "NEXTLEVEL");
     EXPECT_EQ(logic.score, 4);
+    // However long the key is held, the beam lasts its 200 ms.
+    logic.setPause(false);
+    for (int k = 0; k < 13; ++k) {
+        play.update();
+    }
+    EXPECT_EQ(beamCells(logic), 0);
     // The last enemy, killed on the player's own cell, still touches the player's rings.
     play.release(PlayHarness::FIRE);
     logic.onEnter("RUNNING", "*");
@@ -223,6 +245,13 @@ TEST(MainLogicTest, AnUnknownEaserOrALevelWithoutAnOuterRingEndsTheGame) {
     PlayHarness huge({{"SQUARE_OUTER_RADIUS", "1e30"}});
     EXPECT_ABORT_REPORT(huge.start(), "Tool::MainLogic::drawBoard",
                         "Level SQUARE has no outer ring");
+    // Two cells are outer ring enough.
+    PlayHarness least({{"GRID_HEIGHT", "17"},
+                       {"SQUARE_NUM_SIDES", "2"},
+                       {"SQUARE_ROTATION", "0"},
+                       {"SQUARE_OUTER_RADIUS", "0.03"}});
+    least.start();
+    EXPECT_EQ(least.logic->outerPoints.size(), 2u);
 }
 
 } // namespace
