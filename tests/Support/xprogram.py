@@ -98,7 +98,7 @@ class Screen:
     def __init__(self, data):
         fields = struct.unpack(">25I", data[:100])
         header_size, self.width, self.height = fields[0], fields[4], fields[5]
-        byte_order, bits_per_pixel, self.stride, ncolors = fields[7], fields[11], fields[12], fields[19]
+        byte_order, bits_per_pixel, self.stride, ncolors = (fields[k] for k in (7, 11, 12, 19))
         if bits_per_pixel != 32:
             fail("unexpected window depth %d" % bits_per_pixel)
         self.little = byte_order == 0

@@ -29,7 +29,6 @@ TEST(TitleLogic, EscapeQuitsAndSpaceStartsAsLongAsTheyAreHeld) {
     EXPECT_EQ(quits.size(), 2u);
 
     keyboard.doKey(27, false);
-    title.setPause(true);
     EXPECT_EQ(title.onUpdate(16.0f), "START");
     Devices::setKeyboard(nullptr);
 }

@@ -27,16 +27,18 @@ SCORE_X, SCORE_Y = 0.5, 0.92
 
 class Game(Program):
     def __init__(self, folder, *args):
-        super().__init__([BINARY, *args, "TIME_POS==%s, %s, 0" % (SCORE_X, SCORE_Y)], folder, TITLE)
+        score_at = "TIME_POS==%s, %s, 0" % (SCORE_X, SCORE_Y)
+        super().__init__([BINARY, *args, score_at], folder, TITLE)
 
 
 GLYPH_ZERO = [" ### ", "#   #", "#  ##", "# # #", "##  #", "#   #", " ### "]
 
 
-def score_shown(screen):
-    """"ok" for the five zeros of the score, glyph for glyph; None when the score's band is dark."""
-    centre_y = screen.height - 1 - int(screen.height * SCORE_Y)
-    band = range(centre_y - 10, centre_y + 10)
+def zeros_shown(screen, pos_y=SCORE_Y, scale=1):
+    """"ok" for five zeros centred at (SCORE_X, pos_y), glyph for glyph at the scale, as the
+    score shows; None when their band is dark; else where the glyphs lie."""
+    centre_y = screen.height - 1 - int(screen.height * pos_y)
+    band = range(centre_y - 10 * scale, centre_y + 10 * scale)
     columns = [x for x in range(screen.width) if any(screen.lit(x, y) for y in band)]
     if not columns:
         return None
@@ -46,14 +48,14 @@ def score_shown(screen):
             runs[-1][1] = x
         else:
             runs.append([x, x])
-    if len(runs) != 5 or abs((runs[0][0] + runs[-1][1]) / 2 - screen.width * SCORE_X) > 8:
-        return "lit columns %s" % runs
+    if len(runs) != 5 or abs((runs[0][0] + runs[-1][1]) / 2 - screen.width * SCORE_X) > 8 * scale:
+        return "%d glyphs from x %d" % (len(runs), runs[0][0])
     top = min(y for y in band if any(screen.lit(x, y) for x in range(runs[0][0], runs[0][1] + 1)))
     for left, _ in runs:
         for r, row in enumerate(GLYPH_ZERO):
             for c, mark in enumerate(row):
-                if screen.lit(left + 2 * c, top + 2 * r) != (mark == "#"):
-                    return "a glyph of the score differs at row %d column %d" % (r, c)
+                if screen.lit(left + 2 * scale * c, top + 2 * scale * r) != (mark == "#"):
+                    return "a glyph differs at row %d column %d" % (r, c)
     return "ok"
 
 
@@ -121,11 +123,14 @@ def scenario_precedence(folder):
 
 
 # A board known without the game's drawing code: on a 20 x 20 grid, squares 3 and 6 cells from
-# the centre with their corners joined by diagonal spokes; no player, no information texts
-# but one drawn off the screen.
+# the centre with their corners joined by diagonal spokes, on black whatever the clear colour.
+# The player is 1024 rings, the most allowed, each too small to light a cell; the one
+# information text is five zeros at twice the score's size near the bottom.
 BOARD = ["GRID_WIDTH==20", "GRID_HEIGHT==20", "LEVELS_LIST==SQUARE", "SQUARE_NUM_SIDES==4",
          "SQUARE_ROTATION==45", "SQUARE_INNER_RADIUS==0.212132", "SQUARE_OUTER_RADIUS==0.424264",
-         "PLAYER_POLY_RADIUS==0", "TEXT_INFO_KEYS==TITLE", "TITLE_POS==0.5, 2, 0"]
+         "CLEAR_COLOR==0xFF0000FF", "PLAYER_POLY_RADIUS==0.0009765625",
+         "PLAYER_POLY_RADIUS_STEP==0.00000095367431640625", "TEXT_INFO_KEYS==TITLE",
+         "TITLE_TEXT==00000", "TITLE_SCALE==2", "TITLE_POS==0.5, 0.05, 0"]
 
 
 def board_lit(x, y):
@@ -134,24 +139,29 @@ def board_lit(x, y):
 
 
 def board_shown(game):
-    """The window's image once every cell below the score's rows shows as the board has it."""
+    """The window's image once every cell between the texts' rows shows as the board has it."""
     screen = game.screen()
     cw, ch = screen.width / 20, screen.height / 20
-    if all(screen.lit(int(x * cw + cw / 2), int(y * ch + ch / 2)) == board_lit(x, y)
-           for y in range(3, 20) for x in range(20)):
+    if all(screen.rgb(int(x * cw + cw / 2), int(y * ch + ch / 2)) ==
+           ((255,) * 3 if board_lit(x, y) else (0,) * 3) for y in range(3, 18) for x in range(20)):
         return screen
 
 
 def scenario_title_screen(folder):
-    """The title shows the board cell for cell and the score; without room for glyphs or without
-    a font, the board alone and nothing on the error stream."""
-    for args, score in ([], "ok"), (["NUM_GLYPH_IMAGES==0"], None), (["FONT_CFG==none.cfg"], None):
+    """The title shows the board cell for cell, the score and the information text; with room
+    for one glyph, only the first of each; without room or without a font, no text at all and
+    nothing on the error stream."""
+    rows = (([], "ok", "ok"),
+            (["NUM_GLYPH_IMAGES==1"], "1 glyphs from x 365", "1 glyphs from x 330"),
+            (["NUM_GLYPH_IMAGES==0"], None, None), (["FONT_CFG==none.cfg"], None, None))
+    for args, score, info in rows:
         game = Game(folder, *BOARD, *args)
         game.wait_window()
         shown = wait_for("the board", lambda: board_shown(game), 10)
         game.kill()
-        if score_shown(shown) != score or game.stderr():
-            fail("%s: score %s, stderr %r" % (args, score_shown(shown), game.stderr()))
+        texts = (zeros_shown(shown), zeros_shown(shown, 0.05, 2))
+        if texts != (score, info) or game.stderr():
+            fail("%s: texts %s, stderr %r" % (args, texts, game.stderr()))
 
 
 def scenario_play(folder):
@@ -159,11 +169,11 @@ def scenario_play(folder):
     enemy parked on it, and the game ends with the score shown again."""
     game = Game(folder, "GAME_SEED==7", "GAME_SPEED==2")
     game.wait_window()
-    wait_for("the title", lambda: score_shown(game.screen()) == "ok", 10)
+    wait_for("the title", lambda: zeros_shown(game.screen()) == "ok", 10)
     game.hold("space")
-    wait_for("play to start", lambda: score_shown(game.screen()) is None, 10)
+    wait_for("play to start", lambda: zeros_shown(game.screen()) is None, 10)
     subprocess.run(["xdotool", "keydown", "Left"])
-    wait_for("an enemy to end the game", lambda: score_shown(game.screen()) == "ok", 60)
+    wait_for("an enemy to end the game", lambda: zeros_shown(game.screen()) == "ok", 60)
     subprocess.run(["xdotool", "keyup", "Left"])
     game.kill()
 
@@ -172,9 +182,9 @@ def scenario_escape(folder):
     """Escape on the title ends the game with status 0 and no output. Reports the time from
     starting the game to its first frame on the screen."""
     started = time.monotonic()
-    game = Game(folder)
+    game = Game(folder, "PLAYER_POLY_RADIUS_STEP==0")
     game.wait_window()
-    wait_for("the title", lambda: score_shown(game.screen()) == "ok", 10)
+    wait_for("the title", lambda: zeros_shown(game.screen()) == "ok", 10)
     print("start-up to the first drawn frame: %.0f ms" % (1000 * (time.monotonic() - started)))
     game.hold("Escape")
     game.end_quietly()
