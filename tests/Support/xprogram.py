@@ -3,7 +3,6 @@ keys with xdotool and read the window back with xwd. Every wait polls for its co
 deadline, and a program that hangs is killed by its process id.
 """
 import os
-import signal
 import struct
 import subprocess
 import sys
@@ -48,13 +47,11 @@ class Program:
                                    capture_output=True, text=True).stdout.split()
             return found[0] if found else None
         self.window = wait_for("the window", find)
-        return self.window
 
     def geometry(self):
         text = subprocess.run(["xdotool", "getwindowgeometry", self.window],
                               capture_output=True, text=True).stdout
-        size = text.split("Geometry:")[1].split()[0]
-        return tuple(int(v) for v in size.split("x"))
+        return tuple(int(v) for v in text.split("Geometry:")[1].split()[0].split("x"))
 
     def screen(self):
         # A window just mapped may not give an image yet: ask again until it does.
@@ -76,10 +73,15 @@ class Program:
             self.kill()
             fail("the program did not end")
 
+    def end_quietly(self):
+        """Waits for the program to end, and fails unless it ends with status 0 and no output."""
+        if self.wait_exit() != 0 or self.stdout() or self.stderr():
+            fail("exit %d, stdout %r, stderr %r" % (self.proc.returncode, self.stdout(),
+                                                    self.stderr()))
+
     def kill(self):
-        if self.proc.poll() is None:
-            self.proc.send_signal(signal.SIGKILL)
-            self.proc.wait()
+        self.proc.kill()
+        self.proc.wait()
 
     def stdout(self):
         self.out.seek(0)
@@ -96,7 +98,7 @@ class Screen:
     def __init__(self, data):
         fields = struct.unpack(">25I", data[:100])
         header_size, self.width, self.height = fields[0], fields[4], fields[5]
-        byte_order, bits_per_pixel, self.stride, ncolors = fields[7], fields[11], fields[12], fields[19]
+        byte_order, bits_per_pixel, self.stride, ncolors = (fields[k] for k in (7, 11, 12, 19))
         if bits_per_pixel != 32:
             fail("unexpected window depth %d" % bits_per_pixel)
         self.little = byte_order == 0
@@ -104,8 +106,7 @@ class Screen:
 
     def rgb(self, x, y):
         offset = y * self.stride + x * 4
-        b = self.pixels[offset:offset + 4]
-        value = struct.unpack("<I" if self.little else ">I", b)[0]
+        value = struct.unpack("<I" if self.little else ">I", self.pixels[offset:offset + 4])[0]
         return (value >> 16) & 255, (value >> 8) & 255, value & 255
 
     def lit(self, x, y):

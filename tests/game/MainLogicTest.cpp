@@ -1,5 +1,4 @@
 #include "game/MainLogic.h"
-#include "CellText.h"
 #include "GameHelper/Easing/EaserStore.h"
 #include "PlayHarness.h"
 #include "Support/AbortReport.h"
@@ -39,94 +38,118 @@ void placeEnemy(Tool::MainLogic& logic, const Cell& cell, const unsigned char va
         4, logic.enemies.back()->shape.x, logic.enemies.back()->shape.y, 0.05f, 45.0f, value};
 }
 
-TEST(EnemyTest, ItsFirstVertexPointsAlongItsWay) {
+TEST(EnemyTest, ItsFirstVertexPointsAlongItsWayAndItStepsOnceTimePasses) {
     const Tool::PlayGrid field(16, 16);
     // From (5, 5) to the target: rotation 0 points down, 90 right.
     const std::pair<Cell, float> rows[] = {{{9, 5}, 90.0f},  {{1, 5}, 270.0f}, {{5, 9}, 360.0f},
                                            {{5, 1}, 180.0f}, {{8, 8}, 45.0f},  {{2, 8}, 315.0f},
                                            {{9, 7}, 63.0f},  {{5, 5}, 360.0f}};
     for (const auto& [target, rotation] : rows) {
-        const Tool::Enemy enemy(field, {5, 5}, target, GameHelper::EaserStore::get("inQuad"),
-                                1000.0f, {0.1f, 0.2f}, {50.0f, 50.0f});
+        Tool::Enemy enemy(field, {5, 5}, target, GameHelper::EaserStore::get("inQuad"), 1000.0f,
+                          {0.1f, 0.2f}, {50.0f, 50.0f});
         EXPECT_EQ(enemy.shape.rotation, rotation) << cellText({target});
         EXPECT_FLOAT_EQ(enemy.shape.radius, 0.1f);
+        // A frame time of 0, as while paused, runs no timer out, not even the first step's.
+        enemy.update(field, 0.0f);
+        EXPECT_EQ(cellText({enemy.current()}), "5,5");
     }
 }
 
-TEST(MainLogicTest, TheFirstEntryAddsTheViewAndHandsOverToTheTitle) {
+Game::ViewManager* s_viewManager = nullptr;
+
+// A recording view that records its deletion, and a pause should a pass still reach it then.
+struct RecordedView : KessokTest::Recorder {
+    using Recorder::Recorder;
+    ~RecordedView() override {
+        s_viewManager->setPause(true);
+        record("deleted");
+    }
+};
+
+TEST(MainLogicTest, TheFirstEntryAddsTheViewAndShowsTheBoardUnderTheTitleLeavingDeletesIt) {
     static std::vector<std::string> s_log;
-    PlayHarness play({}, [](Game::GameManager*, Tool::MainLogic* logic) {
-        return std::unique_ptr<Game::I_View>(new KessokTest::Recorder(logic->levels[0], s_log));
-    });
+    PlayHarness play({{"GRID_WIDTH", "20"},
+                      {"GRID_HEIGHT", "15"},
+                      {"SQUARE_INNER_RADIUS", "0.15"},
+                      {"PLAYER_POLY_RADIUS", "0"}},
+                     [](Game::GameManager* manager, Tool::MainLogic* logic) {
+                         s_viewManager = manager->getViewManager();
+                         return std::unique_ptr<Game::I_View>(
+                             new RecordedView(logic->levels[0], s_log));
+                     });
     play.logic->onEnter("", "");
-    EXPECT_EQ(s_log, std::vector<std::string>{"SQUARE size 0x0"});
+    s_viewManager->doPendingUpdates();
     EXPECT_EQ(play.update(), "EXIT");
+    // Two rings joined by spokes.
+    EXPECT_EQ(play.picture(),
+              (std::vector<std::string>{
+                  "....................", "....................", "....................",
+                  "....#############...", "....##.........##...", "....#.##.....##.#...",
+                  "....#...#####...#...", "....#...#...#...#...", "....#...#...#...#...",
+                  "....#...#...#...#...", "....#...#####...#...", "....#.##.....##.#...",
+                  "....##.........##...", "....#############...", "....................",
+                  "...................."}));
     EXPECT_TRUE(play.logic->gameOver && play.logic->enemies.empty());
     play.logic->onEnter("TITLE", "*");
     EXPECT_EQ(play.update(), "");
     EXPECT_FALSE(play.logic->gameOver || play.logic->enemies.empty());
+    // Leaving takes the view off the view manager at once and deletes it; the next entry is a
+    // first one again.
+    play.logic->doExit("");
+    EXPECT_EQ(s_log, (std::vector<std::string>{"SQUARE size 0x0", "SQUARE deleted"}));
+    play.logic->onEnter("", "");
+    EXPECT_EQ(play.update(), "EXIT");
 }
 
-TEST(MainLogicTest, EntriesChooseTheLevelItsBoardAndItsEnemies) {
-    // Code, then "level sides firstOuterVertex enemies"; past the two names: the last name,
-    // one side more each, unrotated.
-    const std::pair<const char*, const char*> rows[] = {{"*", "0 4 52,39 3"},
-                                                        {"NEXTLEVEL", "1 6 46,43 5"},
-                                                        {"NEXTLEVEL", "2 7 32,46 6"},
-                                                        {"NEXTLEVEL", "3 8 32,46 7"},
-                                                        {"START", "0 4 52,39 3"}};
-    PlayHarness play({{"LEVELS_LIST", " ,SQUARE ,, \tHEX ,"}});
+TEST(MainLogicTest, EntriesChooseTheLevelItsBoardItsEnemiesAndTheirInterval) {
+    // Code, then "level sides firstOuterVertex enemies updates": past the two names the last
+    // name, one side more each, unrotated; the updates from the first enemy to the second, 400
+    // ms less 150 a level but at least 100.
+    const std::pair<const char*, const char*> rows[] = {{"*", "0 4 52,39 3 26"},
+                                                        {"NEXTLEVEL", "1 6 46,43 5 16"},
+                                                        {"NEXTLEVEL", "2 7 32,46 6 7"},
+                                                        {"NEXTLEVEL", "3 8 32,46 7 7"},
+                                                        {"START", "0 4 52,39 3 26"}};
+    PlayHarness play({{"LEVELS_LIST", " ,SQUARE ,, \tHEX ,"}, {"CREATE_ENEMY_TIME_DEC", "150"}});
     play.start();
+    const Tool::MainLogic& logic = *play.logic;
     for (const auto& [code, want] : rows) {
-        play.logic->score = 9;
         play.logic->onEnter("RUNNING", code);
-        const Tool::MainLogic& logic = *play.logic;
-        EXPECT_EQ(std::to_string(logic.level) + " " + std::to_string(logic.innerVertices.size()) +
-                      " " + cellText({logic.outerVertices.at(0)}) + " " +
-                      std::to_string(logic.enemiesToCreate),
-                  want);
-        EXPECT_EQ(logic.score, 0);
+        const std::string entered =
+            std::to_string(logic.level) + " " + std::to_string(logic.innerVertices.size()) + " " +
+            cellText({logic.outerVertices.at(0)}) + " " + std::to_string(logic.enemiesToCreate);
+        int updates = 0;
+        for (play.update(); logic.enemies.size() < 2 && updates < 50; ++updates) {
+            play.update();
+        }
+        EXPECT_EQ(entered + " " + std::to_string(updates), want);
     }
 }
 
-TEST(MainLogicTest, TheBoardIsTwoRingsJoinedBySpokesUnderEveryUpdate) {
-    PlayHarness play({{"GRID_WIDTH", "20"},
-                      {"GRID_HEIGHT", "15"},
-                      {"SQUARE_INNER_RADIUS", "0.15"},
-                      {"SQUARE_ENEMY_TOTAL", "0"},
-                      {"PLAYER_POLY_RADIUS", "0"}});
-    play.start();
-    play.update();
-    const std::vector<std::string> board = {
-        "....................", "....................", "....................",
-        "....#############...", "....##.........##...", "....#.##.....##.#...",
-        "....#...#####...#...", "....#...#...#...#...", "....#...#...#...#...",
-        "....#...#...#...#...", "....#...#####...#...", "....#.##.....##.#...",
-        "....##.........##...", "....#############...", "....................",
-        "....................",
-    };
-    EXPECT_EQ(KessokTest::picture(*play.logic), board);
-}
-
-TEST(MainLogicTest, EnemiesSpawnOnATimerAndCrawlFromTheInnerToTheOuterRing) {
+TEST(MainLogicTest, EnemiesCrawlFromTheInnerToTheOuterRingAndThenUpdatesAllocateNothing) {
     PlayHarness play;
     play.start();
     play.update();
     const Tool::Enemy& first = *play.logic->enemies.at(0);
-    EXPECT_EQ(first.shape.value, 66 + 3);
-    EXPECT_LT(indexOf(play.logic->innerPoints, first.start), play.logic->innerPoints.size());
-    EXPECT_LT(indexOf(play.logic->outerPoints, first.target), play.logic->outerPoints.size());
-    // The first step comes at once, the next enemy 400 ms later.
+    // The player's rings shrink by the step down to the innermost, a cell to either side.
+    EXPECT_EQ(cellText(play.logic->lastVertices), "53,39 52,39 51,39 51,39 52,39");
+    // The first step comes at once.
     EXPECT_NE(cellText({first.current()}), cellText({first.start}));
-    play.run(25);
-    EXPECT_EQ(play.logic->enemies.size(), 1u);
-    play.update();
-    EXPECT_EQ(play.logic->enemies.at(1)->shape.value, 66 + 2);
     EXPECT_EQ(play.run(300), "");
     for (const auto& enemy : play.logic->enemies) {
         EXPECT_EQ(cellText({enemy->current()}), cellText({enemy->target}));
         EXPECT_FLOAT_EQ(enemy->shape.radius, 0.06f);
     }
+    // Every enemy is out: the beam fired again and again as the player runs round.
+    const std::size_t before = HeapCounter::s_allocations;
+    play.press(PlayHarness::RIGHT);
+    for (int k = 0; k < 400; ++k) {
+        play.press(PlayHarness::FIRE);
+        play.update();
+        play.release(PlayHarness::FIRE);
+        play.update();
+    }
+    EXPECT_EQ(HeapCounter::s_allocations, before);
 }
 
 TEST(MainLogicTest, ThePlayerMovesByWholeCellsRoundTheRingWhilePausedToo) {
@@ -148,69 +171,70 @@ TEST(MainLogicTest, ThePlayerMovesByWholeCellsRoundTheRingWhilePausedToo) {
     EXPECT_EQ(play.logic->enemies.size(), 1u);
 }
 
-TEST(MainLogicTest, TheBeamDestroysTheEnemyOnItsWayAndClearsTheLevel) {
+TEST(MainLogicTest, TheBeamKillsTheEnemiesOnItsWayOneAnUpdateAndEndsTheLevelUnlessTheyKill) {
     PlayHarness play({{"SQUARE_ENEMY_TOTAL", "1"}});
     play.start();
     play.update();
+    Tool::MainLogic& logic = *play.logic;
     // Paused, so that only the player moves, onto the cell the enemy walks to.
-    play.logic->setPause(true);
+    logic.setPause(true);
     play.press(PlayHarness::RIGHT);
-    play.run(indexOf(play.logic->outerPoints, play.logic->enemies.at(0)->target));
+    play.run(indexOf(logic.outerPoints, logic.enemies.at(0)->target));
     play.release(PlayHarness::RIGHT);
-    play.logic->setPause(false);
+    logic.setPause(false);
     play.press(PlayHarness::FIRE);
     EXPECT_EQ(play.update(), "NEXTLEVEL");
-    EXPECT_EQ(play.logic->score, 1);
-    EXPECT_NE(beamCells(*play.logic), 0);
-    // A fire key held into the next level does not fire there.
-    play.logic->onEnter("RUNNING", "NEXTLEVEL");
-    play.update();
-    EXPECT_EQ(beamCells(*play.logic), 0);
-}
-
-TEST(MainLogicTest, TheBeamKillsOneEnemyPerUpdateAndDeathOverridesTheLevelsEnd) {
-    PlayHarness play({{"SQUARE_ENEMY_TOTAL", "0"}});
-    play.start();
-    Tool::MainLogic& logic = *play.logic;
+    EXPECT_EQ(logic.score, 1);
+    EXPECT_NE(beamCells(logic), 0);
+    // At level 1, paused: a fire key held into the level does not fire there; pressed again,
+    // the beam kills the enemy nearer the inner ring first, 2 points each.
+    logic.onEnter("RUNNING", "NEXTLEVEL");
+    logic.enemiesToCreate = 0;
+    logic.setPause(true);
     const Cell outer = logic.outerPoints[0];
     const Cell inner = logic.innerPoints[0];
-    // On the beam's way: the enemy nearer the inner ring goes first.
     placeEnemy(logic, {(outer.x + inner.x) / 2, (outer.y + inner.y) / 2}, 70);
     placeEnemy(logic, inner, 71);
-    logic.setPause(true);
+    play.update();
+    EXPECT_EQ(beamCells(logic), 0);
+    play.release(PlayHarness::FIRE);
+    play.update();
     play.press(PlayHarness::FIRE);
     EXPECT_EQ(play.update(), "");
     EXPECT_EQ(logic.enemies.at(0)->shape.value, 70);
     EXPECT_EQ(play.update(), "NEXTLEVEL");
-    EXPECT_EQ(logic.score, 2);
+    EXPECT_EQ(logic.score, 4);
+    // However long the key is held, the beam lasts its 200 ms.
+    logic.setPause(false);
+    for (int k = 0; k < 13; ++k) {
+        play.update();
+    }
+    EXPECT_EQ(beamCells(logic), 0);
     // The last enemy, killed on the player's own cell, still touches the player's rings.
     play.release(PlayHarness::FIRE);
     logic.onEnter("RUNNING", "*");
-    placeEnemy(logic, outer, 66);
+    logic.enemiesToCreate = 0;
+    placeEnemy(logic, logic.outerPoints[0], 66);
     play.press(PlayHarness::FIRE);
     EXPECT_EQ(play.update(), "DEAD");
     EXPECT_TRUE(logic.gameOver && logic.enemies.empty());
 }
 
-TEST(MainLogicTest, EnemyCountsAndSidesStayWithinTheirBounds) {
-    PlayHarness play({{"SQUARE_ENEMY_TOTAL", "300"},
-                      {"HEX_ENEMY_TOTAL", "-5"},
-                      {"NME_NUM_SIDES_RANGE", "-2147483648, 2147483647"}});
-    play.start();
-    EXPECT_EQ(play.logic->enemiesToCreate, 189);
-    play.update();
-    EXPECT_EQ(play.logic->enemies.at(0)->shape.value, 255);
-    EXPECT_GT(play.logic->enemies.at(0)->shape.numSides, std::numeric_limits<int>::min());
-    play.logic->onEnter("RUNNING", "NEXTLEVEL");
-    EXPECT_EQ(play.logic->enemiesToCreate, 0);
-}
-
-TEST(MainLogicTest, ARadiusStepThatShrinksNothingDrawsOneRing) {
+TEST(MainLogicTest, HostileCountsSidesAndStepsStayWithinBounds) {
     for (const char* step : {"0", "-0.01", "1e-12"}) {
-        PlayHarness play({{"PLAYER_POLY_RADIUS_STEP", step}});
+        PlayHarness play({{"SQUARE_ENEMY_TOTAL", "300"},
+                          {"HEX_ENEMY_TOTAL", "-5"},
+                          {"NME_NUM_SIDES_RANGE", "-2147483648, 2147483647"},
+                          {"PLAYER_POLY_RADIUS_STEP", step}});
         play.start();
+        EXPECT_EQ(play.logic->enemiesToCreate, 189);
         play.update();
+        EXPECT_EQ(play.logic->enemies.at(0)->shape.value, 255);
+        EXPECT_GT(play.logic->enemies.at(0)->shape.numSides, std::numeric_limits<int>::min());
+        // A radius step that shrinks nothing draws one ring.
         EXPECT_EQ(play.logic->lastVertices.size(), 5u) << step;
+        play.logic->onEnter("RUNNING", "NEXTLEVEL");
+        EXPECT_EQ(play.logic->enemiesToCreate, 0);
     }
 }
 
@@ -218,35 +242,16 @@ TEST(MainLogicTest, AnUnknownEaserOrALevelWithoutAnOuterRingEndsTheGame) {
     PlayHarness easer({{"NME_EASER", "outInQuad"}});
     easer.start();
     EXPECT_ABORT_REPORT(easer.update(), "enemyEaser", "Unknown easer outInQuad in NME_EASER");
-    struct Row {
-        const char* key;
-        const char* value;
-        std::string name;
-    };
-    for (const Row& row :
-         {Row{"SQUARE_NUM_SIDES", "0", "SQUARE"}, Row{"SQUARE_OUTER_RADIUS", "1e30", "SQUARE"},
-          Row{"LEVELS_LIST", "", ""}}) {
-        PlayHarness play({{row.key, row.value}});
-        EXPECT_ABORT_REPORT(play.start(), "Tool::MainLogic::drawBoard",
-                            "Level " + row.name + " has no outer ring");
-    }
-}
-
-TEST(MainLogicTest, UpdatesAllocateNothingOnceEveryEnemyIsOut) {
-    PlayHarness play;
-    play.start();
-    play.press(PlayHarness::RIGHT);
-    play.run(150);
-    ASSERT_EQ(play.logic->enemiesToCreate, 0);
-    const std::size_t before = HeapCounter::s_allocations;
-    // The beam fired again and again as the player runs round.
-    for (int k = 0; k < 400; ++k) {
-        play.press(PlayHarness::FIRE);
-        play.update();
-        play.release(PlayHarness::FIRE);
-        play.update();
-    }
-    EXPECT_EQ(HeapCounter::s_allocations, before);
+    PlayHarness huge({{"SQUARE_OUTER_RADIUS", "1e30"}});
+    EXPECT_ABORT_REPORT(huge.start(), "Tool::MainLogic::drawBoard",
+                        "Level SQUARE has no outer ring");
+    // Two cells are outer ring enough.
+    PlayHarness least({{"GRID_HEIGHT", "17"},
+                       {"SQUARE_NUM_SIDES", "2"},
+                       {"SQUARE_ROTATION", "0"},
+                       {"SQUARE_OUTER_RADIUS", "0.03"}});
+    least.start();
+    EXPECT_EQ(least.logic->outerPoints.size(), 2u);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 #include "game/PlayGrid.h"
-#include "CellText.h"
+#include "PlayHarness.h"
 #include "game/RingMapping.h"
 
 #include <gtest/gtest.h>
@@ -16,10 +16,6 @@ namespace {
 
 using KessokTest::cellText;
 using Tool::PlayGrid;
-
-unsigned char& at(PlayGrid& field, const int x, const int y) {
-    return field.grid[static_cast<std::size_t>(y * field.gridWidth + x)];
-}
 
 TEST(PlayGridTest, LinesWriteTheirCellsOnTheGridAndRecordAllButTheEnd) {
     struct Row {
@@ -57,26 +53,6 @@ TEST(PlayGridTest, LinesWriteTheirCellsOnTheGridAndRecordAllButTheEnd) {
     }
 }
 
-TEST(PlayGridTest, DrawingsReportTheEnemyValueTheyOverwrite) {
-    // Cells (0,0) to (4,4) before a player line over them: the last enemy counts, end included.
-    const std::vector<std::pair<std::vector<unsigned char>, unsigned char>> lines = {
-        {{0, 70, 65, 67, 0}, 67}, {{0, 70, 0, 0, 90}, 90}, {{0, 52, 64, 65, 0}, 0}};
-    for (const auto& [before, hit] : lines) {
-        PlayGrid field(16, 16);
-        for (int k = 0; k < 5; ++k) {
-            at(field, k, k) = before[static_cast<std::size_t>(k)];
-        }
-        EXPECT_EQ(field.drawLine(0, 0, 4, 4, PlayGrid::PLAYER), hit);
-        EXPECT_EQ(at(field, 4, 4), PlayGrid::PLAYER);
-    }
-    // A polygon reports its first side that hit; drawn with an enemy value it hits itself.
-    PlayGrid field(16, 16);
-    at(field, 10, 6) = 70;
-    at(field, 5, 9) = 80;
-    EXPECT_EQ(field.drawPolygon({4, 0.5f, 0.5f, 0.25f, 0.0f, PlayGrid::PLAYER}), 70);
-    EXPECT_EQ(PlayGrid(16, 16).drawPolygon({4, 0.5f, 0.5f, 0.25f, 0.0f, 77}), 77);
-}
-
 // What drawing the polygon leaves: "vertex cells | where each side begins | outline cells".
 std::string outline(const int width, const int height, const PlayGrid::Polygon& polygon) {
     PlayGrid field(width, height);
@@ -101,23 +77,25 @@ TEST(PlayGridTest, PolygonsMatchIndependentlyComputedOutlines) {
     // 8.5 and 9.5 round to the even cell.
     EXPECT_EQ(outline(16, 16, {3, 0.53125f, 0.59375f, 0.0f, 0.0f, 64}),
               "8,10 8,10 8,10 | 0 0 0 | ");
-    // More sides than a polygon is drawn with draw as many as it is drawn with.
-    const int most = PlayGrid::MAX_POLYGON_SIDES;
-    EXPECT_TRUE(outline(16, 16, {most + 1, 0.5f, 0.5f, 0.4f, 0.0f, 64}) ==
-                outline(16, 16, {most, 0.5f, 0.5f, 0.4f, 0.0f, 64}));
+    // A polygon is drawn with at most 4096 sides.
+    EXPECT_TRUE(outline(16, 16, {4097, 0.5f, 0.5f, 0.4f, 0.0f, 64}) ==
+                outline(16, 16, {4096, 0.5f, 0.5f, 0.4f, 0.0f, 64}));
 }
 
 TEST(PlayGridTest, PolygonsWithoutSidesOrCellsDrawNothing) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float infinity = std::numeric_limits<float>::infinity();
-    const float sizes[][2] = {{0, 0.25f}, {-3, 0.25f}, {4, nan}, {4, infinity}, {4, 2e8f}};
+    // On a grid 32 wide and 16 high: 1e8 has its second vertex out of the int range, 2^27 its
+    // vertices exactly at 2^31.
+    const float sizes[][2] = {{0, 0.25f},    {-3, 0.25f}, {4, nan},
+                              {4, infinity}, {4, 1e8f},   {1, 134217728.0f}};
     for (const auto& [sides, radius] : sizes) {
-        PlayGrid field(16, 16);
+        PlayGrid field(32, 16);
         field.drawPolygon({4, 0.5f, 0.5f, 0.25f, 0.0f, 0});
         EXPECT_EQ(field.drawPolygon({static_cast<int>(sides), 0.5f, 0.5f, radius, 0.0f, 64}), 0);
         EXPECT_EQ(
             field.lastVertices.size() + field.lastPoints.size() + field.lastVertexIndex.size(), 0u);
-        EXPECT_EQ(std::count(field.grid.begin(), field.grid.end(), 0), 256);
+        EXPECT_EQ(std::count(field.grid.begin(), field.grid.end(), 0), 512);
     }
 }
 
@@ -139,34 +117,41 @@ TEST(RingMappingTest, SidesAndOffsetsPairCellsThroughWholePercentsWithinTheRings
                             {s_inner, s_innerVertices, s_innerIndex});
     EXPECT_EQ(rings.pickSide(0.5f), 1);
     EXPECT_EQ(rings.pickSide(1.0f), 2);
-    EXPECT_EQ(rings.pickOffset(2, 1.0f), 3);
+    EXPECT_EQ(std::vector<int>({rings.pickOffset(2, 0.7f), rings.pickOffset(2, 1.0f)}),
+              std::vector<int>({2, 3}));
     EXPECT_EQ(std::vector<int>({rings.sideOf(3), rings.sideOf(4), rings.sideOf(10)}),
               std::vector<int>({0, 1, 2}));
-    // Side and offset: 0 and 2 (66 % of the way), 0 and 3, 1 and 2 (no inner cells), 2 and 3,
-    // 7 and 9 (both past the end).
-    const std::vector<std::pair<int, int>> sideAndOffset = {{0, 2}, {0, 3}, {1, 2}, {2, 3}, {7, 9}};
+    // Side and offset: 0 and 0, 0 and 2 (66 % of the way), 0 and 3, 1 and 2 (no inner cells),
+    // 2 and 1 (33 % of 3 inner steps is none), 2 and 2 (66 % is one), 2 and 3, 7 and 9 (both
+    // past the end).
+    const std::vector<std::pair<int, int>> sideAndOffset = {{0, 0}, {0, 2}, {0, 3}, {1, 2},
+                                                            {2, 1}, {2, 2}, {2, 3}, {7, 9}};
     Cells outerCells, innerCells;
     for (const auto& [side, offset] : sideAndOffset) {
         outerCells.push_back(rings.outerCell(side, offset));
         innerCells.push_back(rings.innerCell(side, offset));
     }
-    EXPECT_EQ(cellText(outerCells), "2,0 3,0 6,0 11,0 11,0");
-    EXPECT_EQ(cellText(innerCells), "0,1 1,1 2,8 5,1 5,1");
-}
-
-TEST(RingMappingTest, EmptySidesAndRingsStandForTheirVertexCells) {
+    EXPECT_EQ(cellText(outerCells), "0,0 2,0 3,0 6,0 9,0 10,0 11,0 11,0");
+    EXPECT_EQ(cellText(innerCells), "0,1 0,1 1,1 2,8 2,1 3,1 5,1 5,1");
+    // A side without cells, or a ring without any, stands for its vertex cell; a side of one
+    // cell for that cell. The odd rings' outer sides have 9, 1 and 2 cells, their inner 1, 2, 3.
     const Cells none;
     const std::vector<int> emptyLastSide = {0, 4, 12};
     const std::vector<int> emptySides = {0, 0, 0};
     const std::vector<int> noSides;
+    const std::vector<int> oddOuter = {0, 9, 10};
+    const std::vector<int> oddInner = {0, 1, 3};
     const RingMapping emptyLast({s_outer, s_outerVertices, emptyLastSide},
                                 {s_inner, s_innerVertices, s_innerIndex});
     const RingMapping emptyInner({s_outer, s_outerVertices, s_outerIndex},
                                  {none, s_innerVertices, emptySides});
     const RingMapping noInner({s_outer, s_outerVertices, s_outerIndex}, {none, none, noSides});
+    const RingMapping odd({s_outer, s_outerVertices, oddOuter},
+                          {s_inner, s_innerVertices, oddInner});
     EXPECT_EQ(cellText({emptyLast.outerCell(2, 1), emptyLast.innerCell(2, 1),
-                        emptyInner.innerCell(1, 3), noInner.innerCell(1, 3)}),
-              "8,9 2,1 2,8 7,0");
+                        emptyInner.innerCell(1, 3), noInner.innerCell(0, 3), odd.outerCell(1, 5),
+                        odd.innerCell(0, 4), odd.innerCell(1, 0), odd.innerCell(2, 1)}),
+              "8,9 2,1 2,8 3,0 9,0 0,1 1,1 5,1");
 }
 
 } // namespace

@@ -10,22 +10,31 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace KessokTest {
+
+// Cells as "x,y x,y ...", the form of the expected tables.
+inline std::string cellText(const Tool::Cells& cells) {
+    std::string text;
+    for (const Tool::Cell& cell : cells) {
+        text += (text.empty() ? "" : " ") + std::to_string(cell.x) + "," + std::to_string(cell.y);
+    }
+    return text;
+}
 
 // Drives the play state without a window: the process-wide configuration from play.cfg with
 // the changes given, a keyboard of its own, a game manager without services, updates with fixed
 // frame times. Key codes and the enemies' tween time are kept per process: leave them alone.
 class PlayHarness {
 public:
-    using Keys = std::initializer_list<std::pair<const char*, const char*>>;
-
     static constexpr unsigned char LEFT = 4;
     static constexpr unsigned char RIGHT = 5;
     static constexpr unsigned char FIRE = 32;
 
-    explicit PlayHarness(const Keys changes = {},
-                         const Tool::MainLogic::ViewMaker makeView = nullptr)
+    explicit PlayHarness(
+        const std::initializer_list<std::pair<const char*, const char*>> changes = {},
+        const Tool::MainLogic::ViewMaker makeView = nullptr)
         : m_manager(800, 600, 60, 0) {
         CFG::setConfig(KESSOK_SOURCE_DIR "/tests/game/play.cfg");
         for (const auto& [key, value] : changes) {
@@ -41,9 +50,6 @@ public:
         CFG::global()->reset();
     }
 
-    PlayHarness(const PlayHarness&) = delete;
-    PlayHarness& operator=(const PlayHarness&) = delete;
-
     // Past the first entry, which only shows the board, into a new game at level 0.
     void start() {
         logic->onEnter("", "");
@@ -53,12 +59,20 @@ public:
     void release(const unsigned char key) { m_keyboard.doKey(key, false); }
     std::string update(const float dt = 16.0f) { return logic->onUpdate(dt); }
     // Updates until one returns an exit code or count have run; returns the code.
-    std::string run(const int count, const float dt = 16.0f) {
+    std::string run(const int count) {
         std::string code;
         for (int k = 0; k < count && code.empty(); ++k) {
-            code = update(dt);
+            code = update();
         }
         return code;
+    }
+    // The grid as rows of '#' for a written cell and '.' for an empty one, row 0 first.
+    std::vector<std::string> picture() const {
+        std::vector<std::string> rows(static_cast<std::size_t>(logic->gridHeight));
+        for (std::size_t k = 0; k < logic->grid.size(); ++k) {
+            rows[k / static_cast<std::size_t>(logic->gridWidth)] += logic->grid[k] != 0 ? '#' : '.';
+        }
+        return rows;
     }
 
     std::unique_ptr<Tool::MainLogic> logic;

@@ -1,4 +1,5 @@
 #include "game/TitleLogic.h"
+#include "../EVT/RecordingConsumer.h"
 #include "Devices/Devices.h"
 #include "Devices/Keyboard.h"
 #include "EVT/EventBus.h"
@@ -8,17 +9,12 @@
 
 namespace {
 
-class QuitCounter : public EVT::I_EventConsumer {
-public:
-    QuitCounter() { EVT::EventBus::instance().addConsumer(EVT::QUIT, this); }
-    void handleEvent(EVT::I_Event*) override { ++quits; }
-    int quits = 0;
-};
-
 TEST(TitleLogic, EscapeQuitsAndSpaceStartsAsLongAsTheyAreHeld) {
     Devices::Keyboard keyboard;
     Devices::setKeyboard(&keyboard);
-    QuitCounter counter;
+    std::vector<std::string> quits;
+    KessokTest::RecordingConsumer quit("quit", quits);
+    EVT::EventBus::instance().addConsumer(EVT::QUIT, &quit);
     Tool::TitleLogic title(nullptr);
     title.onEnter("RUNNING", "*");
     EXPECT_EQ(title.onUpdate(16.0f), "");
@@ -30,10 +26,9 @@ TEST(TitleLogic, EscapeQuitsAndSpaceStartsAsLongAsTheyAreHeld) {
     keyboard.doKey(27, true); // Escape wins over Space, every update it is held
     EXPECT_EQ(title.onUpdate(16.0f), "");
     EXPECT_EQ(title.onUpdate(16.0f), "");
-    EXPECT_EQ(counter.quits, 2);
+    EXPECT_EQ(quits.size(), 2u);
 
     keyboard.doKey(27, false);
-    title.setPause(true);
     EXPECT_EQ(title.onUpdate(16.0f), "START");
     Devices::setKeyboard(nullptr);
 }
