@@ -1,7 +1,6 @@
 #include "CFG/GlobalConfig.h"
 #include "Fluid/MPM/Liquid.h"
 #include "GameHelper/CFGHelper.h"
-#include "GameHelper/Liquid/CFGHelperLiquid.h"
 #include "SprSys/AnimFrameStore.h"
 #include "SprSys/AnimSeqMapStoreIterator.h"
 #include "SprSys/AnimSeqMappingStores.h"
@@ -20,7 +19,6 @@
 namespace {
 
 using GameHelper::CFGHelper;
-using GameHelper::CFGHelperLiquid;
 using SprSys::AnimFrame;
 
 // Frames a, b and c of the indices of their letters; sequences walk, run, jump and run:2.
@@ -157,14 +155,14 @@ TEST(LiquidLoaderTest, ReadsThePrefixedNamesInIdOrderAndLeavesAbsentOrEmptyKeysA
     CFG::global()->add("WATER_STIFFNESS", "");
     CFG::global()->add("WATER_INVALID", "x");
     CFG::getDefaultOverrides()->add("WATER_YIELD_RATE", "0.25");
-    CFGHelperLiquid::setLiquidProperties("WATER", &liquid, handle);
+    CFGHelper::setLiquidProperties("WATER", &liquid, handle);
     const float expected[] = {2.0f, 0, 1.0f, 1.0f, 0, 0.3f, 0.25f, 0, 0, 0, 1.0f, 0};
     for (int id = 0; id < Fluid::MPM::NUM_PROPERTIES; ++id) {
         EXPECT_EQ(liquid.getProperty(handle, id), expected[id]) << id;
     }
     CFG::global()->add("WATER_DENSITY", "4");
     CFG::global()->add("WATER_STIFFNESS", "stiff");
-    EXPECT_THROW(CFGHelperLiquid::setLiquidProperties("WATER", &liquid, handle), std::domain_error);
+    EXPECT_THROW(CFGHelper::setLiquidProperties("WATER", &liquid, handle), std::domain_error);
     EXPECT_EQ(liquid.getProperty(handle, Fluid::MPM::DENSITY), 4.0f);
     CFG::global()->reset();
     CFG::getDefaultOverrides()->reset();
