@@ -245,6 +245,9 @@ TEST(MainLogicTest, AnUnknownEaserOrALevelWithoutAnOuterRingEndsTheGame) {
     PlayHarness huge({{"SQUARE_OUTER_RADIUS", "1e30"}});
     EXPECT_ABORT_REPORT(huge.start(), "Tool::MainLogic::drawBoard",
                         "Level SQUARE has no outer ring");
+    // Without level names the keys are read under the empty name, which play.cfg leaves unset.
+    PlayHarness unnamed({{"LEVELS_LIST", " , "}});
+    EXPECT_ABORT_REPORT(unnamed.start(), "Tool::MainLogic::drawBoard", "Level  has no outer ring");
     // Two cells are outer ring enough.
     PlayHarness least({{"GRID_HEIGHT", "17"},
                        {"SQUARE_NUM_SIDES", "2"},
