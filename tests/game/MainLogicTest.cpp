@@ -224,6 +224,7 @@ TEST(MainLogicTest, HostileCountsSidesAndStepsStayWithinBounds) {
     for (const char* step : {"0", "-0.01", "1e-12"}) {
         PlayHarness play({{"SQUARE_ENEMY_TOTAL", "300"},
                           {"HEX_ENEMY_TOTAL", "-5"},
+                          {"HEX_NUM_SIDES", "2147483647"},
                           {"NME_NUM_SIDES_RANGE", "-2147483648, 2147483647"},
                           {"PLAYER_POLY_RADIUS_STEP", step}});
         play.start();
@@ -235,6 +236,10 @@ TEST(MainLogicTest, HostileCountsSidesAndStepsStayWithinBounds) {
         EXPECT_EQ(play.logic->lastVertices.size(), 5u) << step;
         play.logic->onEnter("RUNNING", "NEXTLEVEL");
         EXPECT_EQ(play.logic->enemiesToCreate, 0);
+        // Past the list, one side more than the most an int holds is still a board of the
+        // most sides a polygon is drawn with.
+        play.logic->onEnter("RUNNING", "NEXTLEVEL");
+        EXPECT_EQ(play.logic->outerVertices.size(), 4096u);
     }
 }
 
