@@ -1,1 +1,1 @@
-kessok_bench(NAME SprFontBench SOURCES SprFontBench.cpp DEPS SprFont MatSys RenderOGL)
+kessok_bench(NAME SprFontBench SOURCES SprFontBench.cpp DEPS SprFont MatSys)

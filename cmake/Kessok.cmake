@@ -67,15 +67,18 @@ function(kessok_include_root target out prefix_out)
     set(${prefix_out} "${prefix}" PARENT_SCOPE)
 endfunction()
 
-# kessok_library(NAME <target> [SOURCES <files>...] [DEPS <targets>...])
+# kessok_library(NAME <target> [SOURCES <files>...] [DEPS <targets>...]
+#                 [HEADER_DEPS <targets>...])
 # A static library of the folder's .cpp files, or of the SOURCES named when a folder holds
 # more than one target (an interface library when there are none).
 # Its headers are included as "Folder/Name.h" ("Render/OGL/Name.h" for a nested folder). It
 # and whatever links it see its own headers and those of its DEPS, and no others: a header
 # of a library left out of DEPS is not found. DEPS are public, since headers include the
-# headers of the libraries they rest on.
+# headers of the libraries they rest on. HEADER_DEPS are libraries whose headers it needs
+# but none of whose code it calls: it and whatever links it see their headers and what they
+# see, as for DEPS, but do not link them.
 function(kessok_library)
-    cmake_parse_arguments(ARG "" "NAME" "SOURCES;DEPS" ${ARGN})
+    cmake_parse_arguments(ARG "" "NAME" "SOURCES;DEPS;HEADER_DEPS" ${ARGN})
     set(sources ${ARG_SOURCES})
     if(NOT sources)
         kessok_sources(sources)
@@ -85,15 +88,25 @@ function(kessok_library)
     set(prefix_map "-fmacro-prefix-map=${root}/=${prefix}")
     if(sources)
         add_library(${ARG_NAME} STATIC ${sources})
-        target_include_directories(${ARG_NAME} PUBLIC ${root})
-        target_compile_options(${ARG_NAME} PUBLIC ${prefix_map})
-        target_link_libraries(${ARG_NAME} PUBLIC ${ARG_DEPS} PRIVATE kessok_warnings)
+        set(scope PUBLIC)
     else()
         add_library(${ARG_NAME} INTERFACE)
-        target_include_directories(${ARG_NAME} INTERFACE ${root})
-        target_compile_options(${ARG_NAME} INTERFACE ${prefix_map})
-        target_link_libraries(${ARG_NAME} INTERFACE ${ARG_DEPS})
+        set(scope INTERFACE)
     endif()
+    target_include_directories(${ARG_NAME} ${scope} ${root})
+    target_compile_options(${ARG_NAME} ${scope} ${prefix_map})
+    target_link_libraries(${ARG_NAME} ${scope} ${ARG_DEPS})
+    if(sources)
+        target_link_libraries(${ARG_NAME} PRIVATE kessok_warnings)
+    endif()
+    # CMake 3.25 reads these properties over everything the target links as well, so a
+    # HEADER_DEP brings what it sees.
+    foreach(dep IN LISTS ARG_HEADER_DEPS)
+        target_include_directories(${ARG_NAME} ${scope}
+            $<TARGET_PROPERTY:${dep},INTERFACE_INCLUDE_DIRECTORIES>)
+        target_compile_options(${ARG_NAME} ${scope}
+            $<TARGET_PROPERTY:${dep},INTERFACE_COMPILE_OPTIONS>)
+    endforeach()
 endfunction()
 
 # kessok_test(NAME <target> [GL] [OWN_MAIN] [SOURCES <files>...] [DEPS <targets>...])

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 
 namespace Tool {
 
@@ -26,8 +27,12 @@ Level Level::read(const std::vector<std::string>& names, const int index) {
         level.name = names.back();
     }
     const CFG::InfoParser& config = CFG::parser();
+    // Past the list the sides grow by one a level, summed in 64 bits: a sum beyond the int
+    // range stays the most sides an int holds, which the board draws as its most sides.
+    const std::int64_t sides = config.getNumber<int>(level.name + "_NUM_SIDES") +
+                               (listed ? 0 : std::int64_t{index} + 1 - count);
     level.numSides =
-        config.getNumber<int>(level.name + "_NUM_SIDES") + (listed ? 0 : index + 1 - count);
+        static_cast<int>(std::min<std::int64_t>(sides, std::numeric_limits<int>::max()));
     level.innerRadius = config.getNumber<float>(level.name + "_INNER_RADIUS");
     level.rotation = listed ? config.getNumber<float>(level.name + "_ROTATION") : 0.0f;
     level.outerRadius = config.getNumber<float>(level.name + "_OUTER_RADIUS");

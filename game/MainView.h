@@ -37,6 +37,10 @@ class MainLogic;
 // game is over it also writes the score and the configured information texts.
 class MainView : public Game::I_View {
 public:
+    // The most glyphs NUM_GLYPH_IMAGES may give one text: more than a 3840 x 2160 screen holds
+    // in the game's font at scale 1, in a glyph array of 9 MiB.
+    static constexpr int MAX_GLYPHS = 65536;
+
     MainView(Game::GameManager* gm, MainLogic* play);
     ~MainView() override;
 

@@ -32,8 +32,9 @@ void refuseAbove(const std::string& keys, const std::string& values, const int g
 }
 
 // Every level takes its name from LEVELS_LIST: without one there is no board to play on, so
-// the game stops here, before a window opens, as it does for a grid or a polygon too large to
-// draw. The configuration file is named, since a game started from another folder reads none.
+// the game stops here, before a window opens, as it does for a grid, a polygon or a glyph
+// array too large to draw. The configuration file is named, since a game started from another
+// folder reads none.
 void checkConfiguration() {
     if (Tool::Level::names().empty()) {
         Game::reportMainFile(CONFIG_FILE);
@@ -52,6 +53,8 @@ void checkConfiguration() {
     refuseAbove("NME_NUM_SIDES_RANGE", CFG::get("NME_NUM_SIDES_RANGE"),
                 std::max(enemySides.min, enemySides.max), Tool::PlayGrid::MAX_POLYGON_SIDES,
                 "sides");
+    refuseAbove("NUM_GLYPH_IMAGES", CFG::get("NUM_GLYPH_IMAGES"),
+                config.getNumber<int>("NUM_GLYPH_IMAGES"), Tool::MainView::MAX_GLYPHS, "glyphs");
     // The player is drawn as one ring per step from its radius down; more rings than a grid
     // has cells a side would only draw over the same cells again, at the cost of every update.
     // A step that does not shrink the ring draws one ring.

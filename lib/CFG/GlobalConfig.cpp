@@ -4,38 +4,35 @@
 
 namespace CFG {
 
-namespace {
-
-// Both are built empty before main; the second only keeps the first one's address.
-Info s_overrides(nullptr);
-Info s_globalConfig(&s_overrides);
-
-} // namespace
+// Both are built empty before main; the second only keeps the first one's address, so the
+// order in which they are built does not matter.
+Info s_Overrides(nullptr);
+Info s_GlobalConfig(&s_Overrides);
 
 Info* getDefaultOverrides() {
-    return &s_overrides;
+    return &s_Overrides;
 }
 
 Info* global() {
-    return &s_globalConfig;
+    return &s_GlobalConfig;
 }
 
 InfoParser& parser() {
-    static InfoParser s_parser(&s_globalConfig);
+    static InfoParser s_parser(&s_GlobalConfig);
     return s_parser;
 }
 
 void setConfig(const std::string& path) {
-    s_globalConfig.reset();
-    s_globalConfig.addConfig(path);
+    s_GlobalConfig.reset();
+    s_GlobalConfig.addConfig(path);
 }
 
 void addConfig(const std::string& path) {
-    s_globalConfig.addConfig(path);
+    s_GlobalConfig.addConfig(path);
 }
 
 std::string get(const std::string& key) {
-    return s_globalConfig.get(key);
+    return s_GlobalConfig.get(key);
 }
 
 } // namespace CFG

@@ -10,8 +10,14 @@ namespace CFG {
 
 class InfoParser;
 
-// The override parent to give every configuration read from a definition file.
+// The overrides have no parent; the main file's configuration has the overrides as parent.
+extern Info s_Overrides;
+extern Info s_GlobalConfig;
+
+// The override parent to give every configuration read from a definition file: the address
+// of s_Overrides.
 Info* getDefaultOverrides();
+// The address of s_GlobalConfig.
 Info* global();
 // The typed reader over the process-wide configuration, built on first use.
 InfoParser& parser();

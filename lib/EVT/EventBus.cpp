@@ -51,6 +51,12 @@ void EventBus::raiseEvent(I_Event* const event, const bool queued) {
     deliverQueuedEvents();
 }
 
+void EventBus::dump() const {
+    for (const auto& typeList : m_consumers) {
+        static_cast<void>(typeList);
+    }
+}
+
 void EventBus::processEvent(I_Event* const event) {
     const int type = event->type;
     const auto found = m_consumers.find(type);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Fluid/MPM/Liquid.h"
+
 #include <string>
 
 namespace SprSys {
@@ -10,12 +12,14 @@ class AnimSequenceStore;
 
 namespace GameHelper {
 
-// Fills the sprite system's animation stores from definition files in the configuration
-// language: every key of the file that begins with the prefix (byte-wise; an empty prefix takes
-// every key) becomes one object, named by the whole key, in byte order of the keys; a non-empty
-// override of a key wins over the file. A name the store already holds keeps its object. A
-// malformed value ends the program with the abort report; a number that is not one throws the
-// conversion error, leaving the objects of earlier keys in the store.
+// Fills engine objects from configuration. The animation loaders read definition files in the
+// configuration language: every key of the file that begins with the prefix (byte-wise; an
+// empty prefix takes every key) becomes one object, named by the whole key, in byte order of
+// the keys; a non-empty override of a key wins over the file. A name the store already holds
+// keeps its object. A malformed value ends the program with the abort report; a number that
+// is not one throws the conversion error, leaving the objects of earlier keys in the store.
+// The liquid's properties are defined in the GameHelperLiquid library, so that the loaders do
+// not bring the liquid simulator with them.
 class CFGHelper {
 public:
     CFGHelper() = delete;
@@ -37,6 +41,13 @@ public:
     static void populateAnimSeqMappingStores(SprSys::AnimSeqMappingStores* stores,
                                              const std::string& path, const std::string& prefix,
                                              SprSys::AnimSequenceStore* sequences);
+
+    // Sets each property of the liquid whose key in the process-wide configuration, the
+    // prefix, "_" and the property's name, holds text; the liquid holds each number to its
+    // property's range. Text that does not begin with a number throws the conversion error,
+    // leaving the properties of lower ids set.
+    static void setLiquidProperties(const std::string& prefix, Fluid::MPM::Liquid* liquid,
+                                    const Fluid::MPM::Liquid::Handle& handle);
 };
 
 } // namespace GameHelper

@@ -19,8 +19,12 @@ inline double cosOf(const double angle) {
     return std::cos(toFloat(angle));
 }
 
+// exp2 rather than pow(2, x): it costs a third as much, and every Expo and Elastic curve gives
+// the same floats with either (checked on every float time of a unit duration and on samples
+// of other durations, starts and changes, with glibc 2.36), though the two doubles can differ
+// in their last bit.
 inline double pow2(const double exponent) {
-    return std::pow(2.0, exponent);
+    return std::exp2(exponent);
 }
 
 // t / (d / 2): the time as a fraction of half the duration, for the in-out curves.

@@ -8,6 +8,9 @@
 #include "SprSys/SpriteRender.h"
 #include "SprSys/SpriteSheet.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace SprFont {
 
 void SpriteFontRenderer::DefaultMover::next(SprSys::Sprite* sprite, SpriteFontRenderer* renderer,
@@ -32,7 +35,10 @@ SpriteFontRenderer::SpriteFontRenderer(SpriteFont* rendererFont, Render::I_Verte
     : m_font(rendererFont), m_array(glyphArray), m_textureUnit(unit), m_counter(0) {}
 
 int SpriteFontRenderer::sizeOfVA(int glyphs) {
-    return glyphs * SprSys::SpriteRender::QUAD_BYTES;
+    // The count is held to what an int of bytes can hold, so the product cannot overflow; the
+    // quad writer skips a glyph that does not fit, as in any array too small for its text.
+    constexpr int MOST = std::numeric_limits<int>::max() / SprSys::SpriteRender::QUAD_BYTES;
+    return std::clamp(glyphs, -MOST, MOST) * SprSys::SpriteRender::QUAD_BYTES;
 }
 
 SpriteFontRenderer::I_Mover* SpriteFontRenderer::getDefaultMover() {

@@ -45,7 +45,8 @@ public:
     SpriteFontRenderer(SpriteFont* font, Render::I_VertexArray* array, int textureUnit);
     virtual ~SpriteFontRenderer() = default;
 
-    // Bytes of an array for that many single-frame glyphs.
+    // Bytes of an array for that many single-frame glyphs; a count beyond the most whose bytes
+    // an int holds (14,913,080) gives the bytes of that most.
     static int sizeOfVA(int glyphs);
     static I_Mover* getDefaultMover();
 

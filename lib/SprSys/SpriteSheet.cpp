@@ -9,15 +9,40 @@
 #include "Util/StringUtils.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
+#include <string_view>
+#include <system_error>
 
 namespace SprSys {
 
 namespace {
 
-// Whether the span from one edge to the other, in either order, lies within 0 to size.
-bool within(const std::int64_t edge, const std::int64_t otherEdge, const int size) {
-    return std::min(edge, otherEdge) >= 0 && std::max(edge, otherEdge) <= size;
+constexpr std::string_view FRAME_PREFIX = "FRAME_";
+
+// The key of explicit frame i: i in decimal, without leading zeros.
+std::string frameKey(const std::int64_t index) {
+    return std::string(FRAME_PREFIX) + std::to_string(index);
+}
+
+// The largest i whose frame key the configuration holds itself, or -1 for none. Only the
+// spelling frameKey gives is ever read, so "FRAME_01" or "FRAME_-1" does not count.
+std::int64_t lastFrameKey(const CFG::Info& config) {
+    std::vector<std::string> keys;
+    config.keys(keys);
+    std::int64_t last = -1;
+    for (const std::string& key : keys) {
+        if (!Util::startswith(key, FRAME_PREFIX)) {
+            continue;
+        }
+        std::int64_t index = 0;
+        const char* const end = key.data() + key.size();
+        const auto [next, error] = std::from_chars(key.data() + FRAME_PREFIX.size(), end, index);
+        if (error == std::errc() && next == end && index > last && key == frameKey(index)) {
+            last = index;
+        }
+    }
+    return last;
 }
 
 } // namespace
@@ -30,7 +55,8 @@ SpriteSheet::SpriteSheet(MatSys::I_Texture* sheetTexture, int frameWidth, int fr
 
 SpriteSheet::SpriteSheet(MatSys::TextureStore* store, const std::string& path)
     : m_texture(nullptr) {
-    const CFG::Info config(path, CFG::getDefaultOverrides());
+    CFG::Info* const overrides = CFG::getDefaultOverrides();
+    const CFG::Info config(path, overrides);
     const CFG::InfoParser parser(&config);
     m_texture = store->add(config.get("IMAGE_NAME"));
     const int count = parser.getNumber<int>("NUM_FRAMES");
@@ -47,17 +73,23 @@ SpriteSheet::SpriteSheet(MatSys::TextureStore* store, const std::string& path)
     if (m_texture != nullptr) {
         m_texture->getSize(width, height, depth);
     }
-    // No more entries are read than the image has pixels: a missing or empty image holds no
-    // frame, and a count in the billions does not cost a look-up each.
-    const std::int64_t entries = std::min(std::int64_t{count}, std::int64_t{width} * height);
-    for (std::int64_t i = 0; i < entries; ++i) {
-        addFrameRectangle(config.get("FRAME_" + std::to_string(i)), width, height);
+    // A missing or empty image holds no frame, and its size divides no box.
+    if (width <= 0 || height <= 0) {
+        return;
+    }
+    // A missing entry reads as empty text and is skipped, so reading stops at the last frame
+    // key of the file or of the overrides: a count in the billions costs no look-up each.
+    const std::int64_t last =
+        std::min(std::int64_t{count} - 1, std::max(lastFrameKey(config), lastFrameKey(*overrides)));
+    for (std::int64_t i = 0; i <= last; ++i) {
+        addFrameRectangle(config.get(frameKey(i)), width, height);
     }
 }
 
-// An entry without exactly four numbers, or whose rectangle leaves the image, is skipped, so
-// later entries move down one index; every number is converted first, so a malformed one ends
-// the process even then. The far edges are summed in 64 bits, where no int sum overflows.
+// An entry without exactly four numbers is skipped, so later entries move down one index;
+// every number is converted first, so a malformed one ends the process even then. A
+// rectangle that leaves the image is kept, its box reaching beyond 0 to 1. The far edges are
+// summed in 64 bits, where no int sum overflows.
 void SpriteSheet::addFrameRectangle(const std::string& text, int width, int height) {
     std::vector<std::string> parts;
     Util::splitString(text, ",", parts, false, true);
@@ -73,9 +105,6 @@ void SpriteSheet::addFrameRectangle(const std::string& text, int width, int heig
     const std::int64_t y = values[1];
     const std::int64_t right = x + values[2];
     const std::int64_t bottom = y + values[3];
-    if (!within(x, right, width) || !within(y, bottom, height)) {
-        return;
-    }
     SpriteBox box{static_cast<float>(static_cast<double>(x) / width),
                   static_cast<float>(static_cast<double>(y) / height),
                   static_cast<float>(static_cast<double>(right) / width),

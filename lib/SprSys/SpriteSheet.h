@@ -25,8 +25,9 @@ public:
     SpriteSheet(MatSys::I_Texture* texture, int frameWidth, int frameHeight, int spacing,
                 bool adjust);
     // Reads the sheet file: IMAGE_NAME from the store, then a grid (NUM_FRAMES 0) or the
-    // explicit FRAME_<i> rectangles "x, y, w, h", of which no more are read than the image has
-    // pixels; a rectangle that leaves the image is skipped.
+    // explicit FRAME_<i> rectangles "x, y, w, h", i below NUM_FRAMES, each of four numbers a
+    // frame even where it leaves the image. Reading stops at the last FRAME_<i> key that the
+    // file or the overrides hold, since every later entry is missing.
     SpriteSheet(MatSys::TextureStore* store, const std::string& path);
 
     void beginUsing(int unit) const;

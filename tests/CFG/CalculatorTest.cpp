@@ -61,7 +61,7 @@ TEST(Calculator, OperandThatIsNoNumberThrowsTheConversionErrorNamingTheRest) {
         {"2+x", "x"},     {"2*-(1)", "-(1)"}, {"()", ")"}, {"1e40", "1e40"},
         {"2+\vx", "\vx"}, {"", ""},           {"1+", ""},  {"(1+ ", ""}};
     for (const auto& [expression, rest] : rows) {
-        EXPECT_EQ(conversionError([&expression] { evaluate(expression); }),
+        EXPECT_EQ(conversionError([&input = expression] { evaluate(input); }),
                   "Cant convert String to Num:" + rest)
             << expression;
     }

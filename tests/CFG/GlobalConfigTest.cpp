@@ -21,6 +21,9 @@ protected:
 } // namespace
 
 TEST_F(GlobalConfigTest, OverridesAreAskedFirstAndOutliveSetConfig) {
+    // Other code reaches the two configurations by name as well as through the functions.
+    EXPECT_EQ(CFG::getDefaultOverrides(), &CFG::s_Overrides);
+    EXPECT_EQ(CFG::global(), &CFG::s_GlobalConfig);
     CFG::setConfig(files.write("kessok.cfg", "SCREEN_WIDTH == 800\nFOV == 45\n"));
     CFG::addConfig(files.write("extra.cfg", "FOV == 60\nC == 2\n"));
     CFG::getDefaultOverrides()->add("SCREEN_WIDTH", "1024");

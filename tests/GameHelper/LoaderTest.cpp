@@ -1,7 +1,6 @@
 #include "CFG/GlobalConfig.h"
 #include "Fluid/MPM/Liquid.h"
 #include "GameHelper/CFGHelper.h"
-#include "GameHelper/Liquid/CFGHelperLiquid.h"
 #include "SprSys/AnimFrameStore.h"
 #include "SprSys/AnimSeqMapStoreIterator.h"
 #include "SprSys/AnimSeqMappingStores.h"
@@ -16,11 +15,11 @@
 #include <stdexcept>
 #include <string>
 #include <tuple>
+#include <utility>
 
 namespace {
 
 using GameHelper::CFGHelper;
-using GameHelper::CFGHelperLiquid;
 using SprSys::AnimFrame;
 
 // Frames a, b and c of the indices of their letters; sequences walk, run, jump and run:2.
@@ -125,24 +124,43 @@ TEST_F(LoaderTest, KeysWithThePrefixLoadUnderTheirWholeNamesOverridesFirst) {
 }
 
 // A bad number throws, leaving what earlier keys loaded; a mapping's key is read before its
-// names are looked up.
+// names are looked up, and of two unknown names the from-name is reported.
 TEST_F(LoaderTest, MalformedValuesAbortAndBadNumbersThrowInReadingOrder) {
-    EXPECT_ABORT_REPORT(frame("1,2,3,N,5,6,7,8"),
-                        "GameHelper::{anonymous}::AnimFrameGettor::operator()",
-                        "Expected 1-6 parts for AnimFrame: 1,2,3,N,5,6,7,8");
-    EXPECT_ABORT_REPORT(frame("1, 0, 0, h"), "GameHelper::{anonymous}::getOrientation(",
-                        "Unknown AnimFrame Orientation h. Expect N,H,V,HV");
-    EXPECT_ABORT_REPORT(steps("c:1, a:1:2:3:4:5:6"),
-                        "GameHelper::{anonymous}::AnimSequenceGettor::operator()",
-                        "Expected 6 fields for AnimSeqEntry: a:1:2:3:4:5:6");
-    EXPECT_ABORT_REPORT(mappings("jump=>run, :=>run"),
-                        "GameHelper::{anonymous}::AnimSeqMapStoreGettor::operator()",
-                        "Expected <seqFrom> => <seqTo> fields for AnimSeqMapping entry: :=>run");
-    EXPECT_ABORT_REPORT(mappings("jump=>run, walk=>nope"),
-                        "GameHelper::{anonymous}::AnimSeqMapStoreGettor::operator()",
-                        "Sequence (nope) not found for AnimSeqMapping: walk=>nope");
+    using Load = std::string (LoaderTest::*)(const std::string&);
+    const char* const frameGettor = "GameHelper::{anonymous}::AnimFrameGettor::operator()";
+    const char* const sequenceGettor = "GameHelper::{anonymous}::AnimSequenceGettor::operator()";
+    const char* const mappingGettor = "GameHelper::{anonymous}::AnimSeqMapStoreGettor::operator()";
+    // Loader, value, reporting function, message.
+    const std::tuple<Load, const char*, const char*, const char*> aborts[] = {
+        {&LoaderTest::frame, "1,2,3,N,5,6,7,8", frameGettor,
+         "Expected 1-6 parts for AnimFrame: 1,2,3,N,5,6,7,8"},
+        {&LoaderTest::frame, " , ,", frameGettor, "Expected 1-6 parts for AnimFrame: , ,"},
+        {&LoaderTest::frame, "1, 0, 0, h", "GameHelper::{anonymous}::getOrientation(",
+         "Unknown AnimFrame Orientation h. Expect N,H,V,HV"},
+        {&LoaderTest::steps, "c:1, a:1:2:3:4:5:6", sequenceGettor,
+         "Expected 6 fields for AnimSeqEntry: a:1:2:3:4:5:6"},
+        {&LoaderTest::steps, "c:1, a", sequenceGettor, "Expected 6 fields for AnimSeqEntry: a"},
+        {&LoaderTest::steps, "a:1:2:3", sequenceGettor,
+         "Expected 6 fields for AnimSeqEntry: a:1:2:3"},
+        {&LoaderTest::mappings, "jump=>run, :=>run", mappingGettor,
+         "Expected <seqFrom> => <seqTo> fields for AnimSeqMapping entry: :=>run"},
+        {&LoaderTest::mappings, "jump=>run, walk", mappingGettor,
+         "Expected <seqFrom> => <seqTo> fields for AnimSeqMapping entry: walk"},
+        {&LoaderTest::mappings, "jump=>run, walk=>nope", mappingGettor,
+         "Sequence (nope) not found for AnimSeqMapping: walk=>nope"},
+        {&LoaderTest::mappings, "nope=>nada", mappingGettor,
+         "Sequence (nope) not found for AnimSeqMapping: nope=>nada"},
+    };
+    for (const auto& [load, value, function, message] : aborts) {
+        EXPECT_ABORT_REPORT((this->*load)(value), function, message) << value;
+    }
+    // An offset outside 16 bits, a key that is no number.
+    const std::pair<Load, const char*> throws[] = {{&LoaderTest::frame, "1, 40000"},
+                                                   {&LoaderTest::mappings, "nope:x=>nada"}};
+    for (const auto& [load, value] : throws) {
+        EXPECT_THROW((this->*load)(value), std::domain_error) << value;
+    }
     EXPECT_THROW(loadFrames("A == 1\nB == 1, x\nC == 3\n"), std::domain_error);
-    EXPECT_THROW(mappings("nope:x=>nada"), std::domain_error);
     EXPECT_EQ(index("A") + index("C"), 1u);
 }
 
@@ -157,14 +175,14 @@ TEST(LiquidLoaderTest, ReadsThePrefixedNamesInIdOrderAndLeavesAbsentOrEmptyKeysA
     CFG::global()->add("WATER_STIFFNESS", "");
     CFG::global()->add("WATER_INVALID", "x");
     CFG::getDefaultOverrides()->add("WATER_YIELD_RATE", "0.25");
-    CFGHelperLiquid::setLiquidProperties("WATER", &liquid, handle);
+    CFGHelper::setLiquidProperties("WATER", &liquid, handle);
     const float expected[] = {2.0f, 0, 1.0f, 1.0f, 0, 0.3f, 0.25f, 0, 0, 0, 1.0f, 0};
     for (int id = 0; id < Fluid::MPM::NUM_PROPERTIES; ++id) {
         EXPECT_EQ(liquid.getProperty(handle, id), expected[id]) << id;
     }
     CFG::global()->add("WATER_DENSITY", "4");
     CFG::global()->add("WATER_STIFFNESS", "stiff");
-    EXPECT_THROW(CFGHelperLiquid::setLiquidProperties("WATER", &liquid, handle), std::domain_error);
+    EXPECT_THROW(CFGHelper::setLiquidProperties("WATER", &liquid, handle), std::domain_error);
     EXPECT_EQ(liquid.getProperty(handle, Fluid::MPM::DENSITY), 4.0f);
     CFG::global()->reset();
     CFG::getDefaultOverrides()->reset();

@@ -19,8 +19,9 @@ struct RecordingBox : GameHelper::ViewBoxHelper {
 
 // Every form sends the rectangle as an orthographic pixel view with vsync, then a camera moved
 // by the integer halves of the size when centred; the size form's rectangle stands at (0, 0),
-// and the box is asked once per field: height, width, y, x. The view's and camera's other
-// fields show in the pixels of SpriteFontGLTest.
+// and the box is asked once per field: height, width, y, x. Every form sends near -1, far 1,
+// the field of view 0 that keeps the controller's own, and a camera of unit scale; the camera's
+// direction and up show in the pixels of SpriteFontGLTest.
 TEST(RenderHelper, SendsAnOrthographicPixelViewWithVsyncAndCamera) {
     KessokTest::FakeRenderController controller;
     const GameHelper::RenderHelper helper(&controller);
@@ -30,13 +31,20 @@ TEST(RenderHelper, SendsAnOrthographicPixelViewWithVsyncAndCamera) {
         return std::make_tuple(v.x, v.y, v.width, v.height, cam.position.x, cam.position.y, v.vsync,
                                v.perspective);
     };
+    const auto same = [&v, &cam] {
+        return std::make_tuple(v.near, v.far, v.fov, cam.scale.x, cam.scale.y, cam.scale.z);
+    };
+    const auto always = std::make_tuple(-1.0f, 1.0f, 0.0f, 1.0f, 1.0f, 1.0f);
     helper.set2D(10, 20, 301, -201, true);
     EXPECT_EQ(sent(), std::make_tuple(10, 20, 301, -201, -150.0f, 100.0f, 1, false));
+    EXPECT_EQ(same(), always);
     helper.set2D(640, 480, true);
     EXPECT_EQ(sent(), std::make_tuple(0, 0, 640, 480, -320.0f, -240.0f, 1, false));
+    EXPECT_EQ(same(), always);
     const RecordingBox box;
     helper.set2D(&box);
     EXPECT_EQ(sent(), std::make_tuple(7, 6, 50, 40, 0.0f, 0.0f, 1, false));
+    EXPECT_EQ(same(), always);
 }
 
 TEST(EaserStoreTest, NamesAreTheEasersOwnExactlyAndOutInHasNone) {

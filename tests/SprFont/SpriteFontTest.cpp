@@ -93,6 +93,8 @@ TEST_F(SpriteFontTest, RendererLaysOutLinesWithTheDefaultMoverAndAllocatesNothin
               std::make_tuple(Render::RT_QUADS, 0, 16u));
     EXPECT_EQ(array.vertex(15)[6], 0.0f);
     EXPECT_EQ(std::make_pair(array.bound, texture.bound), std::make_pair(0, 0));
+    // A count whose bytes an int cannot hold sizes an array for the most glyphs it can.
+    EXPECT_EQ(SpriteFontRenderer::sizeOfVA(20000000), 2147483520);
 }
 
 } // namespace

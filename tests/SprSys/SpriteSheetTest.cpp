@@ -1,4 +1,6 @@
 #include "SprSys/SpriteSheet.h"
+#include "CFG/GlobalConfig.h"
+#include "CFG/Info.h"
 #include "MatSys/TextureStore.h"
 #include "Support/ScratchDir.h"
 #include "Support/SpriteFakes.h"
@@ -6,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdio>
 #include <stdexcept>
 #include <tuple>
 
@@ -54,13 +57,26 @@ TEST(SpriteSheet, GridCutsWholeFramesWithRoomForSpacingAndMirrorsBoxes) {
     empty.endUsing(0);
 }
 
+// Beside the shared maker's images, one of the size its name gives, such as "2x2.tga".
+struct SizedTextureMaker : KessokTest::FakeTextureMaker {
+    using KessokTest::FakeTextureMaker::create;
+    MatSys::I_Texture* create(const std::string& name) override {
+        int width = 0;
+        int height = 0;
+        if (std::sscanf(name.c_str(), "%dx%d.tga", &width, &height) == 2) {
+            return new FakeTexture(width, height);
+        }
+        return FakeTextureMaker::create(name);
+    }
+};
+
 class SpriteSheetFileTest : public ::testing::Test {
 protected:
     SprSys::SpriteSheet load(const std::string& text) {
         return SprSys::SpriteSheet(&store, scratch.write("sheet.cfg", text));
     }
 
-    KessokTest::FakeTextureMaker maker;
+    SizedTextureMaker maker;
     MatSys::TextureStore store{&maker};
     ScratchDir scratch;
 };
@@ -75,16 +91,63 @@ TEST_F(SpriteSheetFileTest, ExplicitFramesInPixelsSkippingEntriesWithoutFourNumb
     EXPECT_EQ(std::make_pair(sheet.getFrameWidth(0), sheet.getFrameHeight(0)), std::pair(16, 8));
     EXPECT_EQ(boxOf(sheet, 1), Box(0.5f, 0.5f, 1.0f, 1.0f));
     EXPECT_EQ(boxOf(sheet, 2), Box(0.125f, 0.0f, 0.0f, 0.125f));
-    // No frames for a negative count, from a missing or empty image, past one per pixel
-    // (128 x 64), or that leave the image, even by an edge beyond the int range.
-    for (const char* const text :
-         {"IMAGE_NAME == a.tga\nNUM_FRAMES == -2\nFRAME_0 == 0,0,8,8\n",
-          "IMAGE_NAME == missing.tga\nNUM_FRAMES == 1\nFRAME_0 == 0,0,8,8\n",
-          "IMAGE_NAME == empty.tga\nNUM_FRAMES == 1\nFRAME_0 == 0,0,0,0\n",
-          "IMAGE_NAME == a.tga\nNUM_FRAMES == 8193\nFRAME_8192 == 0,0,8,8\n",
-          "IMAGE_NAME == a.tga\nNUM_FRAMES == 3\nFRAME_0 == 120,0,9,8\nFRAME_1 == 0,-1,8,8\n"
-          "FRAME_2 == 2147483647, 0, 2147483647, 1\n"}) {
-        EXPECT_EQ(load(text).getNumFrames(), 0u) << text;
+    // Every entry of four numbers is a frame, wherever its rectangle lies, and frames may
+    // overlap; the last frame's box is checked. There are no frames for a negative count or
+    // from a missing image or one without width or height. Entries are read only up to the
+    // highest "FRAME_" key of the file or the overrides that the count reaches, so a count in
+    // the billions is cheap, and a key spelled with a leading zero is never read.
+    const struct {
+        unsigned int frames;
+        Box last;
+        const char* overrides; // read into the overrides configuration for the row
+        const char* text;
+    } cases[] = {
+        {0, {}, "", "IMAGE_NAME == a.tga\nNUM_FRAMES == -2\nFRAME_0 == 0,0,8,8\n"},
+        {0, {}, "", "IMAGE_NAME == missing.tga\nNUM_FRAMES == 1\nFRAME_0 == 0,0,8,8\n"},
+        {0, {}, "", "IMAGE_NAME == empty.tga\nNUM_FRAMES == 1\nFRAME_0 == 0,0,0,0\n"},
+        {0, {}, "", "IMAGE_NAME == 128x0.tga\nNUM_FRAMES == 1\nFRAME_0 == 0,0,8,0\n"},
+        {0, {}, "", "IMAGE_NAME == 0x64.tga\nNUM_FRAMES == 1\nFRAME_0 == 0,0,0,8\n"},
+        {1,
+         {0.0f, 0.0f, 1.0f, 1.0f},
+         "",
+         "IMAGE_NAME == 1x1.tga\nNUM_FRAMES == 1\nFRAME_0 == 0,0,1,1\n"},
+        {1,
+         {0.0f, 0.0f, 0.0625f, 0.125f},
+         "",
+         "IMAGE_NAME == a.tga\nNUM_FRAMES == 8193\nFRAME_8192 == 0,0,8,8\n"},
+        {3,
+         {16777216.0f, 0.0f, 33554432.0f, 0.015625f},
+         "",
+         "IMAGE_NAME == a.tga\nNUM_FRAMES == 3\nFRAME_0 == 120,0,9,8\nFRAME_1 == 0,-1,8,8\n"
+         "FRAME_2 == 2147483647, 0, 2147483647, 1\n"},
+        {3,
+         {0.125f, 0.125f, 0.1875f, 0.25f},
+         "",
+         "IMAGE_NAME == a.tga\nNUM_FRAMES == 3\nFRAME_0 == 0,0,8,8\nFRAME_1 == 120,0,16,8\n"
+         "FRAME_2 == 16,8,8,8\nFRAME_3 == 0,0,8,8\n"},
+        {6,
+         {0.5f, 0.0f, 1.0f, 1.0f},
+         "",
+         "IMAGE_NAME == 2x2.tga\nNUM_FRAMES == 6\nFRAME_0 == 0,0,1,1\nFRAME_1 == 1,0,1,1\n"
+         "FRAME_2 == 0,1,1,1\nFRAME_3 == 1,1,1,1\nFRAME_4 == 0,0,2,2\nFRAME_5 == 1,0,1,2\n"},
+        {3,
+         {0.125f, 0.0f, 0.1875f, 0.125f},
+         "",
+         "IMAGE_NAME == a.tga\nNUM_FRAMES == 2000000000\nFRAME_0 == 0,0,8,8\n"
+         "FRAME_1 == 8,0,8,8\nFRAME_2 == 16,0,8,8\nFRAME_01999999999 == 0,0,8,8\n"},
+        {2,
+         {0.0625f, 0.125f, 0.125f, 0.25f},
+         "FRAME_4 == 8,8,8,8\n",
+         "IMAGE_NAME == a.tga\nNUM_FRAMES == 6\nFRAME_0 == 0,0,8,8\n"},
+    };
+    for (const auto& c : cases) {
+        CFG::getDefaultOverrides()->addConfig(scratch.write("overrides.cfg", c.overrides));
+        const auto loaded = load(c.text);
+        CFG::getDefaultOverrides()->reset();
+        EXPECT_EQ(loaded.getNumFrames(), c.frames) << c.text << c.overrides;
+        if (c.frames > 0 && loaded.getNumFrames() == c.frames) {
+            EXPECT_EQ(boxOf(loaded, c.frames - 1), c.last) << c.text << c.overrides;
+        }
     }
     // Every number is read, so a malformed one ends even a skipped entry.
     EXPECT_THROW(load("IMAGE_NAME == a.tga\nNUM_FRAMES == 1\nFRAME_0 == 1,x\n"), std::domain_error);

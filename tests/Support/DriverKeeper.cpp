@@ -2,6 +2,8 @@
 
 #include <dlfcn.h>
 
+// g++ 12 defines __SANITIZE_ADDRESS__ under AddressSanitizer; clang 14 does not, and answers
+// __has_feature(address_sanitizer) instead.
 #if defined(__SANITIZE_ADDRESS__)
 #define KESSOK_ASAN 1
 #elif defined(__has_feature)

@@ -10,7 +10,7 @@ namespace {
 
 TEST(TweenerTest, ElapsedTimeStaysWithinTheDurationAndFinishesExactlyAtIt) {
     Tween::Tweener tween(&Penner::outQuad, 0.0f, 1.0f, 1000.0f);
-    // Time fed, value after it, finished after it.
+    // Time fed, value after it, finished after it; the duration stays what it was given.
     const float steps[][3] = {{250.0f, 0.4375f, 0},
                               {1000.0f, 1.0f, 1},
                               {-300.0f, 0.91f, 0},
@@ -20,6 +20,7 @@ TEST(TweenerTest, ElapsedTimeStaysWithinTheDurationAndFinishesExactlyAtIt) {
         tween.onUpdate(dt);
         EXPECT_FLOAT_EQ(tween.getValue(), value) << dt;
         EXPECT_EQ(tween.isFinished(), finished == 1) << dt;
+        EXPECT_EQ(tween.getDuration(), 1000.0f) << dt;
     }
     tween.reset();
     EXPECT_EQ(std::make_pair(tween.getValue(), tween.isFinished()), std::make_pair(0.0f, false));

@@ -224,6 +224,7 @@ TEST(MainLogicTest, HostileCountsSidesAndStepsStayWithinBounds) {
     for (const char* step : {"0", "-0.01", "1e-12"}) {
         PlayHarness play({{"SQUARE_ENEMY_TOTAL", "300"},
                           {"HEX_ENEMY_TOTAL", "-5"},
+                          {"HEX_NUM_SIDES", "2147483647"},
                           {"NME_NUM_SIDES_RANGE", "-2147483648, 2147483647"},
                           {"PLAYER_POLY_RADIUS_STEP", step}});
         play.start();
@@ -235,6 +236,10 @@ TEST(MainLogicTest, HostileCountsSidesAndStepsStayWithinBounds) {
         EXPECT_EQ(play.logic->lastVertices.size(), 5u) << step;
         play.logic->onEnter("RUNNING", "NEXTLEVEL");
         EXPECT_EQ(play.logic->enemiesToCreate, 0);
+        // Past the list, one side more than the most an int holds is still a board of the
+        // most sides a polygon is drawn with.
+        play.logic->onEnter("RUNNING", "NEXTLEVEL");
+        EXPECT_EQ(play.logic->outerVertices.size(), 4096u);
     }
 }
 
@@ -245,6 +250,9 @@ TEST(MainLogicTest, AnUnknownEaserOrALevelWithoutAnOuterRingEndsTheGame) {
     PlayHarness huge({{"SQUARE_OUTER_RADIUS", "1e30"}});
     EXPECT_ABORT_REPORT(huge.start(), "Tool::MainLogic::drawBoard",
                         "Level SQUARE has no outer ring");
+    // Without level names the keys are read under the empty name, which play.cfg leaves unset.
+    PlayHarness unnamed({{"LEVELS_LIST", " , "}});
+    EXPECT_ABORT_REPORT(unnamed.start(), "Tool::MainLogic::drawBoard", "Level  has no outer ring");
     // Two cells are outer ring enough.
     PlayHarness least({{"GRID_HEIGHT", "17"},
                        {"SQUARE_NUM_SIDES", "2"},

@@ -80,6 +80,11 @@ TEST(PlayGridTest, PolygonsMatchIndependentlyComputedOutlines) {
     // A polygon is drawn with at most 4096 sides.
     EXPECT_TRUE(outline(16, 16, {4097, 0.5f, 0.5f, 0.4f, 0.0f, 64}) ==
                 outline(16, 16, {4096, 0.5f, 0.5f, 0.4f, 0.0f, 64}));
+    // The first side to overwrite an enemy gives the hit: the first side crosses an enemy of 80
+    // at 16,11, and every later side starts on a vertex the polygon has just drawn with its own 70.
+    PlayGrid field(20, 16);
+    field.grid[11 * 20 + 16] = 80;
+    EXPECT_EQ(field.drawPolygon({6, 0.5f, 0.5f, 0.4f, 30.0f, 70}), 80);
 }
 
 TEST(PlayGridTest, PolygonsWithoutSidesOrCellsDrawNothing) {
@@ -134,7 +139,8 @@ TEST(RingMappingTest, SidesAndOffsetsPairCellsThroughWholePercentsWithinTheRings
     EXPECT_EQ(cellText(outerCells), "0,0 2,0 3,0 6,0 9,0 10,0 11,0 11,0");
     EXPECT_EQ(cellText(innerCells), "0,1 0,1 1,1 2,8 2,1 3,1 5,1 5,1");
     // A side without cells, or a ring without any, stands for its vertex cell; a side of one
-    // cell for that cell. The odd rings' outer sides have 9, 1 and 2 cells, their inner 1, 2, 3.
+    // cell for that cell; an inner ring without sides gives the outer cell of the same side. The
+    // odd rings' outer sides have 9, 1 and 2 cells, their inner 1, 2, 3.
     const Cells none;
     const std::vector<int> emptyLastSide = {0, 4, 12};
     const std::vector<int> emptySides = {0, 0, 0};
@@ -148,10 +154,11 @@ TEST(RingMappingTest, SidesAndOffsetsPairCellsThroughWholePercentsWithinTheRings
     const RingMapping noInner({s_outer, s_outerVertices, s_outerIndex}, {none, none, noSides});
     const RingMapping odd({s_outer, s_outerVertices, oddOuter},
                           {s_inner, s_innerVertices, oddInner});
-    EXPECT_EQ(cellText({emptyLast.outerCell(2, 1), emptyLast.innerCell(2, 1),
-                        emptyInner.innerCell(1, 3), noInner.innerCell(0, 3), odd.outerCell(1, 5),
-                        odd.innerCell(0, 4), odd.innerCell(1, 0), odd.innerCell(2, 1)}),
-              "8,9 2,1 2,8 3,0 9,0 0,1 1,1 5,1");
+    EXPECT_EQ(
+        cellText({emptyLast.outerCell(2, 1), emptyLast.innerCell(2, 1), emptyInner.innerCell(1, 3),
+                  noInner.innerCell(0, 3), noInner.innerCell(2, 1), odd.outerCell(1, 5),
+                  odd.innerCell(0, 4), odd.innerCell(1, 0), odd.innerCell(2, 1)}),
+        "8,9 2,1 2,8 3,0 9,0 9,0 0,1 1,1 5,1");
 }
 
 } // namespace

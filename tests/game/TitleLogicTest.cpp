@@ -22,6 +22,7 @@ TEST(TitleLogic, EscapeQuitsAndSpaceStartsAsLongAsTheyAreHeld) {
     keyboard.doKey(32, true);
     EXPECT_EQ(title.onUpdate(0.0f), "START");
     EXPECT_EQ(title.onUpdate(16.0f), "START");
+    title.setPause(true); // paused, it reacts to its keys as before
     title.onEnter("RUNNING", "*");
     keyboard.doKey(27, true); // Escape wins over Space, every update it is held
     EXPECT_EQ(title.onUpdate(16.0f), "");

@@ -1,4 +1,4 @@
-#include "GameHelper/Liquid/CFGHelperLiquid.h"
+#include "GameHelper/CFGHelper.h"
 
 #include "CFG/GlobalConfig.h"
 #include "Fluid/MPM/FluidPropertyStrings.h"
@@ -6,9 +6,8 @@
 
 namespace GameHelper {
 
-void CFGHelperLiquid::setLiquidProperties(const std::string& prefix,
-                                          Fluid::MPM::Liquid* const liquid,
-                                          const Fluid::MPM::Liquid::Handle& handle) {
+void CFGHelper::setLiquidProperties(const std::string& prefix, Fluid::MPM::Liquid* const liquid,
+                                    const Fluid::MPM::Liquid::Handle& handle) {
     const auto& names = Fluid::MPM::FluidPropertyStrings::instance().mapping();
     for (int id = 0; id < Fluid::MPM::NUM_PROPERTIES; ++id) {
         const std::string text = CFG::get(prefix + "_" + names.findB(id));

@@ -90,6 +90,8 @@ def scenario_refused(folder):
         (full, ["PLAYER_POLY_RADIUS_STEP==0.00003"], -signal.SIGABRT,
          abort + "PLAYER_POLY_RADIUS / PLAYER_POLY_RADIUS_STEP is 0.035 / 0.00003; "
          "at most 1024 rings\n"),
+        (full, ["NUM_GLYPH_IMAGES==65537"], -signal.SIGABRT,
+         abort + "NUM_GLYPH_IMAGES is 65537; at most 65536 glyphs\n"),
     ]
     for text, args, status, errors in rows:
         if text is None:
@@ -148,10 +150,10 @@ def board_shown(game):
 
 
 def scenario_title_screen(folder):
-    """The title shows the board cell for cell, the score and the information text; with room
-    for one glyph, only the first of each; without room or without a font, no text at all and
-    nothing on the error stream."""
-    rows = (([], "ok", "ok"),
+    """The title shows the board cell for cell, the score and the information text, with room
+    for the most glyphs too; with room for one glyph, only the first of each; without room or
+    without a font, no text at all and nothing on the error stream."""
+    rows = (([], "ok", "ok"), (["NUM_GLYPH_IMAGES==65536"], "ok", "ok"),
             (["NUM_GLYPH_IMAGES==1"], "1 glyphs from x 365", "1 glyphs from x 330"),
             (["NUM_GLYPH_IMAGES==0"], None, None), (["FONT_CFG==none.cfg"], None, None))
     for args, score, info in rows:
