@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstddef>
 #include <cstring>
 
 #ifdef __SSE2__
@@ -64,8 +65,29 @@ void accumulate(float& sum, const Wide value) {
     sum = static_cast<float>(sum + value);
 }
 
-void accumulate(float (&sum)[2], const Pair value) {
+// A node's pairs of fields, each named by the offset of its x field; the y field follows.
+enum NodePair : std::size_t {
+    GRADIENT = offsetof(FluidNode, gradX),
+    VELOCITY = offsetof(FluidNode, u),
+    ACCELERATION = offsetof(FluidNode, ax)
+};
+static_assert(offsetof(FluidNode, gradY) == GRADIENT + sizeof(float) &&
+                  offsetof(FluidNode, v) == VELOCITY + sizeof(float) &&
+                  offsetof(FluidNode, ay) == ACCELERATION + sizeof(float),
+              "each pair of node fields lies side by side, x first");
+
+Pair widen(const FluidNode& node, const NodePair pair) {
+    float values[2];
+    std::memcpy(values, reinterpret_cast<const unsigned char*>(&node) + pair, sizeof values);
+    return widen(values);
+}
+
+void accumulate(FluidNode& node, const NodePair pair, const Pair value) {
+    float sum[2];
+    unsigned char* const bytes = reinterpret_cast<unsigned char*>(&node) + pair;
+    std::memcpy(sum, bytes, sizeof sum);
     store(sum, widen(sum) + value);
+    std::memcpy(bytes, sum, sizeof sum);
 }
 
 // The nearest integer, halfway cases to the even one, as the processor rounds by default.
@@ -172,7 +194,7 @@ Strain strainAt(const Stencil& stencil) {
     // (du/dx, dv/dx) and (du/dy, dv/dy)
     Pair alongX{}, alongY{};
     stencil.forEach([&](const FluidNode& node, Pair, const Pair gradient) {
-        const Pair uv = widen(node.uv);
+        const Pair uv = widen(node, VELOCITY);
         alongX += uv * gradient[0];
         alongY += uv * gradient[1];
     });
@@ -215,20 +237,19 @@ struct DensityPatch {
         const FluidNode& c = first[column];
         const FluidNode& d = first[column + 1];
         const Pair delta = Pair{c.mass, b.mass} - a.mass;
-        const Pair side{c.grad[0], b.grad[1]};
+        const Pair side{c.gradX, b.gradY};
         mass = a.mass;
-        gradient = widen(a.grad);
-        square = 3.0f * delta - side - Pair{2.0f * a.grad[0], 2.0f * a.grad[1]};
+        gradient = widen(a, GRADIENT);
+        square = 3.0f * delta - side - Pair{2.0f * a.gradX, 2.0f * a.gradY};
         cube = -2.0f * delta + side + gradient;
-        const Pair edges = Pair{a.mass + a.grad[0], a.mass + a.grad[1]} + square + cube;
+        const Pair edges = Pair{a.mass + a.gradX, a.mass + a.gradY} + square + cube;
         const Pair swapped{edges[1], edges[0]};
-        cross2 = Pair{3.0f * d.mass - 2.0f * b.grad[0] - d.grad[0],
-                      3.0f * d.mass - 2.0f * c.grad[1] - d.grad[1]} -
+        cross2 = Pair{3.0f * d.mass - 2.0f * b.gradX - d.gradX,
+                      3.0f * d.mass - 2.0f * c.gradY - d.gradY} -
                  3.0f * swapped - square;
-        cross3 =
-            Pair{-2.0f * d.mass + b.grad[0] + d.grad[0], -2.0f * d.mass + c.grad[1] + d.grad[1]} +
-            2.0f * swapped - cube;
-        c11 = b.grad[0] - cross3[1] - cross2[1] - a.grad[0];
+        cross3 = Pair{-2.0f * d.mass + b.gradX + d.gradX, -2.0f * d.mass + c.gradY + d.gradY} +
+                 2.0f * swapped - cube;
+        c11 = b.gradX - cross3[1] - cross2[1] - a.gradX;
     }
 
     Wide densityAt(const Pair t) const {
@@ -268,7 +289,8 @@ Wide pressureAt(const Stencil& stencil, const FluidParticle& particle, const int
 // The particle's velocity plus the grid's acceleration at its position.
 Pair acceleratedVelocity(const Stencil& stencil, const FluidParticle& particle) {
     Pair sum{};
-    stencil.forEach([&](const FluidNode& node, const Pair w, Pair) { sum += w * widen(node.axy); });
+    stencil.forEach(
+        [&](const FluidNode& node, const Pair w, Pair) { sum += w * widen(node, ACCELERATION); });
     return Pair{particle.u, particle.v} + sum;
 }
 
@@ -280,7 +302,7 @@ void setVelocity(const Stencil& stencil, FluidParticle& particle, const Pair vel
     particle.u = static_cast<float>(velocity[0]);
     particle.v = static_cast<float>(velocity[1]);
     stencil.forEach(
-        [&](FluidNode& node, const Pair w, Pair) { accumulate(node.uv, w * velocity); });
+        [&](FluidNode& node, const Pair w, Pair) { accumulate(node, VELOCITY, w * velocity); });
 }
 
 } // namespace
@@ -378,7 +400,8 @@ void Liquid::step(LiquidInfo* const liquids, const std::size_t count, const floa
     scaleActiveNodesUV();
     runPhase(&Liquid::calcAXY, liquids, count, dt);
     scaleActiveNodesAXY();
-    runPhase(&Liquid::recalcUV, liquids, count, dt);
+    runPhase(m_mapType == BOUNDARY_GRID ? &Liquid::recalcBoundedUV : &Liquid::recalcUV, liquids,
+             count, dt);
     scaleActiveNodesUV();
     runPhase(&Liquid::doMove, liquids, count, dt);
     for (std::size_t k = 0; k < count; ++k) {
@@ -440,8 +463,8 @@ void Liquid::calcUV(FluidParticle* const particles, const int count, const float
         stencil.forEach([&](FluidNode& node, const Pair w, const Pair gradient) {
             activate(node);
             accumulate(node.mass, w[0]);
-            accumulate(node.grad, gradient);
-            accumulate(node.uv, w * velocity);
+            accumulate(node, GRADIENT, gradient);
+            accumulate(node, VELOCITY, w * velocity);
         });
     }
 }
@@ -450,8 +473,8 @@ void Liquid::scaleActiveNodesUV() {
     for (std::size_t k = 0; k < m_activeCount; ++k) {
         FluidNode& node = *m_activeNodes[k];
         if (node.mass > 0.0f) {
-            node.uv[0] /= node.mass;
-            node.uv[1] /= node.mass;
+            node.u /= node.mass;
+            node.v /= node.mass;
         }
     }
 }
@@ -460,10 +483,10 @@ void Liquid::scaleActiveNodesAXY() {
     for (std::size_t k = 0; k < m_activeCount; ++k) {
         FluidNode& node = *m_activeNodes[k];
         if (node.mass > 0.0f) {
-            node.uv[0] = 0.0f;
-            node.uv[1] = 0.0f;
-            node.axy[0] /= node.mass;
-            node.axy[1] /= node.mass;
+            node.u = 0.0f;
+            node.v = 0.0f;
+            node.ax /= node.mass;
+            node.ay /= node.mass;
         }
     }
 }
@@ -509,7 +532,8 @@ void Liquid::calcAXY(FluidParticle* const particles, const int count, const floa
         const Pair stressX{sxx, sxy};
         const Pair stressY{sxy, syy};
         stencil.forEach([&](FluidNode& node, const Pair w, const Pair gradient) {
-            accumulate(node.axy, bounce * w - (stressX * gradient[0] + stressY * gradient[1]));
+            accumulate(node, ACCELERATION,
+                       bounce * w - (stressX * gradient[0] + stressY * gradient[1]));
         });
     }
 }
@@ -543,6 +567,28 @@ Liquid::TileBounce Liquid::tileBounce(const std::int64_t column, const std::int6
     return tile;
 }
 
+void Liquid::recalcBoundedUV(FluidParticle* const particles, const int count,
+                             const float* const props, int, float) {
+    const auto column = static_cast<std::ptrdiff_t>(m_columnStride);
+    const Pair gravity{props[GRAVITY_X], props[GRAVITY_Y]};
+    for (int k = 0; k < count; ++k) {
+        FluidParticle& particle = particles[k];
+        const Stencil stencil(stencilOrigin(particle), column, particle);
+        Pair velocity = acceleratedVelocity(stencil, particle);
+        velocity += gravity + Pair{particle.fx, particle.fy};
+        // The position lies on the grid, which calcUV has checked, so truncation is safe.
+        const BoundaryForceGrid::Force boundary =
+            boundaryForce(static_cast<int>(particle.x), static_cast<int>(particle.y));
+        if (boundary.nx * velocity[0] < 0.0) {
+            velocity[0] = -velocity[0];
+        }
+        if (boundary.ny * velocity[1] < 0.0) {
+            velocity[1] = -velocity[1];
+        }
+        setVelocity(stencil, particle, velocity);
+    }
+}
+
 void Liquid::recalcUV(FluidParticle* const particles, const int count, const float* const props,
                       const int shiftDifference, float) {
     const auto column = static_cast<std::ptrdiff_t>(m_columnStride);
@@ -552,24 +598,11 @@ void Liquid::recalcUV(FluidParticle* const particles, const int count, const flo
         FluidParticle& particle = particles[k];
         const Stencil stencil(stencilOrigin(particle), column, particle);
         Pair velocity = acceleratedVelocity(stencil, particle);
-        if (m_mapType == BOUNDARY_GRID) {
-            velocity += gravity + Pair{particle.fx, particle.fy};
-            // The position lies on the grid, which calcUV has checked, so truncation is safe.
-            const BoundaryForceGrid::Force boundary =
-                boundaryForce(static_cast<int>(particle.x), static_cast<int>(particle.y));
-            if (boundary.nx * velocity[0] < 0.0) {
-                velocity[0] = -velocity[0];
-            }
-            if (boundary.ny * velocity[1] < 0.0) {
-                velocity[1] = -velocity[1];
-            }
-        } else {
-            velocity += gravity;
-            if (m_mapType != NO_MAP) {
-                Vec2 kept{velocity[0], velocity[1]};
-                keepOffWalls(kept, particle, shiftDifference, neighbours);
-                velocity = Pair{kept.x, kept.y};
-            }
+        velocity += gravity;
+        if (m_mapType != NO_MAP) {
+            Vec2 kept{velocity[0], velocity[1]};
+            keepOffWalls(kept, particle, shiftDifference, neighbours);
+            velocity = Pair{kept.x, kept.y};
         }
         setVelocity(stencil, particle, velocity);
     }
@@ -647,7 +680,7 @@ void Liquid::doMove(FluidParticle* const particles, const int count, const float
         const Stencil stencil(stencilOrigin(particle), column, particle);
         Pair grid{};
         stencil.forEach(
-            [&](const FluidNode& node, const Pair w, Pair) { grid += w * widen(node.uv); });
+            [&](const FluidNode& node, const Pair w, Pair) { grid += w * widen(node, VELOCITY); });
         const Pair move = grid * Wide{dt};
         const Pair velocity{particle.u, particle.v};
         const Pair position = Pair{particle.x, particle.y} + move;

@@ -103,6 +103,8 @@ private:
                 float dt);
     void calcAXY(FluidParticle* particles, int count, const float* props, int shiftDifference,
                  float dt);
+    void recalcBoundedUV(FluidParticle* particles, int count, const float* props,
+                         int shiftDifference, float dt);
     void recalcUV(FluidParticle* particles, int count, const float* props, int shiftDifference,
                   float dt);
     void doMove(FluidParticle* particles, int count, const float* props, int shiftDifference,
