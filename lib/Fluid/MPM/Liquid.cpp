@@ -115,46 +115,63 @@ std::int64_t tileOf(const std::int64_t node, const int shift) {
     return shift >= 0 ? node >> shift : node * (std::int64_t{1} << -shift);
 }
 
-// A particle's 3 by 3 node stencil: its first node and its weights and their gradients, widened
-// once. Kept apart from the particle, they need no reloading after each store to a node, which
-// the compiler must assume could change the particle.
+// Rounds both lanes to single precision and gives them back widened.
+Pair rounded(const Pair value) {
+#ifdef __SSE2__
+    return _mm_cvtps_pd(_mm_cvtpd_ps(value));
+#else
+    return Pair{static_cast<float>(value[0]), static_cast<float>(value[1])};
+#endif
+}
+
+// The weights of a particle's stencil along x (lane 0) and y (lane 1), as they are stored in
+// single precision, worked out for the offset of the stencil's first node from the particle.
+struct AxisWeights {
+    explicit AxisWeights(const Pair offset) {
+        const Pair x1 = offset + 1.0f;
+        const Pair x2 = x1 + 1.0f;
+        weights[0] = rounded(0.5f * offset * offset + 1.5f * offset + 1.125f);
+        gradients[0] = rounded(offset + 1.5f);
+        weights[1] = rounded(0.75f - x1 * x1);
+        gradients[1] = rounded(-2.0f * x1);
+        weights[2] = rounded(0.5f * x2 * x2 - 1.5f * x2 + 1.125f);
+        gradients[2] = rounded(x2 - 1.5f);
+    }
+
+    void storeIn(FluidParticle& particle) const {
+#pragma GCC unroll 3
+        for (int k = 0; k < 3; ++k) {
+            particle.wx[k] = static_cast<float>(weights[k][0]);
+            particle.wy[k] = static_cast<float>(weights[k][1]);
+            particle.gx[k] = static_cast<float>(gradients[k][0]);
+            particle.gy[k] = static_cast<float>(gradients[k][1]);
+        }
+    }
+
+    Pair weights[3];
+    Pair gradients[3];
+};
+
+// A particle's 3 by 3 node stencil: its first node and its weights, widened once and held in
+// both lanes. Kept apart from the particle, they need no reloading after each store to a node,
+// which the compiler must assume could change the particle.
 struct Stencil {
-    // The weights the particle holds.
     Stencil(FluidNode* const first, const std::ptrdiff_t columnStride,
             const FluidParticle& particle)
         : origin(first), column(columnStride) {
-        widenWeights(particle);
-    }
-
-    // Works out the weights of the three nodes along each axis at the offset of the first from
-    // the particle, and their gradients, and stores them in the particle.
-    Stencil(FluidNode* const first, const std::ptrdiff_t columnStride, FluidParticle& particle,
-            const Wide offsetX, const Wide offsetY)
-        : origin(first), column(columnStride) {
-        setWeights(offsetX, particle.wx, particle.gx);
-        setWeights(offsetY, particle.wy, particle.gy);
-        widenWeights(particle);
-    }
-
-    // The weights along one axis at the offset of the first node, and their gradients.
-    static void setWeights(const Wide offset, float (&weights)[3], float (&gradients)[3]) {
-        const Wide x1 = offset + 1.0f;
-        const Wide x2 = x1 + 1.0f;
-        weights[0] = static_cast<float>(0.5f * offset * offset + 1.5f * offset + 1.125f);
-        gradients[0] = static_cast<float>(offset + 1.5f);
-        weights[1] = static_cast<float>(0.75f - x1 * x1);
-        gradients[1] = static_cast<float>(-2.0f * x1);
-        weights[2] = static_cast<float>(0.5f * x2 * x2 - 1.5f * x2 + 1.125f);
-        gradients[2] = static_cast<float>(x2 - 1.5f);
-    }
-
-    void widenWeights(const FluidParticle& particle) {
 #pragma GCC unroll 3
         for (int k = 0; k < 3; ++k) {
             wx[k] = both(particle.wx[k]);
             wy[k] = both(particle.wy[k]);
-            along[k] = Pair{particle.gx[k], particle.wx[k]};
-            across[k] = Pair{particle.wy[k], particle.gy[k]};
+        }
+    }
+
+    Stencil(FluidNode* const first, const std::ptrdiff_t columnStride, const AxisWeights& axes)
+        : origin(first), column(columnStride) {
+#pragma GCC unroll 3
+        for (int k = 0; k < 3; ++k) {
+            wx[k] = both(axes.weights[k][0]);
+            wy[k] = both(axes.weights[k][1]);
         }
     }
 
@@ -162,23 +179,48 @@ struct Stencil {
         return origin[i * column + j];
     }
 
-    // Calls visit(node, w, gradient) for the nodes (i, j), i outer and j inner, with the node's
-    // weight W(i, j) = wx[i] wy[j] in both lanes and its gradient (gx[i] wy[j], wx[i] gy[j]).
+    // Calls visit(node, w, i, j) for the nodes (i, j), i outer and j inner, with the node's
+    // weight W(i, j) = wx[i] wy[j] in both lanes.
     template <typename Visit>
     void forEach(const Visit& visit) const {
+        FluidNode* nodes = origin;
 #pragma GCC unroll 3
         for (int i = 0; i < 3; ++i) {
 #pragma GCC unroll 3
             for (int j = 0; j < 3; ++j) {
-                visit(at(i, j), wx[i] * wy[j], along[i] * across[j]);
+                visit(nodes[j], wx[i] * wy[j], i, j);
             }
+            nodes += column;
         }
     }
 
     FluidNode* origin;
     std::ptrdiff_t column;
-    // The weights in both lanes, and (gx[i], wx[i]) and (wy[j], gy[j]).
-    Pair wx[3], wy[3], along[3], across[3];
+    Pair wx[3], wy[3];
+};
+
+// A stencil with the gradients of its weights, each in both lanes.
+struct GradientStencil : Stencil {
+    GradientStencil(FluidNode* const first, const std::ptrdiff_t columnStride,
+                    const FluidParticle& particle)
+        : Stencil(first, columnStride, particle) {
+#pragma GCC unroll 3
+        for (int k = 0; k < 3; ++k) {
+            gx[k] = both(particle.gx[k]);
+            gy[k] = both(particle.gy[k]);
+        }
+    }
+
+    // Calls visit(node, w, gradX, gradY) for the nodes as Stencil::forEach does, with the
+    // node's gradient (gx[i] wy[j], wx[i] gy[j]) one part in each argument, in both lanes.
+    template <typename Visit>
+    void forEach(const Visit& visit) const {
+        Stencil::forEach([&](FluidNode& node, const Pair w, const int i, const int j) {
+            visit(node, w, gx[i] * wy[j], wx[i] * gy[j]);
+        });
+    }
+
+    Pair gx[3], gy[3];
 };
 
 // The particle's velocity gradient: rotation, shear, mean and deviatoric rates.
@@ -190,13 +232,13 @@ struct Strain {
     Wide devyy;
 };
 
-Strain strainAt(const Stencil& stencil) {
+Strain strainAt(const GradientStencil& stencil) {
     // (du/dx, dv/dx) and (du/dy, dv/dy)
     Pair alongX{}, alongY{};
-    stencil.forEach([&](const FluidNode& node, Pair, const Pair gradient) {
+    stencil.forEach([&](const FluidNode& node, Pair, const Pair gradX, const Pair gradY) {
         const Pair uv = widen(node, VELOCITY);
-        alongX += uv * gradient[0];
-        alongY += uv * gradient[1];
+        alongX += uv * gradX;
+        alongY += uv * gradY;
     });
     const Wide mean = (alongX[0] + alongY[1]) * 0.5f;
     return Strain{alongY[0] - alongX[1], (alongY[0] + alongX[1]) * 0.5f, mean, alongX[0] - mean,
@@ -287,10 +329,12 @@ Wide pressureAt(const Stencil& stencil, const FluidParticle& particle, const int
 }
 
 // The particle's velocity plus the grid's acceleration at its position.
-Pair acceleratedVelocity(const Stencil& stencil, const FluidParticle& particle) {
+[[gnu::always_inline]] inline Pair acceleratedVelocity(const Stencil& stencil,
+                                                       const FluidParticle& particle) {
     Pair sum{};
-    stencil.forEach(
-        [&](const FluidNode& node, const Pair w, Pair) { sum += w * widen(node, ACCELERATION); });
+    stencil.forEach([&](const FluidNode& node, const Pair w, int, int) {
+        sum += w * widen(node, ACCELERATION);
+    });
     return Pair{particle.u, particle.v} + sum;
 }
 
@@ -298,11 +342,12 @@ Pair acceleratedVelocity(const Stencil& stencil, const FluidParticle& particle) 
 // comes from the velocity in double, not from the single-precision value stored: the optimised
 // g++ 12 build always worked it so, its vectoriser having dropped the round trip through the
 // particle, and every build gives the results that build gave.
-void setVelocity(const Stencil& stencil, FluidParticle& particle, const Pair velocity) {
+[[gnu::always_inline]] inline void setVelocity(const Stencil& stencil, FluidParticle& particle,
+                                               const Pair velocity) {
     particle.u = static_cast<float>(velocity[0]);
     particle.v = static_cast<float>(velocity[1]);
     stencil.forEach(
-        [&](FluidNode& node, const Pair w, Pair) { accumulate(node, VELOCITY, w * velocity); });
+        [&](FluidNode& node, const Pair w, int, int) { accumulate(node, VELOCITY, w * velocity); });
 }
 
 } // namespace
@@ -315,10 +360,13 @@ struct Liquid::TileBounce {
     Vec2 push;
 };
 
-// Which of the four nodes beside a node lie in solid tiles.
+// Which of the four nodes beside a node lie in solid tiles. Every node whose neighbours lie in
+// the same tiles gets the same answer, so the tiles are kept with it.
 struct Liquid::SolidNeighbours {
-    std::int64_t nodeX;
-    std::int64_t nodeY;
+    // The tile columns of the node's left neighbour, the node and its right neighbour, and the
+    // tile rows of its lower neighbour, the node and its upper neighbour.
+    std::int64_t columns[3];
+    std::int64_t rows[3];
     bool right;
     bool left;
     bool up;
@@ -454,16 +502,20 @@ void Liquid::calcUV(FluidParticle* const particles, const int count, const float
             UTIL_ABORT("CXY " << particle.cx << "," << particle.cy << " i,j " << node.i << ","
                               << node.j << " w,h " << m_width << "," << m_height);
         }
-        const Stencil stencil(stencilOrigin(particle), column, particle,
-                              static_cast<Wide>(particle.cx) - particle.x,
-                              static_cast<Wide>(particle.cy) - particle.y);
+        const AxisWeights axes(
+            Pair{static_cast<Wide>(particle.cx), static_cast<Wide>(particle.cy)} -
+            Pair{particle.x, particle.y});
+        axes.storeIn(particle);
+        const Stencil stencil(stencilOrigin(particle), column, axes);
         FluidNode& centre = stencil.at(1, 1);
         centre.count = static_cast<std::uint16_t>(centre.count + 1);
         const Pair velocity{particle.u, particle.v};
-        stencil.forEach([&](FluidNode& node, const Pair w, const Pair gradient) {
+        stencil.forEach([&](FluidNode& node, const Pair w, const int i, const int j) {
             activate(node);
             accumulate(node.mass, w[0]);
-            accumulate(node, GRADIENT, gradient);
+            accumulate(node, GRADIENT,
+                       Pair{axes.gradients[i][0], axes.weights[i][0]} *
+                           Pair{axes.weights[j][1], axes.gradients[j][1]});
             accumulate(node, VELOCITY, w * velocity);
         });
     }
@@ -505,7 +557,7 @@ void Liquid::calcAXY(FluidParticle* const particles, const int count, const floa
     DensityPatch patch;
     for (int k = 0; k < count; ++k) {
         FluidParticle& particle = particles[k];
-        const Stencil stencil(stencilOrigin(particle), column, particle);
+        const GradientStencil stencil(stencilOrigin(particle), column, particle);
         const Strain strain = strainAt(stencil);
         updateDeformation(particle, strain, props[YIELD_RATE]);
         const int cellX = nearestInt(Wide{particle.x} - 0.5f);
@@ -531,9 +583,8 @@ void Liquid::calcAXY(FluidParticle* const particles, const int count, const floa
                          Wide{props[ELASTICITY]} * particle.syy;
         const Pair stressX{sxx, sxy};
         const Pair stressY{sxy, syy};
-        stencil.forEach([&](FluidNode& node, const Pair w, const Pair gradient) {
-            accumulate(node, ACCELERATION,
-                       bounce * w - (stressX * gradient[0] + stressY * gradient[1]));
+        stencil.forEach([&](FluidNode& node, const Pair w, const Pair gradX, const Pair gradY) {
+            accumulate(node, ACCELERATION, bounce * w - (stressX * gradX + stressY * gradY));
         });
     }
 }
@@ -593,7 +644,12 @@ void Liquid::recalcUV(FluidParticle* const particles, const int count, const flo
                       const int shiftDifference, float) {
     const auto column = static_cast<std::ptrdiff_t>(m_columnStride);
     const Pair gravity{props[GRAVITY_X], props[GRAVITY_Y]};
-    SolidNeighbours neighbours{INT64_MIN, INT64_MIN, false, false, false, false};
+    SolidNeighbours neighbours{{INT64_MIN, INT64_MIN, INT64_MIN},
+                               {INT64_MIN, INT64_MIN, INT64_MIN},
+                               false,
+                               false,
+                               false,
+                               false};
     for (int k = 0; k < count; ++k) {
         FluidParticle& particle = particles[k];
         const Stencil stencil(stencilOrigin(particle), column, particle);
@@ -644,8 +700,15 @@ bool Liquid::keepOffEdges(Wide& velocity, const float position, const int nodes)
         nodeX = nearestInt(particle.x + velocity.x - 0.5f);
         nodeY = nearestInt(particle.y + velocity.y - 0.5f);
     }
-    if (nodeX != neighbours.nodeX || nodeY != neighbours.nodeY) {
-        neighbours = solidNeighbours(nodeX, nodeY, shiftDifference);
+    const std::int64_t columns[3] = {tileOf(nodeX - 1, shiftDifference),
+                                     tileOf(nodeX, shiftDifference),
+                                     tileOf(nodeX + 1, shiftDifference)};
+    const std::int64_t rows[3] = {tileOf(nodeY - 1, shiftDifference),
+                                  tileOf(nodeY, shiftDifference),
+                                  tileOf(nodeY + 1, shiftDifference)};
+    if (!std::equal(columns, columns + 3, neighbours.columns) ||
+        !std::equal(rows, rows + 3, neighbours.rows)) {
+        neighbours = solidNeighbours(columns, rows);
     }
     if (neighbours.right) {
         velocity.x = -BOUNCE_SPEED;
@@ -659,17 +722,11 @@ bool Liquid::keepOffEdges(Wide& velocity, const float position, const int nodes)
     }
 }
 
-Liquid::SolidNeighbours Liquid::solidNeighbours(const std::int64_t nodeX, const std::int64_t nodeY,
-                                                const int shiftDifference) const {
-    const auto solid = [&](const std::int64_t x, const std::int64_t y) {
-        return isSolid(tileOf(x, shiftDifference), tileOf(y, shiftDifference));
-    };
-    return SolidNeighbours{nodeX,
-                           nodeY,
-                           solid(nodeX + 1, nodeY),
-                           solid(nodeX - 1, nodeY),
-                           solid(nodeX, nodeY + 1),
-                           solid(nodeX, nodeY - 1)};
+Liquid::SolidNeighbours Liquid::solidNeighbours(const std::int64_t (&columns)[3],
+                                                const std::int64_t (&rows)[3]) const {
+    return SolidNeighbours{{columns[0], columns[1], columns[2]}, {rows[0], rows[1], rows[2]},
+                           isSolid(columns[2], rows[1]),         isSolid(columns[0], rows[1]),
+                           isSolid(columns[1], rows[2]),         isSolid(columns[1], rows[0])};
 }
 
 void Liquid::doMove(FluidParticle* const particles, const int count, const float* const props, int,
@@ -679,8 +736,9 @@ void Liquid::doMove(FluidParticle* const particles, const int count, const float
         FluidParticle& particle = particles[k];
         const Stencil stencil(stencilOrigin(particle), column, particle);
         Pair grid{};
-        stencil.forEach(
-            [&](const FluidNode& node, const Pair w, Pair) { grid += w * widen(node, VELOCITY); });
+        stencil.forEach([&](const FluidNode& node, const Pair w, int, int) {
+            grid += w * widen(node, VELOCITY);
+        });
         const Pair move = grid * Wide{dt};
         const Pair velocity{particle.u, particle.v};
         const Pair position = Pair{particle.x, particle.y} + move;

@@ -118,8 +118,8 @@ private:
     bool keepOffEdges(double& velocity, float position, int nodes) const;
     void keepOffWalls(Vec2& velocity, const FluidParticle& particle, int shiftDifference,
                       SolidNeighbours& neighbours) const;
-    SolidNeighbours solidNeighbours(std::int64_t nodeX, std::int64_t nodeY,
-                                    int shiftDifference) const;
+    SolidNeighbours solidNeighbours(const std::int64_t (&columns)[3],
+                                    const std::int64_t (&rows)[3]) const;
 
     bool holdsStencilAt(int cx, int cy) const;
     NodeOffset firstNodeOutside(int cx, int cy) const;
