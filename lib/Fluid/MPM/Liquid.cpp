@@ -94,6 +94,11 @@ void accumulate(FluidNode& node, const NodePair pair, const Pair value) {
 // Values past the int range saturate and NaN reads as INT_MIN, so every range check that
 // follows sees them outside.
 int nearestInt(const Wide value) {
+#ifdef __SSE2__
+    // The conversion gives INT_MIN for NaN and for every value outside the int range.
+    const int rounded = _mm_cvtsd_si32(_mm_set_sd(value));
+    return rounded == INT_MIN && value > 0.0 ? INT_MAX : rounded;
+#else
     // Adding 1.5 * 2^52 leaves no bits below the unit, so the sum is rounded to an integer.
     constexpr Wide ROUNDER = 6755399441055744.0;
     if (!(value >= INT_MIN)) {
@@ -103,6 +108,7 @@ int nearestInt(const Wide value) {
         return INT_MAX;
     }
     return static_cast<int>((value + ROUNDER) - ROUNDER);
+#endif
 }
 
 // The first stencil node along one axis: the nearest integer to (c - 0.5) - 0.5.
@@ -115,37 +121,36 @@ std::int64_t tileOf(const std::int64_t node, const int shift) {
     return shift >= 0 ? node >> shift : node * (std::int64_t{1} << -shift);
 }
 
-// Rounds both lanes to single precision and gives them back widened.
-Pair rounded(const Pair value) {
+// Stores lane 0 in x and lane 1 in y, each rounded to single precision, and gives back what
+// it stored, widened again.
+Pair storeApart(float& x, float& y, const Pair value) {
 #ifdef __SSE2__
-    return _mm_cvtps_pd(_mm_cvtpd_ps(value));
+    const __m128 narrow = _mm_cvtpd_ps(value);
+    _mm_store_ss(&x, narrow);
+    _mm_store_ss(&y, _mm_shuffle_ps(narrow, narrow, 1));
+    return _mm_cvtps_pd(narrow);
 #else
-    return Pair{static_cast<float>(value[0]), static_cast<float>(value[1])};
+    x = static_cast<float>(value[0]);
+    y = static_cast<float>(value[1]);
+    return Pair{x, y};
 #endif
 }
 
-// The weights of a particle's stencil along x (lane 0) and y (lane 1), as they are stored in
-// single precision, worked out for the offset of the stencil's first node from the particle.
+// The weights of a particle's stencil along x (lane 0) and y (lane 1) and their gradients,
+// worked out for the offset of the stencil's first node from the particle and stored in it.
+// They are kept as the particle holds them, in single precision.
 struct AxisWeights {
-    explicit AxisWeights(const Pair offset) {
+    AxisWeights(FluidParticle& particle, const Pair offset) {
         const Pair x1 = offset + 1.0f;
         const Pair x2 = x1 + 1.0f;
-        weights[0] = rounded(0.5f * offset * offset + 1.5f * offset + 1.125f);
-        gradients[0] = rounded(offset + 1.5f);
-        weights[1] = rounded(0.75f - x1 * x1);
-        gradients[1] = rounded(-2.0f * x1);
-        weights[2] = rounded(0.5f * x2 * x2 - 1.5f * x2 + 1.125f);
-        gradients[2] = rounded(x2 - 1.5f);
-    }
-
-    void storeIn(FluidParticle& particle) const {
-#pragma GCC unroll 3
-        for (int k = 0; k < 3; ++k) {
-            particle.wx[k] = static_cast<float>(weights[k][0]);
-            particle.wy[k] = static_cast<float>(weights[k][1]);
-            particle.gx[k] = static_cast<float>(gradients[k][0]);
-            particle.gy[k] = static_cast<float>(gradients[k][1]);
-        }
+        weights[0] = storeApart(particle.wx[0], particle.wy[0],
+                                0.5f * offset * offset + 1.5f * offset + 1.125f);
+        gradients[0] = storeApart(particle.gx[0], particle.gy[0], offset + 1.5f);
+        weights[1] = storeApart(particle.wx[1], particle.wy[1], 0.75f - x1 * x1);
+        gradients[1] = storeApart(particle.gx[1], particle.gy[1], -2.0f * x1);
+        weights[2] =
+            storeApart(particle.wx[2], particle.wy[2], 0.5f * x2 * x2 - 1.5f * x2 + 1.125f);
+        gradients[2] = storeApart(particle.gx[2], particle.gy[2], x2 - 1.5f);
     }
 
     Pair weights[3];
@@ -503,9 +508,8 @@ void Liquid::calcUV(FluidParticle* const particles, const int count, const float
                               << node.j << " w,h " << m_width << "," << m_height);
         }
         const AxisWeights axes(
-            Pair{static_cast<Wide>(particle.cx), static_cast<Wide>(particle.cy)} -
-            Pair{particle.x, particle.y});
-        axes.storeIn(particle);
+            particle, Pair{static_cast<Wide>(particle.cx), static_cast<Wide>(particle.cy)} -
+                          Pair{particle.x, particle.y});
         const Stencil stencil(stencilOrigin(particle), column, axes);
         FluidNode& centre = stencil.at(1, 1);
         centre.count = static_cast<std::uint16_t>(centre.count + 1);
