@@ -2,8 +2,9 @@
 
 #include "Util/StringUtils.h"
 
-#include <algorithm>
 #include <dirent.h>
+
+#include <algorithm>
 #include <new>
 
 namespace Files {
