@@ -1,10 +1,11 @@
 #pragma once
 
+#include "game/LineWalk.h"
+#include "game/PlayGrid.h"
+
 #include "Tween/Easer.h"
 #include "Tween/Tweener.h"
 #include "Util/Range.h"
-#include "game/LineWalk.h"
-#include "game/PlayGrid.h"
 
 namespace Tool {
 

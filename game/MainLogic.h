@@ -1,16 +1,17 @@
 #pragma once
 
+#include "game/Enemy.h"
+#include "game/Level.h"
+#include "game/PlayGrid.h"
+#include "game/PlayKeys.h"
+#include "game/RingMapping.h"
+
 #include "EVT/I_Event.h"
 #include "EVT/I_EventConsumer.h"
 #include "Game/GameManager.h"
 #include "Game/I_LogicState.h"
 #include "Game/I_View.h"
 #include "RNG/I_Random.h"
-#include "game/Enemy.h"
-#include "game/Level.h"
-#include "game/PlayGrid.h"
-#include "game/PlayKeys.h"
-#include "game/RingMapping.h"
 
 #include <array>
 #include <deque>

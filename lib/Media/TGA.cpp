@@ -17,10 +17,14 @@ constexpr std::uint8_t TRUE_COLOUR = 2;
 constexpr std::uint8_t GREY = 3;
 // Eight alpha bits and bottom row first, written for every depth.
 constexpr std::uint8_t SAVED_DESCRIPTOR = 0x08;
+// The writer reorders pixels into a stack buffer of this size and writes it with one fwrite.
+// A multiple of 3 and of 4, it holds whole pixels at every depth; small, it stays in the cache
+// between the reordering and the write.
+constexpr std::size_t CHUNK_BYTES = std::size_t{48} * 1024;
 
 bool writePixels(std::FILE* file, const unsigned char* data, std::uint64_t pixels,
                  const unsigned int bytesPerPixel) {
-    std::array<unsigned char, std::size_t{48} * 1024> chunk;
+    std::array<unsigned char, CHUNK_BYTES> chunk;
     const std::size_t chunkPixels = chunk.size() / bytesPerPixel;
     while (pixels > 0) {
         const std::size_t count = std::min<std::uint64_t>(chunkPixels, pixels);

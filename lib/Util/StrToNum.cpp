@@ -23,8 +23,9 @@ bool isStreamBlank(const char c) {
     return c == ' ' || (c >= '\t' && c <= '\r');
 }
 
-// The integer helpers below are declared inline, which lets gcc fold them into every
-// conversion: as calls they cost a third of the time of a short number.
+// The integer helpers below are declared inline, which lets g++ 12 fold them into every
+// conversion at -O2 (clang 14 does so without it): as calls they cost a third of the time of a
+// short number.
 
 // The value of every byte as a hexadecimal digit, 16 where it is none. A table rather
 // than tests, since the case of the letters varies from text to text.

@@ -4,13 +4,13 @@
 
 namespace Fluid::MPM {
 
-// One node of the simulation grid. Zero between steps. Pairs are x then y: during a step uv
-// holds momentum, then velocity, and axy force, then acceleration.
+// One node of the simulation grid, zero between steps. During a step u and v hold momentum,
+// then velocity, and ax and ay force, then acceleration. Each pair is read and written as one.
 struct FluidNode {
     float mass;
-    float grad[2]; // gradient of the mass field
-    float uv[2];
-    float axy[2];
+    float gradX, gradY; // gradient of the mass field
+    float u, v;
+    float ax, ay;
     std::uint8_t active; // listed among the nodes this step touched
     std::uint16_t count; // particles whose stencil centre is this node
 };

@@ -103,6 +103,8 @@ private:
                 float dt);
     void calcAXY(FluidParticle* particles, int count, const float* props, int shiftDifference,
                  float dt);
+    void recalcBoundedUV(FluidParticle* particles, int count, const float* props,
+                         int shiftDifference, float dt);
     void recalcUV(FluidParticle* particles, int count, const float* props, int shiftDifference,
                   float dt);
     void doMove(FluidParticle* particles, int count, const float* props, int shiftDifference,
@@ -116,8 +118,8 @@ private:
     bool keepOffEdges(double& velocity, float position, int nodes) const;
     void keepOffWalls(Vec2& velocity, const FluidParticle& particle, int shiftDifference,
                       SolidNeighbours& neighbours) const;
-    SolidNeighbours solidNeighbours(std::int64_t nodeX, std::int64_t nodeY,
-                                    int shiftDifference) const;
+    SolidNeighbours solidNeighbours(const std::int64_t (&columns)[3],
+                                    const std::int64_t (&rows)[3]) const;
 
     bool holdsStencilAt(int cx, int cy) const;
     NodeOffset firstNodeOutside(int cx, int cy) const;

@@ -166,8 +166,8 @@ bool ShaderProgram::setParams(const MatSys::ShaderParams& params) {
 }
 
 bool ShaderProgram::upload(const MatSys::ShaderParams& params) const {
-    // A name the program lacks (the compiler drops unused uniforms) or a type word without an
-    // upload is skipped, so the rest of the set still arrives.
+    // A name the program lacks (a GLSL compiler may drop a uniform the shaders do not use) or a
+    // type word without an upload is skipped, so the rest of the set still arrives.
     bool uploadedAll = true;
     params.forEach([this, &uploadedAll](const MatSys::ShaderParam& param) {
         const int location = m_locations.find(param.getName());

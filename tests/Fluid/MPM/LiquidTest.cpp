@@ -1,10 +1,13 @@
 #include "LiquidTesting.h"
 
+#include "Fluid/MPM/FluidNode.h"
 #include "Fluid/MPM/FluidPropertyStrings.h"
 #include "Fluid/MPM/Liquid.h"
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
+#include <iterator>
 #include <utility>
 #include <vector>
 
@@ -74,5 +77,17 @@ TEST(LiquidTest, PropertiesStartAtTheirDefaultsAreHeldToTheirRangeAndNamed) {
     for (const auto& c : cases) {
         liquid->setProperty(handle, c.id, c.value);
         EXPECT_EQ(liquid->getProperty(handle, c.id), c.stored) << c.id;
+    }
+}
+
+// Code that reaches the grid's nodes names their fields, which keep their order.
+TEST(LiquidTest, NodeRecordNamesItsFieldsInOrder) {
+    const FluidNode node{1.0f, 2.0f, 3.0f, 4.0f, 5.0f, 6.0f, 7.0f, 8, 9};
+    const std::pair<const char*, float> fields[] = {
+        {"mass", node.mass}, {"gradX", node.gradX},   {"gradY", node.gradY},
+        {"u", node.u},       {"v", node.v},           {"ax", node.ax},
+        {"ay", node.ay},     {"active", node.active}, {"count", node.count}};
+    for (std::size_t k = 0; k < std::size(fields); ++k) {
+        EXPECT_EQ(fields[k].second, static_cast<float>(k + 1)) << fields[k].first;
     }
 }
