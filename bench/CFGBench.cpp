@@ -355,8 +355,8 @@ std::string smallFileBeside(const std::size_t unrelated) {
     return path;
 }
 
-void LoadSmallFile_BesideUnrelatedFiles(benchmark::State& state) {
-    static const std::vector<std::string> l_paths = [] {
+void BM_LoadSmallFileBesideUnrelatedFiles(benchmark::State& state) {
+    static const std::vector<std::string> s_paths = [] {
         std::vector<std::string> paths;
         for (const std::size_t unrelated : UNRELATED_FILES) {
             paths.push_back(smallFileBeside(unrelated));
@@ -364,7 +364,7 @@ void LoadSmallFile_BesideUnrelatedFiles(benchmark::State& state) {
         return paths;
     }();
     std::vector<std::function<void()>> loads;
-    for (const std::string& path : l_paths) {
+    for (const std::string& path : s_paths) {
         if (load(path)->get("FRAME_3") != "96,0,32,32") {
             state.SkipWithError("the small file did not load");
             return;
@@ -382,4 +382,4 @@ void LoadSmallFile_BesideUnrelatedFiles(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(LoadIncludes_BesideOneFile)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(LoadSmallFile_BesideUnrelatedFiles)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_LoadSmallFileBesideUnrelatedFiles)->Unit(benchmark::kMicrosecond)->UseRealTime();
