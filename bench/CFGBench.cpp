@@ -1,6 +1,7 @@
 // The configuration beside its peers: loading game-like configurations of 1, 10 and 50 MB
 // beside inih filling an std::unordered_map with the same settings as INI text; reading 1,000
-// random keys beside an std::unordered_map find and copy; and evaluating long expressions.
+// random keys beside an std::unordered_map find and copy; evaluating long expressions; and
+// loading many included files, or one small file among many others.
 #include "CFGBenchCorpus.h"
 
 #include "CFG/Calculator.h"
@@ -21,6 +22,9 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -35,6 +39,9 @@ constexpr std::size_t MEGABYTE = 1000 * 1000;
 // About 1,000 keys, as many as the game's own configuration holds.
 constexpr std::size_t GAME_SIZED_BYTES = 36 * 1000;
 constexpr std::size_t RANDOM_KEYS = 1000;
+// The files the benchmark writes, in the build tree: written again on every run, the same
+// text each time, or kept from an earlier run where they are there already.
+const std::filesystem::path FILES = KESSOK_CFGBENCH_FILES;
 
 const CFGBenchCorpus& corpus(const std::size_t bytes) {
     static std::map<std::size_t, std::unique_ptr<CFGBenchCorpus>> l_corpora;
@@ -44,9 +51,8 @@ const CFGBenchCorpus& corpus(const std::size_t bytes) {
         for (int setting = 0; setting < 40 && l_corpora.size() == 1; ++setting) {
             CFG::getDefaultOverrides()->add("SETTING_" + std::to_string(setting), "1");
         }
-        corpus = std::make_unique<CFGBenchCorpus>(std::filesystem::temp_directory_path() /
-                                                      ("kessok-cfgbench-" + std::to_string(bytes)),
-                                                  bytes);
+        corpus =
+            std::make_unique<CFGBenchCorpus>(FILES / ("corpus-" + std::to_string(bytes)), bytes);
     }
     return *corpus;
 }
@@ -150,17 +156,27 @@ void GetPoint(benchmark::State& state) {
     }
 }
 
-// Evaluates an expression of "1" and then piece after piece, about kilobytes KB long, that
-// the calculator reads to its end.
+// Evaluates expressions of "1" and then piece after piece, 16 KB and 160 KB long, that the
+// calculator reads to its end. The two are timed in turn within every iteration: as separate
+// benchmarks their ratio drifts from run to run by more than the ratio itself tells.
+// Counters: microseconds of each, and 160k/16k, which is 10 where the time grows linearly.
 void measureCalculation(benchmark::State& state, const std::string& piece) {
-    std::string expression = "1";
-    while (expression.size() < static_cast<std::size_t>(state.range(0)) * 1000) {
-        expression += piece;
+    std::vector<std::string> expressions;
+    for (const std::size_t kilobytes : {std::size_t{16}, std::size_t{160}}) {
+        std::string expression = "1";
+        while (expression.size() < kilobytes * 1000) {
+            expression += piece;
+        }
+        expressions.push_back(std::move(expression));
     }
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(CFG::Calculator(expression).parse());
-    }
-    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(expression.size()));
+    const auto evaluate = [](const std::string& expression) {
+        return [&expression] { benchmark::DoNotOptimize(CFG::Calculator(expression).parse()); };
+    };
+    const std::vector<double> seconds =
+        timeInTurn(state, {evaluate(expressions[0]), evaluate(expressions[1])});
+    state.counters["16k_us"] = perIteration(seconds[0], 1e6);
+    state.counters["160k_us"] = perIteration(seconds[1], 1e6);
+    state.counters["160k/16k"] = seconds[1] / seconds[0];
 }
 
 void Calculate(benchmark::State& state) {
@@ -186,8 +202,8 @@ BENCHMARK(LoadIni_InihUnorderedMap)
 BENCHMARK(GetRandomKey_Ours)->Arg(0)->Arg(10);
 BENCHMARK(GetRandomKey_UnorderedMap)->Arg(0)->Arg(10);
 BENCHMARK(GetPoint);
-BENCHMARK(Calculate)->Arg(16)->Arg(160)->Unit(benchmark::kMicrosecond);
-BENCHMARK(CalculateAdditive)->Arg(16)->Arg(160)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Calculate)->Unit(benchmark::kMillisecond);
+BENCHMARK(CalculateAdditive)->Unit(benchmark::kMillisecond);
 
 // Includes: the plain settings of the 1 MB configuration in 1,000 files, included one by one from a
 // main file, beside the same settings in one file, and beside the floor under the difference: the
@@ -210,8 +226,7 @@ struct IncludeCorpus {
                 lines.push_back(source.keys[key] + " == " + value + "\n");
             }
         }
-        const std::filesystem::path dir =
-            std::filesystem::temp_directory_path() / "kessok-cfgbench-includes";
+        const std::filesystem::path dir = FILES / "includes";
         std::filesystem::create_directories(dir);
         std::string including;
         std::string one;
@@ -299,17 +314,72 @@ void LoadIncludes_BesideOneFile(benchmark::State& state) {
         }
         first = (first + 1) % count;
     }
-    const auto milliseconds = [&](const std::size_t which) {
-        return benchmark::Counter(1e3 * seconds[which], benchmark::Counter::kAvgIterations);
-    };
-    state.counters["includes_ms"] = milliseconds(includes);
-    state.counters["one_file_ms"] = milliseconds(oneFile);
-    state.counters["floor_ms"] = milliseconds(floor);
+    state.counters["includes_ms"] = perIteration(seconds[includes], 1e3);
+    state.counters["one_file_ms"] = perIteration(seconds[oneFile], 1e3);
+    state.counters["floor_ms"] = perIteration(seconds[floor], 1e3);
     state.counters["includes/one_file"] = seconds[includes] / seconds[oneFile];
     state.counters["(one_file+floor)/one_file"] =
         (seconds[oneFile] + seconds[floor]) / seconds[oneFile];
 }
 
+// One small file, as a sprite sheet or a material is defined in, loaded where it is alone in its
+// folder, beside 1,000 unrelated files and beside 20,000, as among the images of a game's data
+// folder. The three are timed in turn within every iteration, after checking that they load the
+// same. Counters: microseconds of each, and beside_1k/alone and beside_20k/alone, which are 1
+// where the files beside it cost the load nothing.
+constexpr std::array<std::size_t, 3> UNRELATED_FILES = {0, 1000, 20000};
+constexpr const char* SMALL_FILE = "SHEET_IMAGE == ship.tga\n"
+                                   "NUM_FRAMES == 4\n"
+                                   "FRAME_0 == 0,0,32,32\n"
+                                   "FRAME_1 == 32,0,32,32\n"
+                                   "FRAME_2 == 64,0,32,32\n"
+                                   "FRAME_3 == 96,0,32,32\n"
+                                   "FRAME_TIME == 0.08\n";
+
+// The small file in a folder of its own beside unrelated files, links to one empty file, which
+// are made many times faster than files, and kept from run to run all the same.
+std::string smallFileBeside(const std::size_t unrelated) {
+    const std::filesystem::path dir = FILES / ("beside-" + std::to_string(unrelated));
+    std::filesystem::create_directories(dir);
+    const std::filesystem::path first = dir / "image0.tga";
+    for (std::size_t file = 0; file < unrelated; ++file) {
+        const std::filesystem::path image = dir / ("image" + std::to_string(file) + ".tga");
+        if (file == 0) {
+            std::ofstream{image};
+        } else if (!std::filesystem::exists(image)) {
+            std::filesystem::create_hard_link(first, image);
+        }
+    }
+    const std::string path = (dir / "sheet.cfg").string();
+    Files::TextFile::save(path, SMALL_FILE);
+    return path;
+}
+
+void BM_LoadSmallFileBesideUnrelatedFiles(benchmark::State& state) {
+    static const std::vector<std::string> s_paths = [] {
+        std::vector<std::string> paths;
+        for (const std::size_t unrelated : UNRELATED_FILES) {
+            paths.push_back(smallFileBeside(unrelated));
+        }
+        return paths;
+    }();
+    std::vector<std::function<void()>> loads;
+    for (const std::string& path : s_paths) {
+        if (load(path)->get("FRAME_3") != "96,0,32,32") {
+            state.SkipWithError("the small file did not load");
+            return;
+        }
+        loads.emplace_back([&path] { benchmark::DoNotOptimize(load(path)); });
+    }
+    const std::vector<double> seconds = timeInTurn(state, loads);
+    state.counters["alone_us"] = perIteration(seconds[0], 1e6);
+    state.counters["beside_1k_us"] = perIteration(seconds[1], 1e6);
+    state.counters["beside_20k_us"] = perIteration(seconds[2], 1e6);
+    state.counters["beside_1k/alone"] = seconds[1] / seconds[0];
+    state.counters["beside_20k/alone"] = seconds[2] / seconds[0];
+}
+
 } // namespace
 
 BENCHMARK(LoadIncludes_BesideOneFile)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_LoadSmallFileBesideUnrelatedFiles)->Unit(benchmark::kMicrosecond)->UseRealTime();

@@ -7,15 +7,14 @@
 #include "MatSys/OGL/TextureMaker.h"
 #include "Media/TGA.h"
 #include "Support/GLWindow.h"
+#include "Support/ScratchDir.h"
 
 #include <GL/glew.h>
 #include <benchmark/benchmark.h>
 #include <sys/stat.h>
 #include <utime.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
+#include <cstddef>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -29,12 +28,6 @@ constexpr unsigned int side = 1024;
 class Setting {
 public:
     Setting() : m_window(64, 64) {
-        std::string pattern = (std::filesystem::temp_directory_path() / "MatSysOGLBench.XXXXXX");
-        if (mkdtemp(pattern.data()) == nullptr) {
-            std::perror("mkdtemp");
-            std::exit(1);
-        }
-        m_folder = pattern;
         m_pixels.resize(std::size_t{side} * side * 4);
         for (std::size_t i = 0; i < m_pixels.size(); ++i) {
             m_pixels[i] = static_cast<unsigned char>((i * 7919) >> 5);
@@ -44,9 +37,7 @@ public:
         }
         writeMaterials();
     }
-    ~Setting() { std::filesystem::remove_all(m_folder); }
-
-    std::string path(const std::string& name) const { return (m_folder / name).string(); }
+    std::string path(const std::string& name) const { return m_folder.path(name); }
     const unsigned char* pixels() const { return m_pixels.data(); }
 
     // A new time for the definition file, long past, so the next read parses it again.
@@ -72,7 +63,7 @@ private:
     }
 
     TestSupport::GLWindow m_window;
-    std::filesystem::path m_folder;
+    ScratchDir m_folder;
     std::vector<unsigned char> m_pixels;
     long m_age = 1'000'000'000;
 };

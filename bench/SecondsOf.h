@@ -18,6 +18,12 @@ double secondsOf(const Work& work) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
+// Seconds in all as a counter of the average per iteration, in the unit of scale (1e3 for
+// milliseconds).
+inline benchmark::Counter perIteration(const double seconds, const double scale) {
+    return benchmark::Counter(scale * seconds, benchmark::Counter::kAvgIterations);
+}
+
 // Runs the works in turn within every iteration, each iteration starting one further on,
 // and returns the seconds each took in all.
 inline std::vector<double> timeInTurn(benchmark::State& state,

@@ -191,12 +191,8 @@ void Convert(benchmark::State& state, const std::vector<In>& inputs, Out (*const
         };
     };
     const std::vector<double> seconds = timeInTurn(state, {convertAll(ours), convertAll(peer)});
-    const auto perConversion = [&](const std::size_t side) {
-        return benchmark::Counter(1e9 * seconds[side] / kInputs,
-                                  benchmark::Counter::kAvgIterations);
-    };
-    state.counters["ours_ns"] = perConversion(0);
-    state.counters["peer_ns"] = perConversion(1);
+    state.counters["ours_ns"] = perIteration(seconds[0] / kInputs, 1e9);
+    state.counters["peer_ns"] = perIteration(seconds[1] / kInputs, 1e9);
     state.counters["ours/peer"] = seconds[0] / seconds[1];
 }
 

@@ -18,6 +18,7 @@
 #include "SecondsOf.h"
 #include "Support/HeapCounter.h"
 #include "Support/RunLengthPackets.h"
+#include "Support/ScratchDir.h"
 
 #include <benchmark/benchmark.h>
 #include <malloc.h>
@@ -27,7 +28,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <functional>
 #include <map>
 #include <new>
@@ -158,29 +158,19 @@ void writeFile(const std::string& path, const Sample& sample, const Layout layou
 
 class SampleFolder {
 public:
-    SampleFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "TGABench.XXXXXX");
-        if (mkdtemp(pattern.data()) == nullptr) {
-            std::perror("mkdtemp");
-            std::exit(1);
-        }
-        m_folder = pattern;
-    }
-    ~SampleFolder() { std::filesystem::remove_all(m_folder); }
-
     const std::string& path(const Sample& sample, const Layout layout) {
         static const char* const layouts[] = {"-bottom", "-top", "-upsidedown"};
         const std::string name = sample.name() + layouts[static_cast<int>(layout)];
         auto found = m_files.find(name);
         if (found == m_files.end()) {
-            found = m_files.emplace(name, (m_folder / (name + ".tga")).string()).first;
+            found = m_files.emplace(name, m_folder.path(name + ".tga")).first;
             writeFile(found->second, sample, layout);
         }
         return found->second;
     }
 
 private:
-    std::filesystem::path m_folder;
+    ScratchDir m_folder;
     std::map<std::string, std::string> m_files;
 };
 

@@ -163,6 +163,7 @@ function(kessok_fuzz)
     cmake_parse_arguments(ARG "" "NAME" "SOURCES;DEPS" ${ARGN})
     add_executable(${ARG_NAME} ${ARG_SOURCES})
     target_link_libraries(${ARG_NAME} PRIVATE ${ARG_DEPS} kessok_warnings)
+    target_include_directories(${ARG_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
     target_link_options(${ARG_NAME} PRIVATE -fsanitize=fuzzer)
     add_dependencies(kessok_fuzzers ${ARG_NAME})
     set_property(GLOBAL APPEND PROPERTY KESSOK_FUZZERS

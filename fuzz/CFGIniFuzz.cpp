@@ -8,9 +8,14 @@
 #include <string>
 #include <vector>
 
+namespace {
+
+const ScratchFile s_input("input.ini");
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* const data, const std::size_t size) {
-    static const ScratchFile l_file("input.ini");
-    const std::string& path = l_file.write(data, size);
+    const std::string& path = s_input.write(data, size);
 
     std::vector<std::string> lines;
     CFG::INItoCFG(std::string(reinterpret_cast<const char*>(data), size), lines);

@@ -8,9 +8,14 @@
 #include <string>
 #include <vector>
 
+namespace {
+
+const ScratchFile s_input("input.cfg");
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* const data, const std::size_t size) {
-    static const ScratchFile l_file("input.cfg");
-    const std::string& path = l_file.write(data, size);
+    const std::string& path = s_input.write(data, size);
 
     CFG::Info overrides(nullptr);
     overrides.add("MODE", "HIGH");

@@ -114,11 +114,12 @@ std::vector<std::string> materialNames(MatSys::DefinitionFiles& files, const std
     return names;
 }
 
+const ScratchFile s_input("m.matdef");
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* const data, const std::size_t size) {
-    static const ScratchFile l_file("m.matdef");
-    const std::string& path = l_file.write(data, size);
+    const std::string& path = s_input.write(data, size);
     const std::string folder = path.substr(0, path.rfind('/'));
 
     std::vector<std::string> lines;

@@ -53,9 +53,12 @@ void Info::Impl::reset() {
 }
 
 bool Info::Impl::addConfig(const std::string& path) {
-    Files::InputFile::Id id;
+    return addFile(Files::InputFile(path), path);
+}
+
+bool Info::Impl::addFile(const Files::InputFile& file, const std::string& path) {
     std::string text;
-    if (m_loading.size() >= MAX_FILE_DEPTH || !readUnlessLoading(path, id, text)) {
+    if (m_loading.size() >= MAX_FILE_DEPTH || !readUnlessLoading(file, path, text)) {
         return false;
     }
     if (Util::startswith(text, BYTE_ORDER_MARK)) {
@@ -65,7 +68,7 @@ bool Info::Impl::addConfig(const std::string& path) {
     if (isIniPath(path) && !INItoCFG(text, converted)) {
         return false;
     }
-    m_loading.push_back({id, path});
+    m_loading.push_back({file.id(), path});
     // An INI file is read twice: its converted lines, then its own lines, which hold no "=="
     // as a rule and are then ignored. Both are kept as one text.
     std::string listedText;
@@ -76,10 +79,7 @@ bool Info::Impl::addConfig(const std::string& path) {
     }
     text.insert(0, listedText);
     const bool parsed = readText(std::move(text), listedSizes, END_OF_FILE);
-    const std::string companion = CompanionFiles::companionOf(path);
-    if (m_companions.mayExist(companion)) {
-        addConfig(companion);
-    }
+    addCompanionOf(path);
     loadPendingIncludes();
     m_loading.pop_back();
     if (m_loading.empty()) {
@@ -88,16 +88,27 @@ bool Info::Impl::addConfig(const std::string& path) {
     return parsed;
 }
 
-bool Info::Impl::readUnlessLoading(const std::string& path, Files::InputFile::Id& id,
+void Info::Impl::addCompanionOf(const std::string& path) {
+    const std::string companion = CompanionFiles::companionOf(path);
+    if (!m_companions.mayExist(companion)) {
+        return;
+    }
+    const Files::InputFile file(companion);
+    if (file.opened()) {
+        addFile(file, companion);
+    } else {
+        m_companions.missed(companion);
+    }
+}
+
+bool Info::Impl::readUnlessLoading(const Files::InputFile& file, const std::string& path,
                                    std::string& text) const {
-    const Files::InputFile file(path);
     if (file.size() == 0) {
         return false;
     }
-    id = file.id();
     const bool loading =
         std::any_of(m_loading.begin(), m_loading.end(), [&](const LoadingFile& other) {
-            return other.id == id && fileIdentity(other.path) == fileIdentity(path);
+            return other.id == file.id() && fileIdentity(other.path) == fileIdentity(path);
         });
     return !loading && Files::TextFile::load(file, text, "\n");
 }

@@ -46,10 +46,14 @@ private:
         std::string path;
     };
 
+    // Loads the file opened from path, the steps of addConfig after the open.
+    bool addFile(const Files::InputFile& file, const std::string& path);
+    // Loads the companion file of path, where it may exist.
+    void addCompanionOf(const std::string& path);
     // Reads the file unless it is one of those being loaded. Only a file that is the same on
     // disk as one of them has its path resolved, so that a file costs one open, and a missing
     // companion file that open alone.
-    bool readUnlessLoading(const std::string& path, Files::InputFile::Id& id,
+    bool readUnlessLoading(const Files::InputFile& file, const std::string& path,
                            std::string& text) const;
 
     bool readPlainEntry(KeyMap& map, LineCursor& lines, std::string_view key,

@@ -21,6 +21,8 @@ public:
     InputFile(const InputFile&) = delete;
     InputFile& operator=(const InputFile&) = delete;
 
+    // False when the path named nothing that could be opened.
+    bool opened() const { return m_fd >= 0; }
     // The size in bytes of a regular file when it was opened; 0 when it could not be opened or
     // is anything else.
     std::size_t size() const { return m_size; }

@@ -77,6 +77,27 @@ TEST(InfoReader, EachLoadSeesTheModFilesOfItsTime) {
     EXPECT_EQ(config.get("A"), "ymod");
 }
 
+TEST(InfoReader, ModFilesOfManyIncludedFilesLoadOnceTheirFolderIsListed) {
+    // After missing the mod files of the first few files, the load lists their folder.
+    const ScratchDir files;
+    std::string including;
+    for (int part = 0; part < 40; ++part) {
+        const std::string key = "P" + std::to_string(part);
+        including +=
+            "<INCLUDE_" + key + " == " + files.write(key + ".cfg", key + " == plain\n") + "\n";
+    }
+    files.write("P30.cfg.MOD", "P30 == mod\n");
+    files.write("P39.cfg.MOD", "P39 == mod\n");
+    files.write("P39.cfg.MOD.MOD", "P39 == modmod\n");
+    CFG::Info config(nullptr);
+    EXPECT_TRUE(config.addConfig(files.write("including.cfg", including)));
+    std::string values;
+    for (const char* key : {"P0", "P29", "P30", "P31", "P38", "P39"}) {
+        values += config.get(key) + " ";
+    }
+    EXPECT_EQ(values, "plain plain mod plain plain modmod ");
+}
+
 TEST(InfoReader, IncludePathIsLookedUpWhenLoadedThroughOverridesAndSelectors) {
     const ScratchDir files;
     CFG::Info overrides(nullptr);

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 using Files::Directory;
@@ -56,4 +58,22 @@ TEST(DirectoryScan, UnopenableDirectoryLeavesNamesUnchanged) {
     Directory::scan(dir.path("missing"), names, "", "");
     Directory::scan(dir.write("file", "x"), names, "", "");
     EXPECT_EQ(names, Names{"kept"});
+}
+
+TEST(DirectoryList, AppendsTheNamesKeepAcceptsUnlessTheFolderIsLargerThanAllowed) {
+    const ScratchDir dir;
+    for (const char* name : {"a.mod", "b.MOD", "c.cfg", "mod"}) {
+        dir.write(name, "x");
+    }
+    const auto endsInMod = [](const std::string_view name) {
+        return name.size() >= 3 && name.substr(name.size() - 3) == "mod";
+    };
+    Names names{"earlier"};
+    EXPECT_TRUE(Directory::list(dir.path(), names, endsInMod));
+    std::sort(names.begin() + 1, names.end());
+    EXPECT_EQ(names, (Names{"earlier", "a.mod", "mod"}));
+    // A folder holding entries reports a size above 0 on every file system.
+    EXPECT_FALSE(Directory::list(dir.path(), names, endsInMod, 0));
+    EXPECT_FALSE(Directory::list(dir.path("missing"), names, endsInMod));
+    EXPECT_EQ(names, (Names{"earlier", "a.mod", "mod"}));
 }

@@ -1,24 +1,29 @@
 #pragma once
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 #include <string>
 
-// A fresh folder below the system's temporary folder, removed with its contents at the end of
-// the test; each one is private to its process:
+// A fresh folder below the system's temporary folder (TMPDIR where it is set), removed with its
+// contents at the end of the test; each one is private to its process:
 //     const ScratchDir dir;
 //     CFG::Info config(dir.write("game.cfg", "KEY == 1\n"), nullptr);
 class ScratchDir {
 public:
     ScratchDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "kessok-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("mkdtemp failed for " + pattern);
+        const std::string pattern =
+            (std::filesystem::temp_directory_path() / "kessok-XXXXXX").string();
+        std::string path = pattern;
+        if (mkdtemp(path.data()) == nullptr) {
+            const int error = errno;
+            throw std::runtime_error("mkdtemp failed for " + pattern + ": " + std::strerror(error));
         }
-        m_path = pattern;
+        m_path = path;
     }
     ~ScratchDir() {
         std::error_code error;
