@@ -29,11 +29,22 @@ if [ -n "$misplaced" ]; then
     exit 1
 fi
 
+# Configures a build tree with the C++ compiler given. CMake reads CXX only when it makes a tree,
+# and told another compiler for a tree that exists, it starts the tree afresh without the other
+# options; so a tree made with another compiler is removed first and made anew.
+configure() {
+    local tree=$1 compiler
+    compiler=$(command -v "$2")
+    shift 2
+    if [ -f "$tree/CMakeCache.txt" ] &&
+        ! grep -qxF "CMAKE_CXX_COMPILER:FILEPATH=$compiler" "$tree/CMakeCache.txt"; then
+        rm -rf "$tree"
+    fi
+    CXX=$compiler cmake -S . -B "$tree" "$@" >/dev/null
+}
+
 step "Release build and tests"
-# The compiler is named on the command line rather than in CXX, which a tree configured before
-# ignores; naming another one rebuilds the tree from scratch.
-cmake -S . -B build/release -DCMAKE_CXX_COMPILER=g++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DKESSOK_WERROR=ON >/dev/null
+configure build/release g++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESSOK_WERROR=ON
 cmake --build build/release -j "$jobs"
 ctest --test-dir build/release --output-on-failure --no-tests=error -j "$jobs"
 
@@ -44,15 +55,15 @@ run-clang-tidy -p build/release -j "$jobs" -quiet "^$PWD/(lib|game)/" 2>&1 |
     sed -E '/^(\x1b\[[0-9;]*m)*(clang-tidy-14 |[0-9]+ warnings? (and [0-9]+ errors? )?generated\.$)/d'
 
 step "Sanitizer build and tests (clang, address, undefined)"
-cmake -S . -B build/asan -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug -DKESSOK_WERROR=ON \
-    -DKESSOK_BENCH=OFF -DKESSOK_SANITIZE=address,undefined >/dev/null
+configure build/asan clang++ -DCMAKE_BUILD_TYPE=Debug -DKESSOK_WERROR=ON -DKESSOK_BENCH=OFF \
+    -DKESSOK_SANITIZE=address,undefined
 cmake --build build/asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build/asan --output-on-failure --no-tests=error -j "$jobs"
 
 step "Fuzzers"
-CC=clang CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DKESSOK_TESTS=OFF -DKESSOK_BENCH=OFF -DKESSOK_FUZZ=ON >/dev/null
+configure build/fuzz clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESSOK_TESTS=OFF \
+    -DKESSOK_BENCH=OFF -DKESSOK_FUZZ=ON
 cmake --build build/fuzz -j "$jobs" --target kessok_fuzzers
 fuzz_seconds=${FUZZ_SECONDS:-20}
 pids=()
