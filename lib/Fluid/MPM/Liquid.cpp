@@ -21,6 +21,11 @@ namespace {
 // Every formula is worked in double and only its result is stored in single precision.
 using Wide = double;
 
+// calcUV and calcAXY work on the particles a block at a time, in sweeps that each run over the
+// whole block. A sweep's work for one particle is a short chain of arithmetic, where a particle's
+// whole pass is one long chain, so the processor overlaps the work of several particles; a
+// block's particles stay in the cache from one sweep to the next.
+constexpr int PARTICLE_BLOCK = 16;
 // The size (the tensor's squared norm) past which a particle's stored deformation is dropped.
 constexpr float DEFORMATION_LIMIT = 5.0f;
 // The most pressure a particle's density can build; suction is not capped.
@@ -34,10 +39,6 @@ constexpr float BOUNCE_SPEED = 1.5f;
 // operations in the same order, rounded alike. Lane 0 holds an x part and lane 1 its y part,
 // or both hold the same value, so one instruction does the work of both axes.
 using Pair = Wide __attribute__((vector_size(2 * sizeof(Wide))));
-
-Pair both(const Wide value) {
-    return Pair{value, value};
-}
 
 // g++ 12.2 widens and narrows pairs of floats one value at a time; where the processor has the
 // instructions that convert both at once, they are used.
@@ -61,34 +62,73 @@ void store(float (&pair)[2], const Pair value) {
 #endif
 }
 
-void accumulate(float& sum, const Wide value) {
-    sum = static_cast<float>(sum + value);
+// Two floats that lie side by side in a record, the first at the given byte offset, widened at
+// once. Reading the record's bytes lets a pair span two of its fields.
+template <typename Record>
+Pair widenAt(const Record& record, const std::size_t offset) {
+    float pair[2];
+    std::memcpy(pair, reinterpret_cast<const unsigned char*>(&record) + offset, sizeof pair);
+    return widen(pair);
 }
 
-// A node's pairs of fields, each named by the offset of its x field; the y field follows.
-enum NodePair : std::size_t {
+// Stores both lanes, each rounded to single precision, as two floats side by side.
+template <typename Record>
+void storeAt(Record& record, const std::size_t offset, const Pair value) {
+    float pair[2];
+    store(pair, value);
+    std::memcpy(reinterpret_cast<unsigned char*>(&record) + offset, pair, sizeof pair);
+}
+
+// Adds a pair to two floats side by side, each sum rounded to single precision.
+template <typename Record>
+void accumulateAt(Record& record, const std::size_t offset, const Pair value) {
+    storeAt(record, offset, widenAt(record, offset) + value);
+}
+
+// Subtracts a pair from two floats side by side, each difference rounded to single precision.
+template <typename Record>
+void subtractAt(Record& record, const std::size_t offset, const Pair value) {
+    storeAt(record, offset, widenAt(record, offset) - value);
+}
+
+Pair lane0(const Pair pair) {
+    return Pair{pair[0], pair[0]};
+}
+
+Pair lane1(const Pair pair) {
+    return Pair{pair[1], pair[1]};
+}
+
+// The pairs of fields of a node and of a particle that are read and written as one, each named
+// by the byte offset of its first field.
+enum FieldPair : std::size_t {
+    // calcUV adds to the five sums of a node in three pairs; the third carries a zero force.
+    MASS_GRADX = offsetof(FluidNode, mass),
+    GRADY_U = offsetof(FluidNode, gradY),
+    V_AX = offsetof(FluidNode, v),
     GRADIENT = offsetof(FluidNode, gradX),
     VELOCITY = offsetof(FluidNode, u),
-    ACCELERATION = offsetof(FluidNode, ax)
+    ACCELERATION = offsetof(FluidNode, ax),
+    POSITION = offsetof(FluidParticle, x),
+    PARTICLE_VELOCITY = offsetof(FluidParticle, u),
+    MOVE = offsetof(FluidParticle, dx),
+    // wx[0..2] and wy[0..2] lie side by side, and so do gx[0..2] and gy[0..2].
+    WEIGHTS = offsetof(FluidParticle, wx),
+    GRADIENTS = offsetof(FluidParticle, gx)
 };
-static_assert(offsetof(FluidNode, gradY) == GRADIENT + sizeof(float) &&
+static_assert(offsetof(FluidNode, gradX) == MASS_GRADX + sizeof(float) &&
+                  offsetof(FluidNode, gradY) == offsetof(FluidNode, gradX) + sizeof(float) &&
+                  offsetof(FluidNode, u) == GRADY_U + sizeof(float) &&
                   offsetof(FluidNode, v) == VELOCITY + sizeof(float) &&
+                  offsetof(FluidNode, ax) == V_AX + sizeof(float) &&
                   offsetof(FluidNode, ay) == ACCELERATION + sizeof(float),
-              "each pair of node fields lies side by side, x first");
-
-Pair widen(const FluidNode& node, const NodePair pair) {
-    float values[2];
-    std::memcpy(values, reinterpret_cast<const unsigned char*>(&node) + pair, sizeof values);
-    return widen(values);
-}
-
-void accumulate(FluidNode& node, const NodePair pair, const Pair value) {
-    float sum[2];
-    unsigned char* const bytes = reinterpret_cast<unsigned char*>(&node) + pair;
-    std::memcpy(sum, bytes, sizeof sum);
-    store(sum, widen(sum) + value);
-    std::memcpy(bytes, sum, sizeof sum);
-}
+              "a node's mass, gradient, momentum and force lie side by side in that order");
+static_assert(offsetof(FluidParticle, y) == POSITION + sizeof(float) &&
+                  offsetof(FluidParticle, v) == PARTICLE_VELOCITY + sizeof(float) &&
+                  offsetof(FluidParticle, dy) == MOVE + sizeof(float) &&
+                  offsetof(FluidParticle, wy) == WEIGHTS + 3 * sizeof(float) &&
+                  offsetof(FluidParticle, gy) == GRADIENTS + 3 * sizeof(float),
+              "a particle's x and y fields lie side by side, x first, and so do its weights");
 
 // The nearest integer, halfway cases to the even one, as the processor rounds by default.
 // Values past the int range saturate and NaN reads as INT_MIN, so every range check that
@@ -110,6 +150,28 @@ int nearestInt(const Wide value) {
     return static_cast<int>((value + ROUNDER) - ROUNDER);
 #endif
 }
+
+// The nearest integers to both lanes, as nearestInt gives them for values in the int range;
+// past it, and for NaN, they may read as INT_MIN.
+struct NodePosition {
+    explicit NodePosition(const Pair value) {
+#ifdef __SSE2__
+        const __m128i rounded = _mm_cvtpd_epi32(value);
+        x = _mm_cvtsi128_si32(rounded);
+        y = _mm_cvtsi128_si32(_mm_shuffle_epi32(rounded, 1));
+#else
+        x = nearestInt(value[0]);
+        y = nearestInt(value[1]);
+#endif
+    }
+
+    Pair widened() const {
+        return Pair{static_cast<Wide>(x), static_cast<Wide>(y)};
+    }
+
+    int x;
+    int y;
+};
 
 // The first stencil node along one axis: the nearest integer to (c - 0.5) - 0.5.
 int stencilStart(const float coordinate) {
@@ -157,35 +219,32 @@ struct AxisWeights {
     Pair gradients[3];
 };
 
-// A particle's 3 by 3 node stencil: its first node and its weights, widened once and held in
-// both lanes. Kept apart from the particle, they need no reloading after each store to a node,
-// which the compiler must assume could change the particle.
+// Three values along x and three along y that a particle keeps side by side (x0 x1 x2 y0 y1
+// y2, from the given byte offset), widened in three pairs and each held in both lanes.
+struct BothLanes {
+    BothLanes(const FluidParticle& particle, const std::size_t offset) {
+        const Pair first = widenAt(particle, offset);
+        const Pair middle = widenAt(particle, offset + 2 * sizeof(float));
+        const Pair last = widenAt(particle, offset + 4 * sizeof(float));
+        x[0] = lane0(first);
+        x[1] = lane1(first);
+        x[2] = lane0(middle);
+        y[0] = lane1(middle);
+        y[1] = lane0(last);
+        y[2] = lane1(last);
+    }
+
+    Pair x[3], y[3];
+};
+
+// A particle's 3 by 3 node stencil: its first node and the distance from one column of nodes to
+// the next.
 struct Stencil {
-    Stencil(FluidNode* const first, const std::ptrdiff_t columnStride,
-            const FluidParticle& particle)
-        : origin(first), column(columnStride) {
-#pragma GCC unroll 3
-        for (int k = 0; k < 3; ++k) {
-            wx[k] = both(particle.wx[k]);
-            wy[k] = both(particle.wy[k]);
-        }
-    }
-
-    Stencil(FluidNode* const first, const std::ptrdiff_t columnStride, const AxisWeights& axes)
-        : origin(first), column(columnStride) {
-#pragma GCC unroll 3
-        for (int k = 0; k < 3; ++k) {
-            wx[k] = both(axes.weights[k][0]);
-            wy[k] = both(axes.weights[k][1]);
-        }
-    }
-
     FluidNode& at(const std::ptrdiff_t i, const std::ptrdiff_t j) const {
         return origin[i * column + j];
     }
 
-    // Calls visit(node, w, i, j) for the nodes (i, j), i outer and j inner, with the node's
-    // weight W(i, j) = wx[i] wy[j] in both lanes.
+    // Calls visit(node, i, j) for the nodes (i, j), i outer and j inner.
     template <typename Visit>
     void forEach(const Visit& visit) const {
         FluidNode* nodes = origin;
@@ -193,7 +252,7 @@ struct Stencil {
         for (int i = 0; i < 3; ++i) {
 #pragma GCC unroll 3
             for (int j = 0; j < 3; ++j) {
-                visit(nodes[j], wx[i] * wy[j], i, j);
+                visit(nodes[j], i, j);
             }
             nodes += column;
         }
@@ -201,32 +260,49 @@ struct Stencil {
 
     FluidNode* origin;
     std::ptrdiff_t column;
-    Pair wx[3], wy[3];
+};
+
+// A stencil with its weights, widened once and held in both lanes. Kept apart from the particle,
+// they need no reloading after each store to a node, which the compiler must assume could change
+// the particle.
+struct WeightedStencil : Stencil {
+    WeightedStencil(FluidNode* const first, const std::ptrdiff_t columnStride,
+                    const FluidParticle& particle)
+        : Stencil{first, columnStride}, weights(particle, WEIGHTS) {}
+
+    // W(i, j) = wx[i] wy[j] in both lanes: exact, as a product of two floats is in double.
+    Pair weight(const int i, const int j) const { return weights.x[i] * weights.y[j]; }
+
+    BothLanes weights;
 };
 
 // A stencil with the gradients of its weights, each in both lanes.
-struct GradientStencil : Stencil {
+struct GradientStencil : WeightedStencil {
     GradientStencil(FluidNode* const first, const std::ptrdiff_t columnStride,
                     const FluidParticle& particle)
-        : Stencil(first, columnStride, particle) {
-#pragma GCC unroll 3
-        for (int k = 0; k < 3; ++k) {
-            gx[k] = both(particle.gx[k]);
-            gy[k] = both(particle.gy[k]);
-        }
-    }
+        : WeightedStencil(first, columnStride, particle), gradients(particle, GRADIENTS) {}
 
-    // Calls visit(node, w, gradX, gradY) for the nodes as Stencil::forEach does, with the
-    // node's gradient (gx[i] wy[j], wx[i] gy[j]) one part in each argument, in both lanes.
-    template <typename Visit>
-    void forEach(const Visit& visit) const {
-        Stencil::forEach([&](FluidNode& node, const Pair w, const int i, const int j) {
-            visit(node, w, gx[i] * wy[j], wx[i] * gy[j]);
-        });
-    }
+    // The weight's gradient at node (i, j) along x, gx[i] wy[j], in both lanes.
+    Pair gradientX(const int i, const int j) const { return gradients.x[i] * weights.y[j]; }
 
-    Pair gx[3], gy[3];
+    // The weight's gradient at node (i, j) along y, wx[i] gy[j], in both lanes.
+    Pair gradientY(const int i, const int j) const { return weights.x[i] * gradients.y[j]; }
+
+    BothLanes gradients;
 };
+
+// Calls visit(node) for each of the count nodes listed. The nodes of particles far apart lie far
+// apart in the grid, out of the cache, so each node is fetched a few nodes ahead of its turn.
+template <typename Visit>
+void forEachListed(FluidNode* const* const nodes, const std::size_t count, const Visit& visit) {
+    constexpr std::size_t AHEAD = 16;
+    for (std::size_t k = 0; k < count; ++k) {
+        if (k + AHEAD < count) {
+            __builtin_prefetch(nodes[k + AHEAD], 1);
+        }
+        visit(*nodes[k]);
+    }
+}
 
 // The particle's velocity gradient: rotation, shear, mean and deviatoric rates.
 struct Strain {
@@ -237,38 +313,86 @@ struct Strain {
     Wide devyy;
 };
 
-Strain strainAt(const GradientStencil& stencil) {
-    // (du/dx, dv/dx) and (du/dy, dv/dy)
-    Pair alongX{}, alongY{};
-    stencil.forEach([&](const FluidNode& node, Pair, const Pair gradX, const Pair gradY) {
-        const Pair uv = widen(node, VELOCITY);
-        alongX += uv * gradX;
-        alongY += uv * gradY;
-    });
+// The weight gradients of a particle's nine stencil nodes, i outer and j inner, along x and
+// along y, each in both lanes.
+struct NodeGradients {
+    Pair x[9];
+    Pair y[9];
+};
+
+// The velocity gradient at a particle, (du/dx, dv/dx) and (du/dy, dv/dy). Working it out leaves
+// the weight gradients of the stencil's nodes behind for the particle's force.
+struct VelocityGradient {
+    VelocityGradient() = default;
+
+    VelocityGradient(const GradientStencil& stencil, NodeGradients& gradients) {
+        stencil.forEach([&](const FluidNode& node, const int i, const int j) {
+            const Pair uv = widenAt(node, VELOCITY);
+            gradients.x[3 * i + j] = stencil.gradientX(i, j);
+            gradients.y[3 * i + j] = stencil.gradientY(i, j);
+            alongX += uv * gradients.x[3 * i + j];
+            alongY += uv * gradients.y[3 * i + j];
+        });
+    }
+
+    Pair alongX{};
+    Pair alongY{};
+};
+
+Strain strainOf(const VelocityGradient& gradient) {
+    const Pair alongX = gradient.alongX;
+    const Pair alongY = gradient.alongY;
     const Wide mean = (alongX[0] + alongY[1]) * 0.5f;
     return Strain{alongY[0] - alongX[1], (alongY[0] + alongX[1]) * 0.5f, mean, alongX[0] - mean,
                   alongY[1] - mean};
 }
 
+// A particle's stored deformation.
+struct Deformation {
+    float xx, xy, yy;
+};
+
 // Rotates the stored deformation with the flow, adds the deviatoric strain rate and relaxes it
-// by the yield rate; a deformation grown past the limit is dropped.
-void updateDeformation(FluidParticle& particle, const Strain& strain, const float yieldRate) {
+// by the yield rate; a deformation grown past the limit is dropped. Gives back what it stored.
+Deformation updateDeformation(FluidParticle& particle, const Strain& strain, const Wide yieldRate) {
     const Wide sxx = particle.sxx;
     const Wide sxy = particle.sxy;
     const Wide syy = particle.syy;
     const Wide spin = strain.spin;
-    particle.sxx = static_cast<float>(sxx + ((strain.devxx - sxy * spin) - yieldRate * sxx));
-    particle.sxy =
+    float xx = static_cast<float>(sxx + ((strain.devxx - sxy * spin) - yieldRate * sxx));
+    float xy =
         static_cast<float>(sxy + (((sxx - syy) * spin * 0.5f + strain.shear) - yieldRate * sxy));
-    particle.syy = static_cast<float>(syy + ((sxy * spin + strain.devyy) - yieldRate * syy));
-    const Wide size = Wide{particle.sxx} * particle.sxx + 2.0f * Wide{particle.sxy} * particle.sxy +
-                      Wide{particle.syy} * particle.syy;
-    if (size > DEFORMATION_LIMIT) {
-        particle.sxx = 0.0f;
-        particle.sxy = 0.0f;
-        particle.syy = 0.0f;
+    float yy = static_cast<float>(syy + ((sxy * spin + strain.devyy) - yieldRate * syy));
+    if (Wide{xx} * xx + 2.0f * Wide{xy} * xy + Wide{yy} * yy > DEFORMATION_LIMIT) {
+        xx = 0.0f;
+        xy = 0.0f;
+        yy = 0.0f;
     }
+    particle.sxx = xx;
+    particle.sxy = xy;
+    particle.syy = yy;
+    return Deformation{xx, xy, yy};
 }
+
+// A liquid's properties as calcAXY uses them, widened once. The compiler must assume that the
+// stores to a particle could change the property array and would read them again for every
+// particle.
+struct Material {
+    explicit Material(const float* const props)
+        : density(props[DENSITY]), stiffness(props[STIFFNESS]),
+          divisor(std::max(Wide{1.0f}, Wide{props[DENSITY]})), bulkViscosity(props[BULK_VISCOSITY]),
+          elasticity(props[ELASTICITY]), viscosity(props[VISCOSITY]), yieldRate(props[YIELD_RATE]),
+          bounce(props[BOUNCE_FORCE]) {}
+
+    Wide density;
+    Wide stiffness;
+    Wide divisor;
+    Wide bulkViscosity;
+    Wide elasticity;
+    Wide viscosity;
+    Wide yieldRate;
+    float bounce;
+};
 
 // A cubic Hermite patch through the masses and mass gradients of the four nodes of a cell,
 // mA + pA tx + qA ty + a2 tx² + b2 ty² + a3 tx³ + b3 ty³ + c11 tx ty + c21 tx² ty + c31 tx³ ty
@@ -286,7 +410,7 @@ struct DensityPatch {
         const Pair delta = Pair{c.mass, b.mass} - a.mass;
         const Pair side{c.gradX, b.gradY};
         mass = a.mass;
-        gradient = widen(a, GRADIENT);
+        gradient = widenAt(a, GRADIENT);
         square = 3.0f * delta - side - Pair{2.0f * a.gradX, 2.0f * a.gradY};
         cube = -2.0f * delta + side + gradient;
         const Pair edges = Pair{a.mass + a.gradX, a.mass + a.gradY} + square + cube;
@@ -318,43 +442,70 @@ struct DensityPatch {
 // The density at the particle turned into a pressure capped from above only. The particle's
 // cell starts at the stencil's first or second node along each axis; clamping keeps float
 // rounding far from the origin from reaching past the stencil.
-Wide pressureAt(const Stencil& stencil, const FluidParticle& particle, const int cellX,
-                const int cellY, const float* const props, DensityPatch& patch) {
+Wide pressureAt(const Stencil& stencil, const FluidParticle& particle, const NodePosition& cell,
+                const Material& material, DensityPatch& patch) {
     const FluidNode* const corner =
-        &stencil.at(std::clamp<std::int64_t>(std::int64_t{cellX} - particle.cx, 0, 1),
-                    std::clamp<std::int64_t>(std::int64_t{cellY} - particle.cy, 0, 1));
+        &stencil.at(std::clamp<std::int64_t>(std::int64_t{cell.x} - particle.cx, 0, 1),
+                    std::clamp<std::int64_t>(std::int64_t{cell.y} - particle.cy, 0, 1));
     if (corner != patch.corner) {
         patch = DensityPatch(corner, stencil.column);
     }
-    const Wide density =
-        patch.densityAt(Pair{particle.x, particle.y} - Pair{Wide(cellX), Wide(cellY)});
-    const Wide pressure =
-        (density - props[DENSITY]) * props[STIFFNESS] / std::max(Wide{1.0f}, Wide{props[DENSITY]});
+    const Wide density = patch.densityAt(widenAt(particle, POSITION) - cell.widened());
+    const Wide pressure = (density - material.density) * material.stiffness / material.divisor;
     return std::min(pressure, Wide{PRESSURE_CAP});
 }
 
 // The particle's velocity plus the grid's acceleration at its position. This and setVelocity run
 // for every particle of both velocity updates. g++ 12.2 at -O2 keeps them out of line once two
 // functions call them, and the calls then cost a few per cent of the step.
-[[gnu::always_inline]] inline Pair acceleratedVelocity(const Stencil& stencil,
+[[gnu::always_inline]] inline Pair acceleratedVelocity(const WeightedStencil& stencil,
                                                        const FluidParticle& particle) {
     Pair sum{};
-    stencil.forEach([&](const FluidNode& node, const Pair w, int, int) {
-        sum += w * widen(node, ACCELERATION);
+    stencil.forEach([&](const FluidNode& node, const int i, const int j) {
+        sum += stencil.weight(i, j) * widenAt(node, ACCELERATION);
     });
-    return Pair{particle.u, particle.v} + sum;
+    return widenAt(particle, PARTICLE_VELOCITY) + sum;
 }
 
 // Stores the particle's new velocity and spreads it onto the grid as momentum. The momentum is
 // the weight times the velocity in double, not times the single-precision velocity the particle
 // keeps: the liquid's pinned results are worked out that way.
-[[gnu::always_inline]] inline void setVelocity(const Stencil& stencil, FluidParticle& particle,
-                                               const Pair velocity) {
-    particle.u = static_cast<float>(velocity[0]);
-    particle.v = static_cast<float>(velocity[1]);
-    stencil.forEach(
-        [&](FluidNode& node, const Pair w, int, int) { accumulate(node, VELOCITY, w * velocity); });
+[[gnu::always_inline]] inline void setVelocity(const WeightedStencil& stencil,
+                                               FluidParticle& particle, const Pair velocity) {
+    storeAt(particle, PARTICLE_VELOCITY, velocity);
+    stencil.forEach([&](FluidNode& node, const int i, const int j) {
+        accumulateAt(node, VELOCITY, stencil.weight(i, j) * velocity);
+    });
 }
+
+// Spreads a particle onto its stencil's nodes. Node (i, j) gets (W, gx[i] wy[j]) on its mass and
+// gradient x, (wx[i] gy[j], W u) on its gradient y and momentum u, and (W v, 0) on its momentum v
+// and its force, which stays zero until calcAXY. A product of two floats is exact in double, so
+// wx[i] (wy[j] u) is W u rounded once, as the weight times the velocity is.
+void spread(const GradientStencil& stencil, const FluidParticle& particle) {
+    const Pair velocity = widenAt(particle, PARTICLE_VELOCITY);
+    Pair massGradX[3], gradYU[3], vZero[3];
+#pragma GCC unroll 3
+    for (int n = 0; n < 3; ++n) {
+        massGradX[n] = Pair{stencil.weights.x[n][0], stencil.gradients.x[n][0]};
+        gradYU[n] =
+            Pair{stencil.gradients.y[n][0], stencil.weights.y[n][0]} * Pair{1.0, velocity[0]};
+        vZero[n] = stencil.weights.y[n] * Pair{velocity[1], 0.0};
+    }
+    stencil.forEach([&](FluidNode& node, const int i, const int j) {
+        accumulateAt(node, MASS_GRADX, massGradX[i] * stencil.weights.y[j]);
+        accumulateAt(node, GRADY_U, stencil.weights.x[i] * gradYU[j]);
+        accumulateAt(node, V_AX, stencil.weights.x[i] * vZero[j]);
+    });
+}
+
+// The stress a particle puts on its stencil's nodes: (Sxx, Sxy) and (Sxy, Syy), and the push of
+// the solid tiles around it.
+struct Stress {
+    Pair x;
+    Pair y;
+    Pair bounce;
+};
 
 } // namespace
 
@@ -497,100 +648,141 @@ void Liquid::updateLiquidInfo(LiquidInfo* const liquid) {
     }
 }
 
+// Places each particle of a block on the grid, then spreads the block onto it.
 void Liquid::calcUV(FluidParticle* const particles, const int count, const float*, int, float) {
     const auto column = static_cast<std::ptrdiff_t>(m_columnStride);
-    for (int k = 0; k < count; ++k) {
-        FluidParticle& particle = particles[k];
-        particle.cx = stencilStart(particle.x);
-        particle.cy = stencilStart(particle.y);
-        if (!holdsStencilAt(particle.cx, particle.cy)) {
-            const NodeOffset node = firstNodeOutside(particle.cx, particle.cy);
-            UTIL_ABORT("CXY " << particle.cx << "," << particle.cy << " i,j " << node.i << ","
-                              << node.j << " w,h " << m_width << "," << m_height);
+    for (int first = 0; first < count; first += PARTICLE_BLOCK) {
+        FluidParticle* const block = particles + first;
+        const int size = std::min(PARTICLE_BLOCK, count - first);
+        for (int k = 0; k < size; ++k) {
+            FluidParticle& particle = block[k];
+            const Pair position = widenAt(particle, POSITION);
+            const NodePosition start((position - 0.5f) - 0.5f);
+            if (!holdsStencilAt(start.x, start.y)) {
+                // The pair conversion reads INT_MIN past the int range at either end; the report
+                // shows a position past the top as the largest int.
+                particle.cx = stencilStart(particle.x);
+                particle.cy = stencilStart(particle.y);
+                const NodeOffset node = firstNodeOutside(particle.cx, particle.cy);
+                UTIL_ABORT("CXY " << particle.cx << "," << particle.cy << " i,j " << node.i << ","
+                                  << node.j << " w,h " << m_width << "," << m_height);
+            }
+            particle.cx = start.x;
+            particle.cy = start.y;
+            const AxisWeights axes(particle, start.widened() - position);
+            FluidNode* const origin = stencilOrigin(particle);
+            FluidNode& centre = origin[column + 1];
+            centre.count = static_cast<std::uint16_t>(centre.count + 1);
+            for (std::ptrdiff_t i = 0; i < 3; ++i) {
+                for (std::ptrdiff_t j = 0; j < 3; ++j) {
+                    activate(origin[i * column + j]);
+                }
+            }
         }
-        const AxisWeights axes(
-            particle, Pair{static_cast<Wide>(particle.cx), static_cast<Wide>(particle.cy)} -
-                          Pair{particle.x, particle.y});
-        const Stencil stencil(stencilOrigin(particle), column, axes);
-        FluidNode& centre = stencil.at(1, 1);
-        centre.count = static_cast<std::uint16_t>(centre.count + 1);
-        const Pair velocity{particle.u, particle.v};
-        stencil.forEach([&](FluidNode& node, const Pair w, const int i, const int j) {
-            activate(node);
-            accumulate(node.mass, w[0]);
-            accumulate(node, GRADIENT,
-                       Pair{axes.gradients[i][0], axes.weights[i][0]} *
-                           Pair{axes.weights[j][1], axes.gradients[j][1]});
-            accumulate(node, VELOCITY, w * velocity);
-        });
+        for (int k = 0; k < size; ++k) {
+            spread(GradientStencil(stencilOrigin(block[k]), column, block[k]), block[k]);
+        }
     }
 }
 
 void Liquid::scaleActiveNodesUV() {
-    for (std::size_t k = 0; k < m_activeCount; ++k) {
-        FluidNode& node = *m_activeNodes[k];
+    forEachListed(m_activeNodes.data(), m_activeCount, [](FluidNode& node) {
         if (node.mass > 0.0f) {
             node.u /= node.mass;
             node.v /= node.mass;
         }
-    }
+    });
 }
 
 void Liquid::scaleActiveNodesAXY() {
-    for (std::size_t k = 0; k < m_activeCount; ++k) {
-        FluidNode& node = *m_activeNodes[k];
+    forEachListed(m_activeNodes.data(), m_activeCount, [](FluidNode& node) {
         if (node.mass > 0.0f) {
             node.u = 0.0f;
             node.v = 0.0f;
             node.ax /= node.mass;
             node.ay /= node.mass;
         }
-    }
+    });
 }
 
 void Liquid::clearActiveNodes() {
-    for (std::size_t k = 0; k < m_activeCount; ++k) {
-        *m_activeNodes[k] = FluidNode{};
-    }
+    forEachListed(m_activeNodes.data(), m_activeCount, [](FluidNode& node) { node = FluidNode{}; });
     m_activeCount = 0;
 }
 
+// Works on a block of particles in four sweeps: velocity gradients, pressures, stresses, and the
+// forces on the nodes.
 void Liquid::calcAXY(FluidParticle* const particles, const int count, const float* const props,
                      const int shiftDifference, float) {
     const auto column = static_cast<std::ptrdiff_t>(m_columnStride);
+    const Material material(props);
     TileBounce tile{INT64_MIN, INT64_MIN, false, Vec2{0.0, 0.0}};
     DensityPatch patch;
-    for (int k = 0; k < count; ++k) {
-        FluidParticle& particle = particles[k];
-        const GradientStencil stencil(stencilOrigin(particle), column, particle);
-        const Strain strain = strainAt(stencil);
-        updateDeformation(particle, strain, props[YIELD_RATE]);
-        const int cellX = nearestInt(Wide{particle.x} - 0.5f);
-        const int cellY = nearestInt(Wide{particle.y} - 0.5f);
-        const Wide pressure = pressureAt(stencil, particle, cellX, cellY, props, patch);
-        Pair bounce{};
-        if (m_mapType != NO_MAP) {
-            const std::int64_t tileColumn = tileOf(cellX, shiftDifference);
-            const std::int64_t tileRow = tileOf(cellY, shiftDifference);
-            if (tileColumn != tile.column || tileRow != tile.row) {
-                tile = tileBounce(tileColumn, tileRow, props[BOUNCE_FORCE]);
-            }
-            if (tile.solid) {
-                particle.life = -1;
-            }
-            bounce = Pair{tile.push.x, tile.push.y};
+    VelocityGradient velocityGradients[PARTICLE_BLOCK];
+    NodeGradients nodeGradients[PARTICLE_BLOCK];
+    Wide pressures[PARTICLE_BLOCK];
+    Stress stresses[PARTICLE_BLOCK];
+    for (int first = 0; first < count; first += PARTICLE_BLOCK) {
+        FluidParticle* const block = particles + first;
+        const int size = std::min(PARTICLE_BLOCK, count - first);
+        for (int k = 0; k < size; ++k) {
+            velocityGradients[k] = VelocityGradient(
+                GradientStencil(stencilOrigin(block[k]), column, block[k]), nodeGradients[k]);
         }
-        const Wide bulk = props[STIFFNESS] * strain.mean * props[BULK_VISCOSITY];
-        const Wide sxx = strain.devxx * props[VISCOSITY] + Wide{particle.sxx} * props[ELASTICITY] +
-                         pressure + bulk;
-        const Wide sxy = strain.shear * props[VISCOSITY] + Wide{particle.sxy} * props[ELASTICITY];
-        const Wide syy = bulk + pressure + props[VISCOSITY] * strain.devyy +
-                         Wide{props[ELASTICITY]} * particle.syy;
-        const Pair stressX{sxx, sxy};
-        const Pair stressY{sxy, syy};
-        stencil.forEach([&](FluidNode& node, const Pair w, const Pair gradX, const Pair gradY) {
-            accumulate(node, ACCELERATION, bounce * w - (stressX * gradX + stressY * gradY));
-        });
+        // calcUV has checked that every particle lies on the grid, far inside the int range.
+        for (int k = 0; k < size; ++k) {
+            const NodePosition cell(widenAt(block[k], POSITION) - 0.5f);
+            pressures[k] = pressureAt(Stencil{stencilOrigin(block[k]), column}, block[k], cell,
+                                      material, patch);
+        }
+        for (int k = 0; k < size; ++k) {
+            FluidParticle& particle = block[k];
+            const Strain strain = strainOf(velocityGradients[k]);
+            const Deformation deformation = updateDeformation(particle, strain, material.yieldRate);
+            Pair bounce{};
+            if (m_mapType != NO_MAP) {
+                const NodePosition cell(widenAt(particle, POSITION) - 0.5f);
+                const std::int64_t tileColumn = tileOf(cell.x, shiftDifference);
+                const std::int64_t tileRow = tileOf(cell.y, shiftDifference);
+                if (tileColumn != tile.column || tileRow != tile.row) {
+                    tile = tileBounce(tileColumn, tileRow, material.bounce);
+                }
+                if (tile.solid) {
+                    particle.life = -1;
+                }
+                bounce = Pair{tile.push.x, tile.push.y};
+            }
+            const Wide pressure = pressures[k];
+            const Wide bulk = material.stiffness * strain.mean * material.bulkViscosity;
+            const Wide sxx = strain.devxx * material.viscosity +
+                             deformation.xx * material.elasticity + pressure + bulk;
+            const Wide sxy =
+                strain.shear * material.viscosity + deformation.xy * material.elasticity;
+            const Wide syy = bulk + pressure + material.viscosity * strain.devyy +
+                             material.elasticity * deformation.yy;
+            stresses[k] = Stress{Pair{sxx, sxy}, Pair{sxy, syy}, bounce};
+        }
+        for (int k = 0; k < size; ++k) {
+            const Stress& stress = stresses[k];
+            const NodeGradients& gradients = nodeGradients[k];
+            const auto force = [&](const int i, const int j) {
+                return stress.x * gradients.x[3 * i + j] + stress.y * gradients.y[3 * i + j];
+            };
+            // Without a bounce the force is subtracted as it is: a zero bounce times the weight
+            // minus the force would give the same sums.
+            if (stress.bounce[0] == 0.0 && stress.bounce[1] == 0.0) {
+                const Stencil stencil{stencilOrigin(block[k]), column};
+                stencil.forEach([&](FluidNode& node, const int i, const int j) {
+                    subtractAt(node, ACCELERATION, force(i, j));
+                });
+            } else {
+                const WeightedStencil stencil(stencilOrigin(block[k]), column, block[k]);
+                stencil.forEach([&](FluidNode& node, const int i, const int j) {
+                    accumulateAt(node, ACCELERATION,
+                                 stress.bounce * stencil.weight(i, j) - force(i, j));
+                });
+            }
+        }
     }
 }
 
@@ -629,7 +821,7 @@ void Liquid::recalcBoundedUV(FluidParticle* const particles, const int count,
     const Pair gravity{props[GRAVITY_X], props[GRAVITY_Y]};
     for (int k = 0; k < count; ++k) {
         FluidParticle& particle = particles[k];
-        const Stencil stencil(stencilOrigin(particle), column, particle);
+        const WeightedStencil stencil(stencilOrigin(particle), column, particle);
         Pair velocity = acceleratedVelocity(stencil, particle);
         velocity += gravity + Pair{particle.fx, particle.fy};
         // The position lies on the grid, which calcUV has checked, so truncation is safe.
@@ -657,7 +849,7 @@ void Liquid::recalcUV(FluidParticle* const particles, const int count, const flo
                                false};
     for (int k = 0; k < count; ++k) {
         FluidParticle& particle = particles[k];
-        const Stencil stencil(stencilOrigin(particle), column, particle);
+        const WeightedStencil stencil(stencilOrigin(particle), column, particle);
         Pair velocity = acceleratedVelocity(stencil, particle);
         velocity += gravity;
         if (m_mapType != NO_MAP) {
@@ -738,23 +930,21 @@ Liquid::SolidNeighbours Liquid::solidNeighbours(const std::int64_t (&columns)[3]
 void Liquid::doMove(FluidParticle* const particles, const int count, const float* const props, int,
                     const float dt) {
     const auto column = static_cast<std::ptrdiff_t>(m_columnStride);
+    // Read once: the stores to the particles could change the properties, as far as the compiler
+    // can tell.
+    const Pair smoothing{props[SMOOTHING], props[SMOOTHING]};
     for (int k = 0; k < count; ++k) {
         FluidParticle& particle = particles[k];
-        const Stencil stencil(stencilOrigin(particle), column, particle);
+        const WeightedStencil stencil(stencilOrigin(particle), column, particle);
         Pair grid{};
-        stencil.forEach([&](const FluidNode& node, const Pair w, int, int) {
-            grid += w * widen(node, VELOCITY);
+        stencil.forEach([&](const FluidNode& node, const int i, const int j) {
+            grid += stencil.weight(i, j) * widenAt(node, VELOCITY);
         });
         const Pair move = grid * Wide{dt};
-        const Pair velocity{particle.u, particle.v};
-        const Pair position = Pair{particle.x, particle.y} + move;
-        const Pair smoothed = velocity + (move - velocity) * props[SMOOTHING];
-        particle.dx = static_cast<float>(move[0]);
-        particle.dy = static_cast<float>(move[1]);
-        particle.x = static_cast<float>(position[0]);
-        particle.y = static_cast<float>(position[1]);
-        particle.u = static_cast<float>(smoothed[0]);
-        particle.v = static_cast<float>(smoothed[1]);
+        const Pair velocity = widenAt(particle, PARTICLE_VELOCITY);
+        storeAt(particle, MOVE, move);
+        storeAt(particle, POSITION, widenAt(particle, POSITION) + move);
+        storeAt(particle, PARTICLE_VELOCITY, velocity + (move - velocity) * smoothing);
     }
 }
 
