@@ -1,4 +1,4 @@
-# Build helpers shared by every folder: one static library per folder of lib/,
+# Build helpers shared by every folder: one library per folder of lib/,
 # one test executable per folder of tests/, benchmarks and fuzz targets.
 
 add_library(kessok_warnings INTERFACE)
