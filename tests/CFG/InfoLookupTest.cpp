@@ -107,6 +107,14 @@ TEST(InfoLookupCycles, ValuesWithoutCycleResolveWholeUpToTheTextBound) {
     EXPECT_EQ(config.get("FAN0"), "");
     // A read that gave up does not spoil the next one.
     EXPECT_EQ(config.get("FAN35"), std::string(32, 'x'));
+    // At the bound: a value that names a text of 2 MiB resolves to 2 MiB more, 4 MiB in all; a
+    // byte beside the reference takes the read past 4 MiB.
+    const std::string half(2 << 20, 'x');
+    config.add("HALF", half);
+    config.add("AT_BOUND", "::HALF::");
+    config.add("PAST_BOUND", "::HALF::y");
+    EXPECT_EQ(config.get("AT_BOUND").size(), half.size());
+    EXPECT_EQ(config.get("PAST_BOUND").size(), 0u);
 }
 
 TEST(InfoLookup, ExpressionWithoutOperandThrowsTheConversionError) {

@@ -56,6 +56,13 @@ TEST(TimerTest, TimerCountsDownAgainAfterAsManyResumesAsPausesAndStopClearsThem)
     timer.resume(true);
     tick(200.0f);
     EXPECT_EQ(log, Log{"T fired"});
+    // One resume takes back one pause; a resume of a timer that is not paused takes back none.
+    timer.start(100.0f, 0.0f);
+    timer.pause();
+    timer.resume(false);
+    timer.resume(false);
+    tick(100.0f);
+    EXPECT_EQ(log, (Log{"T fired", "T fired"}));
     timer.start(10.0f, 0.0f);
     timer.pause();
     timer.stop();

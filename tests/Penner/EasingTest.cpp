@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ios>
 #include <string>
 #include <vector>
 
@@ -100,6 +101,22 @@ TEST(EasingTest, GuardedEndsAreExactAndExpoJumpsNextToThem) {
     }
     EXPECT_NEAR(Expo::easeIn(1e-6f, 0.0f, 1024.0f, 1.0f), 1.0f, 1e-3f);
     EXPECT_NEAR(Expo::easeOut(1.0f - 1e-6f, 0.0f, 1024.0f, 1.0f), 1023.0f, 1e-3f);
+}
+
+TEST(EasingTest, ExpoTakesItsPowersOfTwoFromTheDoublePow) {
+    struct Row {
+        float t, d, value;
+    };
+    // Times at which exp2 would give the float one step up: 0x1.279db4p-2 and 0x1.5dca5p-5.
+    const Row rows[] = {{0x1.cb0f1ap-1f, 0x1.17a7cep+0f, 0x1.279db2p-2f},
+                        {0x1.1aab0ap-1f, 0x1.034fe4p+0f, 0x1.5dca4ep-5f}};
+    for (const Row& row : rows) {
+        // Read at run time: g++ 12 at -O2 folds a pow of constants, for the first row to the
+        // float that exp2 gives.
+        const volatile float t = row.t;
+        const volatile float d = row.d;
+        EXPECT_EQ(Expo::easeIn(t, 0.0f, 1.0f, d), row.value) << std::hexfloat << row.t;
+    }
 }
 
 TEST(EasingTest, BackOvershootsBounceTouchesItsBottomsAndCurvesExtrapolate) {

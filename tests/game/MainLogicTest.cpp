@@ -210,12 +210,15 @@ TEST(MainLogicTest, TheBeamKillsTheEnemiesOnItsWayOneAnUpdateAndEndsTheLevelUnle
         play.update();
     }
     EXPECT_EQ(beamCells(logic), 0);
-    // The last enemy, killed on the player's own cell, still touches the player's rings.
+    // On a level without enemies a shot that hits nothing does not end the level.
     play.release(PlayHarness::FIRE);
     logic.onEnter("RUNNING", "*");
     logic.enemiesToCreate = 0;
-    placeEnemy(logic, logic.outerPoints[0], 66);
     play.press(PlayHarness::FIRE);
+    EXPECT_EQ(play.update(), "");
+    EXPECT_NE(beamCells(logic), 0);
+    // The last enemy, killed on the player's own cell, still touches the player's rings.
+    placeEnemy(logic, logic.outerPoints[0], 66);
     EXPECT_EQ(play.update(), "DEAD");
     EXPECT_TRUE(logic.gameOver && logic.enemies.empty());
 }

@@ -105,6 +105,11 @@ TEST_F(ShaderProgramTest, OwnParametersComeFromTheDefinitionAndAreUploadedWhenPe
     EXPECT_EQ(uniform(*program, "gain", 1), (Floats{4}));
     program->endUsing();
     EXPECT_EQ(integer(GL_CURRENT_PROGRAM), 0);
+    // Linked again, the program is a new GL object, which receives the own set at once.
+    std::string error;
+    EXPECT_TRUE(dynamic_cast<MatSys::OGL::ShaderProgram&>(*program).link(
+        {m_shaders.get("plain.VS.glsl", false), m_shaders.get("lit.FS.glsl", false)}, error));
+    EXPECT_EQ(uniform(*program, "gain", 1), (Floats{4}));
     EXPECT_FALSE(MatSys::OGL::ShaderProgram().beginUsing(nullptr));
 }
 

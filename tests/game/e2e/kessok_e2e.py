@@ -152,8 +152,10 @@ def board_shown(game):
 def scenario_title_screen(folder):
     """The title shows the board cell for cell, the score and the information text, with room
     for the most glyphs too; with room for one glyph, only the first of each; without room or
-    without a font, no text at all and nothing on the error stream."""
-    rows = (([], "ok", "ok"), (["NUM_GLYPH_IMAGES==65536"], "ok", "ok"),
+    without a font, no text at all and nothing on the error stream. Empty entries of the list
+    of information texts name no text, though the keys of the name "" hold one."""
+    empty_name = ["TEXT_INFO_KEYS==, TITLE,,", "_TEXT==0", "_SCALE==2", "_POS==0.1, 0.05, 0"]
+    rows = (([], "ok", "ok"), (["NUM_GLYPH_IMAGES==65536"], "ok", "ok"), (empty_name, "ok", "ok"),
             (["NUM_GLYPH_IMAGES==1"], "1 glyphs from x 365", "1 glyphs from x 330"),
             (["NUM_GLYPH_IMAGES==0"], None, None), (["FONT_CFG==none.cfg"], None, None))
     for args, score, info in rows:
