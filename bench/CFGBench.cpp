@@ -4,6 +4,7 @@
 // loading many included files, or one small file among many others.
 #include "CFGBenchCorpus.h"
 
+#include "BenchSizes.h"
 #include "CFG/Calculator.h"
 #include "CFG/GlobalConfig.h"
 #include "CFG/Info.h"
@@ -191,16 +192,17 @@ void CalculateAdditive(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(LoadCfg_Ours)->Arg(1)->Arg(10)->Arg(50)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(LoadCfg_Ours)
+    ->ArgsProduct({BenchSizes::of({1, 10, 50})})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK(LoadIni_InihUnorderedMap)
-    ->Arg(1)
-    ->Arg(10)
-    ->Arg(50)
+    ->ArgsProduct({BenchSizes::of({1, 10, 50})})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 // Argument 0 is the game-sized configuration, 10 the 10 MB one.
-BENCHMARK(GetRandomKey_Ours)->Arg(0)->Arg(10);
-BENCHMARK(GetRandomKey_UnorderedMap)->Arg(0)->Arg(10);
+BENCHMARK(GetRandomKey_Ours)->ArgsProduct({BenchSizes::of({0, 10})});
+BENCHMARK(GetRandomKey_UnorderedMap)->ArgsProduct({BenchSizes::of({0, 10})});
 BENCHMARK(GetPoint);
 BENCHMARK(Calculate)->Unit(benchmark::kMillisecond);
 BENCHMARK(CalculateAdditive)->Unit(benchmark::kMillisecond);

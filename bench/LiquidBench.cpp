@@ -13,6 +13,7 @@
 // same particles on the same grid, a step and a round in turn, in alternating order, on the
 // thread's CPU clock, so that the ratio step/floor compares runs under the same load.
 
+#include "BenchSizes.h"
 #include "Fluid/MPM/Liquid.h"
 #include "RNG/RandSimple.h"
 #include "Support/HeapCounter.h"
@@ -206,7 +207,7 @@ void BM_LiquidStep(benchmark::State& state) {
 
 BENCHMARK(BM_LiquidStep)
     ->ArgNames({"particles", "nodes", "scattered"})
-    ->ArgsProduct({{10000, 100000}, {64, 512, 2048}, {0, 1}})
+    ->ArgsProduct({BenchSizes::of({10000, 100000}), BenchSizes::of({64, 512, 2048}), {0, 1}})
     ->Unit(benchmark::kMillisecond);
 
 } // namespace
