@@ -26,6 +26,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <string>
@@ -227,6 +228,17 @@ namespace {
 
 constexpr std::size_t INCLUDED_FILES = 1000;
 
+// Saves text as Files::TextFile::save does where the file does not hold it already: ext4 writes
+// a file out to the disk when it is closed after being truncated and written again, which takes
+// milliseconds a file while the disk is busy.
+void saveUnlessSaved(const std::string& path, const std::string& text) {
+    std::ifstream file(path, std::ios::binary);
+    const std::string saved{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    if (saved != text + "\n") {
+        Files::TextFile::save(path, text);
+    }
+}
+
 struct IncludeCorpus {
     IncludeCorpus() {
         const CFGBenchCorpus& source = corpus(MEGABYTE);
@@ -249,15 +261,15 @@ struct IncludeCorpus {
                  line < (file + 1) * lines.size() / INCLUDED_FILES; ++line) {
                 part += lines[line];
             }
-            Files::TextFile::save(parts.back(), part);
+            saveUnlessSaved(parts.back(), part);
             // The file as saved, with its line feed at the end.
             partBytes += part.size() + 1;
             one += part;
         }
         includingCfg = (dir / "including.cfg").string();
         oneCfg = (dir / "one.cfg").string();
-        Files::TextFile::save(includingCfg, including);
-        Files::TextFile::save(oneCfg, one);
+        saveUnlessSaved(includingCfg, including);
+        saveUnlessSaved(oneCfg, one);
     }
 
     std::string includingCfg;
