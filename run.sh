@@ -12,8 +12,9 @@ if [ ! -f build/game/CMakeCache.txt ]; then
 fi
 cmake -S . -B build/game -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESSOK_TESTS=OFF \
     -DKESSOK_BENCH=OFF >/dev/null
-# cmake's progress lines, and the compiler's messages should the build fail.
-cmake --build build/game -j "$(nproc)" --target kessok
+# cmake's progress lines, and the compiler's messages should the build fail. As many jobs as
+# CMAKE_BUILD_PARALLEL_LEVEL says, and one a core where it is not set.
+cmake --build build/game -j "${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}" --target kessok
 
 game=$(pwd)/build/game/game/kessok
 xvfb=$(pwd)/tests/with-xvfb.sh

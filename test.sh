@@ -12,7 +12,11 @@ ensure_packages "${game_packages[@]}" \
     clang libclang-rt-14-dev clang-format clang-tidy libgtest-dev libbenchmark-dev \
     xdotool x11-apps python3 libinih-dev libstb-dev
 
-jobs=$(nproc)
+# As many jobs as CMAKE_BUILD_PARALLEL_LEVEL (builds and clang-tidy) and CTEST_PARALLEL_LEVEL
+# (tests) say, and one a core where they are not set, where cmake --build and ctest would run
+# one at a time.
+jobs=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
+test_jobs=${CTEST_PARALLEL_LEVEL:-$(nproc)}
 
 step() { printf '\n== %s\n' "$*"; }
 
@@ -46,7 +50,7 @@ configure() {
 step "Release build and tests"
 configure build/release g++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESSOK_WERROR=ON
 cmake --build build/release -j "$jobs"
-ctest --test-dir build/release --output-on-failure --no-tests=error -j "$jobs"
+ctest --test-dir build/release --output-on-failure --no-tests=error -j "$test_jobs"
 
 step "Static analysis (clang-tidy, lib/ and game/)"
 # The checks are in .clang-tidy; the compile commands come from the release tree. Only the
@@ -59,7 +63,7 @@ configure build/asan clang++ -DCMAKE_BUILD_TYPE=Debug -DKESSOK_WERROR=ON -DKESSO
     -DKESSOK_SANITIZE=address,undefined
 cmake --build build/asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1 \
-    ctest --test-dir build/asan --output-on-failure --no-tests=error -j "$jobs"
+    ctest --test-dir build/asan --output-on-failure --no-tests=error -j "$test_jobs"
 
 step "Fuzzers"
 configure build/fuzz clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESSOK_TESTS=OFF \

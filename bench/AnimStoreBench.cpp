@@ -2,6 +2,7 @@
 // generated definition files, beside the peer every loader stands on: reading the same file
 // into a configuration and every key's value. The time per key should not grow with the
 // number of keys.
+#include "BenchSizes.h"
 #include "CFG/GlobalConfig.h"
 #include "CFG/Info.h"
 #include "GameHelper/CFGHelper.h"
@@ -111,7 +112,15 @@ void BM_ReadDefinitionValues(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(BM_LoadFrames)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LoadSequences)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LoadMappings)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ReadDefinitionValues)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadFrames)
+    ->ArgsProduct({BenchSizes::of({1000, 10000})})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadSequences)
+    ->ArgsProduct({BenchSizes::of({1000, 10000})})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadMappings)
+    ->ArgsProduct({BenchSizes::of({1000, 10000})})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadDefinitionValues)
+    ->ArgsProduct({BenchSizes::of({1000, 10000})})
+    ->Unit(benchmark::kMillisecond);

@@ -1,9 +1,10 @@
-// The configuration beside its peers: loading game-like configurations of 1, 10 and 50 MB
-// beside inih filling an std::unordered_map with the same settings as INI text; reading 1,000
-// random keys beside an std::unordered_map find and copy; evaluating long expressions; and
+// The configuration beside its peers: loading game-like configurations of 1, 10 and 50 MB in
+// turn with inih filling an std::unordered_map with the same settings as INI text; reading
+// 1,000 random keys beside an std::unordered_map find and copy; evaluating long expressions; and
 // loading many included files, or one small file among many others.
 #include "CFGBenchCorpus.h"
 
+#include "BenchSizes.h"
 #include "CFG/Calculator.h"
 #include "CFG/GlobalConfig.h"
 #include "CFG/Info.h"
@@ -25,6 +26,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <string>
@@ -67,38 +69,51 @@ int keepSetting(void* const user, const char* const section, const char* const n
     return 1;
 }
 
+// The seconds that load takes; what it loaded is freed once the time is taken. peak keeps the
+// most heap that a load has taken.
 template <typename Load>
-void measureLoad(benchmark::State& state, const Load& load) {
+double timeLoad(const Load& load, std::size_t& peak) {
+    const std::size_t before = HeapCounter::s_live;
+    HeapCounter::resetPeak();
+    decltype(load()) loaded;
+    const double seconds = secondsOf([&] { loaded = load(); });
+    peak = std::max(peak, HeapCounter::s_peak - before);
+    return seconds;
+}
+
+// Ours and inih into an std::unordered_map load the same settings in turn, the one that goes
+// first alternating. Counters: milliseconds of each, the bytes of the configuration each loads
+// per second, ours/inih, and the peak heap use of one load as a multiple of the configuration.
+void LoadCfg_BesideInihUnorderedMap(benchmark::State& state) {
     const CFGBenchCorpus& files = corpus(static_cast<std::size_t>(state.range(0)) * MEGABYTE);
-    std::size_t peak = 0;
-    for (auto _ : state) {
-        const std::size_t before = HeapCounter::s_live;
-        HeapCounter::resetPeak();
-        auto loaded = load(files);
-        peak = std::max(peak, HeapCounter::s_peak - before);
-        state.PauseTiming();
-        loaded.reset();
-        state.ResumeTiming();
-    }
-    const double fileBytes = static_cast<double>(files.cfgBytes);
-    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(files.cfgBytes));
-    state.counters["peak_per_file_size"] = static_cast<double>(peak) / fileBytes;
-}
-
-void LoadCfg_Ours(benchmark::State& state) {
-    measureLoad(state, [](const CFGBenchCorpus& files) {
+    const auto loadOurs = [&files] {
         return std::make_unique<CFG::Info>(files.mainCfg, CFG::getDefaultOverrides());
-    });
-}
-
-void LoadIni_InihUnorderedMap(benchmark::State& state) {
-    measureLoad(state, [](const CFGBenchCorpus& files) {
+    };
+    const auto loadInih = [&files] {
         auto settings = std::make_unique<Settings>();
         for (const std::string& path : files.iniFiles) {
             ini_parse(path.c_str(), keepSetting, settings.get());
         }
         return settings;
+    };
+    enum : std::size_t { OURS, INIH, SIDES };
+    std::array<double, SIDES> seconds{};
+    std::array<std::size_t, SIDES> peaks{};
+    inTurn(state, SIDES, [&](const std::size_t which) {
+        seconds[which] +=
+            which == OURS ? timeLoad(loadOurs, peaks[OURS]) : timeLoad(loadInih, peaks[INIH]);
     });
+    const double fileBytes = static_cast<double>(files.cfgBytes);
+    const auto iterations = static_cast<double>(state.iterations());
+    const auto counters = [&](const std::string& name, const std::size_t which) {
+        state.counters[name + "_ms"] = perIteration(seconds[which], 1e3);
+        state.counters[name + "_bytes_per_second"] = fileBytes * iterations / seconds[which];
+        state.counters[name + "_peak_per_file_size"] =
+            static_cast<double>(peaks[which]) / fileBytes;
+    };
+    counters("ours", OURS);
+    counters("inih", INIH);
+    state.counters["ours/inih"] = seconds[OURS] / seconds[INIH];
 }
 
 // RANDOM_KEYS keys of the corpus in a fixed random order.
@@ -191,16 +206,13 @@ void CalculateAdditive(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(LoadCfg_Ours)->Arg(1)->Arg(10)->Arg(50)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(LoadIni_InihUnorderedMap)
-    ->Arg(1)
-    ->Arg(10)
-    ->Arg(50)
+BENCHMARK(LoadCfg_BesideInihUnorderedMap)
+    ->ArgsProduct({BenchSizes::of({1, 10, 50})})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 // Argument 0 is the game-sized configuration, 10 the 10 MB one.
-BENCHMARK(GetRandomKey_Ours)->Arg(0)->Arg(10);
-BENCHMARK(GetRandomKey_UnorderedMap)->Arg(0)->Arg(10);
+BENCHMARK(GetRandomKey_Ours)->ArgsProduct({BenchSizes::of({0, 10})});
+BENCHMARK(GetRandomKey_UnorderedMap)->ArgsProduct({BenchSizes::of({0, 10})});
 BENCHMARK(GetPoint);
 BENCHMARK(Calculate)->Unit(benchmark::kMillisecond);
 BENCHMARK(CalculateAdditive)->Unit(benchmark::kMillisecond);
@@ -215,6 +227,17 @@ BENCHMARK(CalculateAdditive)->Unit(benchmark::kMillisecond);
 namespace {
 
 constexpr std::size_t INCLUDED_FILES = 1000;
+
+// Saves text as Files::TextFile::save does where the file does not hold it already: ext4 writes
+// a file out to the disk when it is closed after being truncated and written again, which takes
+// milliseconds a file while the disk is busy.
+void saveUnlessSaved(const std::string& path, const std::string& text) {
+    std::ifstream file(path, std::ios::binary);
+    const std::string saved{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    if (saved != text + "\n") {
+        Files::TextFile::save(path, text);
+    }
+}
 
 struct IncludeCorpus {
     IncludeCorpus() {
@@ -238,15 +261,15 @@ struct IncludeCorpus {
                  line < (file + 1) * lines.size() / INCLUDED_FILES; ++line) {
                 part += lines[line];
             }
-            Files::TextFile::save(parts.back(), part);
+            saveUnlessSaved(parts.back(), part);
             // The file as saved, with its line feed at the end.
             partBytes += part.size() + 1;
             one += part;
         }
         includingCfg = (dir / "including.cfg").string();
         oneCfg = (dir / "one.cfg").string();
-        Files::TextFile::save(includingCfg, including);
-        Files::TextFile::save(oneCfg, one);
+        saveUnlessSaved(includingCfg, including);
+        saveUnlessSaved(oneCfg, one);
     }
 
     std::string includingCfg;
@@ -298,22 +321,17 @@ void LoadIncludes_BesideOneFile(benchmark::State& state) {
     }
     enum : std::size_t { includes, oneFile, floor, count };
     std::array<double, count> seconds{};
-    std::size_t first = 0;
-    for (auto _ : state) {
-        for (std::size_t i = 0; i < count; ++i) {
-            const std::size_t which = (first + i) % count;
-            // Freed once the time is taken.
-            std::unique_ptr<CFG::Info> loaded;
-            seconds[which] += secondsOf([&] {
-                if (which == floor) {
-                    benchmark::DoNotOptimize(readWithSystemCallsOnly(l_files.parts));
-                } else {
-                    loaded = load(which == oneFile ? l_files.oneCfg : l_files.includingCfg);
-                }
-            });
-        }
-        first = (first + 1) % count;
-    }
+    inTurn(state, count, [&](const std::size_t which) {
+        // Freed once the time is taken.
+        std::unique_ptr<CFG::Info> loaded;
+        seconds[which] += secondsOf([&] {
+            if (which == floor) {
+                benchmark::DoNotOptimize(readWithSystemCallsOnly(l_files.parts));
+            } else {
+                loaded = load(which == oneFile ? l_files.oneCfg : l_files.includingCfg);
+            }
+        });
+    });
     state.counters["includes_ms"] = perIteration(seconds[includes], 1e3);
     state.counters["one_file_ms"] = perIteration(seconds[oneFile], 1e3);
     state.counters["floor_ms"] = perIteration(seconds[floor], 1e3);

@@ -13,8 +13,10 @@
 // same particles on the same grid, a step and a round in turn, in alternating order, on the
 // thread's CPU clock, so that the ratio step/floor compares runs under the same load.
 
+#include "BenchSizes.h"
 #include "Fluid/MPM/Liquid.h"
 #include "RNG/RandSimple.h"
+#include "SecondsOf.h"
 #include "Support/HeapCounter.h"
 
 #include <benchmark/benchmark.h>
@@ -22,7 +24,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <ctime>
 #include <memory>
 #include <vector>
 
@@ -137,19 +138,6 @@ private:
     std::vector<FloorNode> m_grid;
 };
 
-// Seconds of this thread's CPU time that work takes.
-template <typename Work>
-double secondsOf(const Work& work) {
-    const auto now = [] {
-        timespec time{};
-        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &time);
-        return static_cast<double>(time.tv_sec) + 1e-9 * static_cast<double>(time.tv_nsec);
-    };
-    const double start = now();
-    work();
-    return now() - start;
-}
-
 // Arguments: particles, nodes along each side of the grid, scattered (1) or dense (0).
 void BM_LiquidStep(benchmark::State& state) {
     const auto count = static_cast<int>(state.range(0));
@@ -174,7 +162,7 @@ void BM_LiquidStep(benchmark::State& state) {
         for (int step = 0; step < kSteps; ++step) {
             for (const bool isFloor : {floorFirst, !floorFirst}) {
                 const std::size_t before = HeapCounter::s_allocations;
-                seconds[isFloor] += secondsOf([&] {
+                seconds[isFloor] += cpuSecondsOf([&] {
                     if (isFloor) {
                         floor.round(floorParticles);
                     } else {
@@ -206,7 +194,7 @@ void BM_LiquidStep(benchmark::State& state) {
 
 BENCHMARK(BM_LiquidStep)
     ->ArgNames({"particles", "nodes", "scattered"})
-    ->ArgsProduct({{10000, 100000}, {64, 512, 2048}, {0, 1}})
+    ->ArgsProduct({BenchSizes::of({10000, 100000}), BenchSizes::of({64, 512, 2048}), {0, 1}})
     ->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -2,6 +2,7 @@
 // TGA file, split into decoding and uploading, with default options (compressed on the CPU,
 // mipmapped) and with "NCMP" and "NMIP"; 1 and 100 materials read from one definition file
 // that also defines their shared program and its shaders; and a facade with an empty path.
+#include "BenchSizes.h"
 #include "MatSys/Facade/MaterialSystemFacade.h"
 #include "MatSys/I_Texture.h"
 #include "MatSys/OGL/TextureMaker.h"
@@ -127,7 +128,7 @@ void BM_LoadMaterials(benchmark::State& state) {
         glFinish();
     }
 }
-BENCHMARK(BM_LoadMaterials)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadMaterials)->ArgsProduct({BenchSizes::of({1, 100})})->Unit(benchmark::kMillisecond);
 
 void BM_FacadeWithEmptyPath(benchmark::State& state) {
     setting();

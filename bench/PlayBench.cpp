@@ -3,6 +3,7 @@
 // enemies. No peer: the game is its own.
 
 #include "../tests/game/PlayHarness.h"
+#include "BenchSizes.h"
 
 #include <benchmark/benchmark.h>
 
@@ -32,7 +33,7 @@ void BM_PlayUpdateByEnemies(benchmark::State& state) {
     PlayHarness play({{"SQUARE_ENEMY_TOTAL", "0"}});
     runUpdates(state, play, static_cast<int>(state.range(0)));
 }
-BENCHMARK(BM_PlayUpdateByEnemies)->Arg(10)->Arg(20)->Arg(100)->Arg(1000);
+BENCHMARK(BM_PlayUpdateByEnemies)->ArgsProduct({BenchSizes::of({10, 20, 100, 1000})});
 
 void BM_PlayUpdateByGridSide(benchmark::State& state) {
     const std::string side = std::to_string(state.range(0));
@@ -41,6 +42,6 @@ void BM_PlayUpdateByGridSide(benchmark::State& state) {
     runUpdates(state, play, 20);
     state.counters["cells"] = static_cast<double>(state.range(0) * state.range(0));
 }
-BENCHMARK(BM_PlayUpdateByGridSide)->Arg(32)->Arg(64)->Arg(128)->Arg(256)->Arg(512);
+BENCHMARK(BM_PlayUpdateByGridSide)->ArgsProduct({BenchSizes::of({32, 64, 128, 256, 512})});
 
 } // namespace

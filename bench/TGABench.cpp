@@ -4,7 +4,8 @@
 // gives rows bottom first, stb_image top first; so that both do the same work, stb_image
 // reads the bottom-first file's bytes marked as stored top row first (the image upside
 // down), which it reads straight into our row order. Before timing, all three decodes must
-// give the same bytes.
+// give the same bytes. A smoke run decodes 256 × 256 files instead, which it makes in a
+// moment where the large ones take seconds.
 // One benchmark per image times the three decodes in turn within every iteration, rotating
 // their order, so that the ratios compare runs under the same conditions: on a shared
 // machine, memory speed drifts between separate benchmarks by more than the differences
@@ -12,6 +13,7 @@
 // ours/stb (same bytes), and the peak heap use of one decode as a multiple of the decoded
 // image. The literal-only 24- and 32-bit files are also decoded in turn by ours alone, to
 // compare their time per decoded byte.
+#include "BenchSizes.h"
 #include "Media/ChannelOrder.h"
 #include "Media/TGA.h"
 #include "Media/TGAHeader.h"
@@ -44,7 +46,7 @@
 
 namespace {
 
-constexpr unsigned int side = 2048;
+const unsigned int s_side = BenchSizes::smokeRun() ? 256 : 2048;
 
 enum class Content { flat, noisy, photo, literal };
 
@@ -62,7 +64,7 @@ struct Sample {
         return std::string(runLength ? "rle" : "raw") + std::to_string(bpp) +
                contents[static_cast<int>(content)];
     }
-    std::size_t imageBytes() const { return std::size_t{side} * side * bpp / 8; }
+    std::size_t imageBytes() const { return std::size_t{s_side} * s_side * bpp / 8; }
 };
 
 using Bytes = std::vector<unsigned char>;
@@ -73,7 +75,7 @@ using Bytes = std::vector<unsigned char>;
 void fillRandom(Bytes& pixels, const unsigned int bytesPerPixel, const Content content) {
     std::mt19937 random(2048);
     for (std::size_t i = 0; i < pixels.size(); i += bytesPerPixel) {
-        const bool repeat = content == Content::flat    ? (i / bytesPerPixel) % (64 * side) != 0
+        const bool repeat = content == Content::flat    ? (i / bytesPerPixel) % (64 * s_side) != 0
                             : content == Content::noisy ? i > 0 && random() % 4 == 0
                                                         : false;
         unsigned char* const pixel = pixels.data() + i;
@@ -91,15 +93,15 @@ void fillRandom(Bytes& pixels, const unsigned int bytesPerPixel, const Content c
 // sensor noise on every pixel, so that runs are short and rare.
 void fillPhoto(Bytes& pixels, const unsigned int bytesPerPixel) {
     std::mt19937 random(2048);
-    for (unsigned int y = 0; y < side; ++y) {
-        for (unsigned int x = 0; x < side; ++x) {
+    for (unsigned int y = 0; y < s_side; ++y) {
+        for (unsigned int x = 0; x < s_side; ++x) {
             for (unsigned int c = 0; c < bytesPerPixel; ++c) {
                 const double phase = 1.7 * c;
                 const double plasma = 128.0 + 50.0 * std::sin(x * 0.011 + phase) +
                                       40.0 * std::sin(y * 0.017 - phase) +
                                       30.0 * std::sin((x + y) * 0.006 + 2 * phase);
                 const double noise = static_cast<double>(random() % 7) - 3.0;
-                pixels[(std::size_t{y} * side + x) * bytesPerPixel + c] =
+                pixels[(std::size_t{y} * s_side + x) * bytesPerPixel + c] =
                     static_cast<unsigned char>(std::clamp(plasma + noise, 0.0, 255.0));
             }
         }
@@ -108,7 +110,7 @@ void fillPhoto(Bytes& pixels, const unsigned int bytesPerPixel) {
 
 // Pixel bytes in file order for a file that stores the bottom row first.
 Bytes makePixels(const unsigned int bytesPerPixel, const Content content) {
-    Bytes pixels(std::size_t{side} * side * bytesPerPixel);
+    Bytes pixels(std::size_t{s_side} * s_side * bytesPerPixel);
     if (content == Content::photo) {
         fillPhoto(pixels, bytesPerPixel);
     } else {
@@ -131,7 +133,7 @@ void writeFile(const std::string& path, const Sample& sample, const Layout layou
     const unsigned int bytesPerPixel = sample.bpp / 8;
     Bytes pixels = makePixels(bytesPerPixel, sample.content);
     if (layout == Layout::topFirst) {
-        pixels = reverseRows(pixels, std::size_t{side} * bytesPerPixel);
+        pixels = reverseRows(pixels, std::size_t{s_side} * bytesPerPixel);
     }
     if (sample.runLength) {
         pixels = runLengthPackets(pixels, bytesPerPixel);
@@ -139,8 +141,8 @@ void writeFile(const std::string& path, const Sample& sample, const Layout layou
     Media::TGAHeader header{};
     header.imageType =
         static_cast<std::uint8_t>((sample.bpp == 8 ? 3 : 2) + (sample.runLength ? 8 : 0));
-    header.width = side;
-    header.height = side;
+    header.width = static_cast<std::uint16_t>(s_side);
+    header.height = static_cast<std::uint16_t>(s_side);
     header.bitsPerPixel = static_cast<std::uint8_t>(sample.bpp);
     header.descriptor = static_cast<std::uint8_t>(
         (sample.bpp == 32 ? 0x08 : 0) |
@@ -283,21 +285,21 @@ void decodeLiteralDepths(benchmark::State& state) {
     state.counters["32/24_per_byte"] = seconds[1] / seconds[0] * 3 / 4;
 }
 
-// The floor under top/bottom: a 2048 × 2048 image of 32-bit pixels filled row by row with
-// the wide stores the decoder uses for long runs, once with the rows going up in memory (as
-// a bottom-first file is decoded) and once going down (as a top-first one is), in turn. The
-// work is the same both ways, so "down/up" is what the memory system alone charges for the
-// order of the rows.
+// The floor under top/bottom: an image of 32-bit pixels as large as the files', filled row by
+// row with the wide stores the decoder uses for long runs, once with the rows going up in
+// memory (as a bottom-first file is decoded) and once going down (as a top-first one is), in
+// turn. The work is the same both ways, so "down/up" is what the memory system alone charges
+// for the order of the rows.
 void fillRows(benchmark::State& state) {
-    constexpr std::size_t rowBytes = std::size_t{side} * 4;
-    std::vector<unsigned char> image(rowBytes * side);
+    const std::size_t rowBytes = std::size_t{s_side} * 4;
+    std::vector<unsigned char> image(rowBytes * s_side);
     const auto fill = [&](const bool down) {
-        for (std::size_t row = 0; row < side; ++row) {
+        for (std::size_t row = 0; row < s_side; ++row) {
             unsigned char block[64];
             for (std::size_t i = 0; i < sizeof block; ++i) {
                 block[i] = static_cast<unsigned char>(row + i % 4);
             }
-            unsigned char* const to = image.data() + (down ? side - 1 - row : row) * rowBytes;
+            unsigned char* const to = image.data() + (down ? s_side - 1 - row : row) * rowBytes;
             for (std::size_t offset = 0; offset < rowBytes; offset += sizeof block) {
                 std::memcpy(to + offset, block, sizeof block);
             }
@@ -311,11 +313,11 @@ void fillRows(benchmark::State& state) {
     state.counters["down/up"] = seconds[1] / seconds[0];
 }
 
-// The floor under the channel swap: the 2048 × 2048 pixels of 32 bits swapped in place
-// and copied with memcpy, in turn. Both read and write every byte once, so "swap/memcpy"
-// at 1 or below means the swap keeps up with memory.
+// The floor under the channel swap: the pixels of a 32-bit image as large as the files',
+// swapped in place and copied with memcpy, in turn. Both read and write every byte once, so
+// "swap/memcpy" at 1 or below means the swap keeps up with memory.
 void swapChannels(benchmark::State& state) {
-    const std::size_t pixels = std::size_t{side} * side;
+    const std::size_t pixels = std::size_t{s_side} * s_side;
     Bytes image = makePixels(4, Content::noisy);
     Bytes copy(image.size());
     const std::vector<double> seconds = timeInTurn(

@@ -3,6 +3,7 @@
 // iteration, once one round has warmed the structures.
 
 #include "BenchRounds.h"
+#include "BenchSizes.h"
 #include "Util/HashedID.h"
 
 #include <benchmark/benchmark.h>
@@ -63,6 +64,6 @@ void BM_UnorderedSetAliveTogether(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(BM_HashedIDOneAtATime)->Unit(benchmark::kMillisecond);
-BENCHMARK_TEMPLATE(BM_HashedIDAliveTogether, true)->Arg(1000)->Arg(kMillion);
-BENCHMARK_TEMPLATE(BM_HashedIDAliveTogether, false)->Arg(1000)->Arg(100000);
-BENCHMARK(BM_UnorderedSetAliveTogether)->Arg(1000)->Arg(kMillion);
+BENCHMARK_TEMPLATE(BM_HashedIDAliveTogether, true)->ArgsProduct({BenchSizes::of({1000, kMillion})});
+BENCHMARK_TEMPLATE(BM_HashedIDAliveTogether, false)->ArgsProduct({BenchSizes::of({1000, 100000})});
+BENCHMARK(BM_UnorderedSetAliveTogether)->ArgsProduct({BenchSizes::of({1000, kMillion})});
