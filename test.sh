@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what the build needs, builds, and runs every test: a release tree built with g++,
 # clang-tidy over lib/ and game/, a tree under AddressSanitizer and UndefinedBehaviorSanitizer
-# built with clang, so that the suite passes under both compilers, and the fuzzers.
+# built with clang, so that the suite passes under both compilers, the builds without the tests
+# and the README's project outside this tree, and the fuzzers.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -64,6 +65,17 @@ configure build/asan clang++ -DCMAKE_BUILD_TYPE=Debug -DKESSOK_WERROR=ON -DKESSO
 cmake --build build/asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build/asan --output-on-failure --no-tests=error -j "$test_jobs"
+
+step "Builds without the tests, and a project outside this tree (g++ and clang)"
+# The release tree has the tests and the benchmarks, the sanitizer tree the tests alone. This
+# tree builds the other two combinations in turn, so that the second builds only what the
+# benchmarks add.
+for bench in OFF ON; do
+    configure build/options g++ -DCMAKE_BUILD_TYPE=Debug -DKESSOK_WERROR=ON -DKESSOK_TESTS=OFF \
+        -DKESSOK_BENCH="$bench"
+    cmake --build build/options -j "$jobs"
+done
+CMAKE_BUILD_PARALLEL_LEVEL=$jobs tests/examples/readme-example.sh "$PWD" build/outside g++ clang++
 
 step "Fuzzers"
 configure build/fuzz clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESSOK_TESTS=OFF \

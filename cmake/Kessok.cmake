@@ -76,7 +76,8 @@ endfunction()
 # of a library left out of DEPS is not found. DEPS are public, since headers include the
 # headers of the libraries they rest on. HEADER_DEPS are libraries whose headers it needs
 # but none of whose code it calls: it and whatever links it see their headers and what they
-# see, as for DEPS, but do not link them.
+# see, as for DEPS, but do not link them. It and whatever links it compile as C++17 at least,
+# in this tree and in a project that adds it with add_subdirectory.
 function(kessok_library)
     cmake_parse_arguments(ARG "" "NAME" "SOURCES;DEPS;HEADER_DEPS" ${ARGN})
     set(sources ${ARG_SOURCES})
@@ -94,6 +95,7 @@ function(kessok_library)
         set(scope INTERFACE)
     endif()
     target_include_directories(${ARG_NAME} ${scope} ${root})
+    target_compile_features(${ARG_NAME} ${scope} cxx_std_17)
     target_compile_options(${ARG_NAME} ${scope} ${prefix_map})
     target_link_libraries(${ARG_NAME} ${scope} ${ARG_DEPS})
     if(sources)
