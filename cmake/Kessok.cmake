@@ -175,3 +175,36 @@ function(kessok_fuzz)
     set_property(GLOBAL APPEND PROPERTY KESSOK_FUZZERS
         "${ARG_NAME} $<TARGET_FILE:${ARG_NAME}> ${PROJECT_SOURCE_DIR}/fuzz/corpus/${ARG_NAME}")
 endfunction()
+
+# kessok_windowed_program(<out> <target>)
+# Sets <out> to the command with which a test runs a program of ours that opens a GL window:
+# the program itself, or, in a tree under AddressSanitizer, a script beside it that runs it for
+# LeakSanitizer's check at exit. Mesa unloads its software driver inside glfwTerminate, before
+# that check, which then reports what the driver's globals held as leaks from an unknown
+# module, a report that no suppression can name. The script preloads the driver, so that it
+# stays until the process ends and leaks nothing, and gives the check tests/leaks.supp. The
+# test programs keep the driver loaded themselves (Support/DriverKeeper); the programs of the
+# system stay free of test plumbing. g++ 12's AddressSanitizer runtime is a shared library,
+# which must come first among the preloaded ones.
+function(kessok_windowed_program out target)
+    if(NOT KESSOK_SANITIZE MATCHES "address")
+        set(${out} $<TARGET_FILE:${target}> PARENT_SCOPE)
+        return()
+    endif()
+    find_file(KESSOK_GL_DRIVER swrast_dri.so PATHS /usr/lib/${CMAKE_LIBRARY_ARCHITECTURE}/dri
+              NO_DEFAULT_PATH REQUIRED)
+    set(preload ${KESSOK_GL_DRIVER})
+    if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+        execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libasan.so
+                        OUTPUT_VARIABLE runtime OUTPUT_STRIP_TRAILING_WHITESPACE)
+        set(preload "${runtime} ${preload}")
+    endif()
+    set(script ${CMAKE_CURRENT_BINARY_DIR}/${target}-leak-checked)
+    file(GENERATE OUTPUT ${script}
+         CONTENT "#!/bin/sh\nLD_PRELOAD='${preload}' \
+LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/leaks.supp:print_suppressions=0 \
+exec '$<TARGET_FILE:${target}>' \"$@\"\n"
+         FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+                          WORLD_READ WORLD_EXECUTE)
+    set(${out} ${script} PARENT_SCOPE)
+endfunction()
