@@ -1,17 +1,19 @@
 #!/usr/bin/env bash
 # Installs what the build needs, builds, and runs every test: a release tree built with g++,
-# clang-tidy over lib/ and game/, a tree under AddressSanitizer and UndefinedBehaviorSanitizer
-# built with clang, so that the suite passes under both compilers, the builds without the tests
-# and the README's project outside this tree, and the fuzzers.
+# a tree for processors with fused multiply-add, clang-tidy over lib/ and game/, a tree under
+# AddressSanitizer and UndefinedBehaviorSanitizer built with clang, so that the suite passes
+# under both compilers, the builds without the tests and the README's project outside this
+# tree, and the fuzzers.
 set -euo pipefail
 cd "$(dirname "$0")"
 
 source tools/packages.sh
 # Beyond the game's: compilers, formatting and static analysis, test and benchmark libraries,
-# input and screenshots for the end-to-end tests, and the benchmarks' peers.
+# input and screenshots for the end-to-end tests, the benchmarks' peers, and Ninja for the
+# x86-64-v3 tree.
 ensure_packages "${game_packages[@]}" \
     clang libclang-rt-14-dev clang-format clang-tidy libgtest-dev libbenchmark-dev \
-    xdotool x11-apps python3 libinih-dev libstb-dev
+    xdotool x11-apps python3 libinih-dev libstb-dev ninja-build
 
 # As many jobs as CMAKE_BUILD_PARALLEL_LEVEL (builds and clang-tidy) and CTEST_PARALLEL_LEVEL
 # (tests) say, and one a core where they are not set, where cmake --build and ctest would run
@@ -52,6 +54,32 @@ step "Release build and tests"
 configure build/release g++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESSOK_WERROR=ON
 cmake --build build/release -j "$jobs"
 ctest --test-dir build/release --output-on-failure --no-tests=error -j "$test_jobs"
+
+step "Fused multiply-add build and tests (g++, -march=x86-64-v3)"
+# The libraries that compile with -ffp-contract=off, and the tests' own arithmetic, must give the
+# float bits the tests pin also on processors with fused multiply-add. Their tests run again in a
+# tree built for x86-64-v3 when this processor runs such code: it shows these flags in
+# /proc/cpuinfo, where abm stands for LZCNT.
+cpu_flags=$(grep -m1 '^flags' /proc/cpuinfo || true)
+missing=$(for flag in avx avx2 bmi1 bmi2 f16c fma abm movbe xsave; do
+    [[ " $cpu_flags " == *" $flag "* ]] || printf ' %s' "$flag"
+done)
+if [ -n "$missing" ]; then
+    echo "skipped: this processor does not run x86-64-v3 code (it lacks$missing)"
+else
+    # Ninja compiles a target's sources while the libraries it links are still being built,
+    # where make waits for them, and so builds these targets in half make's time.
+    configure build/x86-64-v3 g++ -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESSOK_WERROR=ON \
+        -DKESSOK_BENCH=OFF -DCMAKE_CXX_FLAGS=-march=x86-64-v3
+    # Every test program in the folders below; the font generator for the font data test there.
+    cmake --build build/x86-64-v3 -j "$jobs" --target FluidMPMTests PennerTests SprSysTests \
+        SprFontTests SprFontGLTests RenderOGLTests RenderOGLClientArrayTests PlayTests \
+        GameViewTests kessok_fontgen
+    for folder in Fluid/MPM Penner SprSys SprFont Render/OGL game; do
+        ctest --test-dir "build/x86-64-v3/tests/$folder" -L 'unit|gl' --output-on-failure \
+            --no-tests=error -j "$jobs"
+    done
+fi
 
 step "Static analysis (clang-tidy, lib/ and game/)"
 # The checks are in .clang-tidy; the compile commands come from the release tree. Only the

@@ -114,6 +114,14 @@ TEST_F(ControllerViewTest, CameraSetsTheModelViewAndPopRestoresIt) {
     expectNear(floats(GL_MODELVIEW_MATRIX, 16), s_identity);
 }
 
+// The side axis is direction x up, each product rounded before the two are taken apart: a
+// fused multiply-add would give 0.00999999326 or 0.00999999419 for its z.
+TEST_F(ControllerViewTest, CameraSideAxisIsTheCrossProductOfRoundedProducts) {
+    m_controller.setCamera({{0, 0, 0}, {0.1f, 0.4f, -0.7f}, {0.2f, 0.9f, 0.2f}, {1, 1, 1}});
+    const Floats m = floats(GL_MODELVIEW_MATRIX, 16);
+    EXPECT_EQ((Floats{m[0], m[4], m[8]}), (Floats{0.709999979f, -0.159999996f, 0.00999999046f}));
+}
+
 TEST_F(ControllerViewTest, InitLeavesTheConstructionRecordUnapplied) {
     OGL::Controller controller(orthoRecord(10, 10, 1.0f));
     controller.init();
