@@ -77,7 +77,7 @@ else
         GameViewTests kessok_fontgen
     for folder in Fluid/MPM Penner SprSys SprFont Render/OGL game; do
         ctest --test-dir "build/x86-64-v3/tests/$folder" -L 'unit|gl' --output-on-failure \
-            --no-tests=error -j "$jobs"
+            --no-tests=error -j "$test_jobs"
     done
 fi
 
