@@ -9,6 +9,8 @@
 #include <climits>
 #include <cstddef>
 #include <cstring>
+#include <type_traits>
+#include <utility>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -62,33 +64,49 @@ void store(float (&pair)[2], const Pair value) {
 #endif
 }
 
-// Two floats that lie side by side in a record, the first at the given byte offset, widened at
-// once. Reading the record's bytes lets a pair span two of its fields.
+// Two floats that lie side by side in a Record and are read and written as one, named by the
+// byte offset of the first. Each record has a type of its own, so that a node's pair used on a
+// particle does not compile.
 template <typename Record>
-Pair widenAt(const Record& record, const std::size_t offset) {
+struct FieldPair {
+    // The pair that starts the given number of floats further on.
+    constexpr FieldPair after(const std::size_t floats) const {
+        return FieldPair{offset + floats * sizeof(float)};
+    }
+
+    std::size_t offset;
+};
+
+using NodePair = FieldPair<FluidNode>;
+using ParticlePair = FieldPair<FluidParticle>;
+
+// The record's pair, both floats widened at once. Reading the record's bytes lets a pair span two
+// of its fields.
+template <typename Record>
+Pair widenAt(const Record& record, const FieldPair<Record> field) {
     float pair[2];
-    std::memcpy(pair, reinterpret_cast<const unsigned char*>(&record) + offset, sizeof pair);
+    std::memcpy(pair, reinterpret_cast<const unsigned char*>(&record) + field.offset, sizeof pair);
     return widen(pair);
 }
 
-// Stores both lanes, each rounded to single precision, as two floats side by side.
+// Stores both lanes, each rounded to single precision, as the pair.
 template <typename Record>
-void storeAt(Record& record, const std::size_t offset, const Pair value) {
+void storeAt(Record& record, const FieldPair<Record> field, const Pair value) {
     float pair[2];
     store(pair, value);
-    std::memcpy(reinterpret_cast<unsigned char*>(&record) + offset, pair, sizeof pair);
+    std::memcpy(reinterpret_cast<unsigned char*>(&record) + field.offset, pair, sizeof pair);
 }
 
-// Adds a pair to two floats side by side, each sum rounded to single precision.
+// Adds a pair to the pair of floats, each sum rounded to single precision.
 template <typename Record>
-void accumulateAt(Record& record, const std::size_t offset, const Pair value) {
-    storeAt(record, offset, widenAt(record, offset) + value);
+void accumulateAt(Record& record, const FieldPair<Record> field, const Pair value) {
+    storeAt(record, field, widenAt(record, field) + value);
 }
 
-// Subtracts a pair from two floats side by side, each difference rounded to single precision.
+// Subtracts a pair from the pair of floats, each difference rounded to single precision.
 template <typename Record>
-void subtractAt(Record& record, const std::size_t offset, const Pair value) {
-    storeAt(record, offset, widenAt(record, offset) - value);
+void subtractAt(Record& record, const FieldPair<Record> field, const Pair value) {
+    storeAt(record, field, widenAt(record, field) - value);
 }
 
 Pair lane0(const Pair pair) {
@@ -99,36 +117,45 @@ Pair lane1(const Pair pair) {
     return Pair{pair[1], pair[1]};
 }
 
-// The pairs of fields of a node and of a particle that are read and written as one, each named
-// by the byte offset of its first field.
-enum FieldPair : std::size_t {
-    // calcUV adds to the five sums of a node in three pairs; the third carries a zero force.
-    MASS_GRADX = offsetof(FluidNode, mass),
-    GRADY_U = offsetof(FluidNode, gradY),
-    V_AX = offsetof(FluidNode, v),
-    GRADIENT = offsetof(FluidNode, gradX),
-    VELOCITY = offsetof(FluidNode, u),
-    ACCELERATION = offsetof(FluidNode, ax),
-    POSITION = offsetof(FluidParticle, x),
-    PARTICLE_VELOCITY = offsetof(FluidParticle, u),
-    MOVE = offsetof(FluidParticle, dx),
-    // wx[0..2] and wy[0..2] lie side by side, and so do gx[0..2] and gy[0..2].
-    WEIGHTS = offsetof(FluidParticle, wx),
-    GRADIENTS = offsetof(FluidParticle, gx)
-};
-static_assert(offsetof(FluidNode, gradX) == MASS_GRADX + sizeof(float) &&
+// calcUV adds to the five sums of a node in three pairs; the third carries a zero force.
+constexpr NodePair MASS_GRADX{offsetof(FluidNode, mass)};
+constexpr NodePair GRADY_U{offsetof(FluidNode, gradY)};
+constexpr NodePair V_AX{offsetof(FluidNode, v)};
+constexpr NodePair GRADIENT{offsetof(FluidNode, gradX)};
+constexpr NodePair VELOCITY{offsetof(FluidNode, u)};
+constexpr NodePair ACCELERATION{offsetof(FluidNode, ax)};
+constexpr ParticlePair POSITION{offsetof(FluidParticle, x)};
+constexpr ParticlePair PARTICLE_VELOCITY{offsetof(FluidParticle, u)};
+constexpr ParticlePair MOVE{offsetof(FluidParticle, dx)};
+// wx[0..2] and wy[0..2] lie side by side, and so do gx[0..2] and gy[0..2].
+constexpr ParticlePair WEIGHTS{offsetof(FluidParticle, wx)};
+constexpr ParticlePair GRADIENTS{offsetof(FluidParticle, gx)};
+static_assert(offsetof(FluidNode, gradX) == MASS_GRADX.after(1).offset &&
                   offsetof(FluidNode, gradY) == offsetof(FluidNode, gradX) + sizeof(float) &&
-                  offsetof(FluidNode, u) == GRADY_U + sizeof(float) &&
-                  offsetof(FluidNode, v) == VELOCITY + sizeof(float) &&
-                  offsetof(FluidNode, ax) == V_AX + sizeof(float) &&
-                  offsetof(FluidNode, ay) == ACCELERATION + sizeof(float),
+                  offsetof(FluidNode, u) == GRADY_U.after(1).offset &&
+                  offsetof(FluidNode, v) == VELOCITY.after(1).offset &&
+                  offsetof(FluidNode, ax) == V_AX.after(1).offset &&
+                  offsetof(FluidNode, ay) == ACCELERATION.after(1).offset,
               "a node's mass, gradient, momentum and force lie side by side in that order");
-static_assert(offsetof(FluidParticle, y) == POSITION + sizeof(float) &&
-                  offsetof(FluidParticle, v) == PARTICLE_VELOCITY + sizeof(float) &&
-                  offsetof(FluidParticle, dy) == MOVE + sizeof(float) &&
-                  offsetof(FluidParticle, wy) == WEIGHTS + 3 * sizeof(float) &&
-                  offsetof(FluidParticle, gy) == GRADIENTS + 3 * sizeof(float),
+static_assert(offsetof(FluidParticle, y) == POSITION.after(1).offset &&
+                  offsetof(FluidParticle, v) == PARTICLE_VELOCITY.after(1).offset &&
+                  offsetof(FluidParticle, dy) == MOVE.after(1).offset &&
+                  offsetof(FluidParticle, wy) == WEIGHTS.after(3).offset &&
+                  offsetof(FluidParticle, gy) == GRADIENTS.after(3).offset,
               "a particle's x and y fields lie side by side, x first, and so do its weights");
+
+// Whether widenAt reads a Field from a Record, which it does from the record the pair names alone.
+template <typename Record, typename Field, typename = void>
+struct Widens : std::false_type {};
+
+template <typename Record, typename Field>
+struct Widens<Record, Field,
+              std::void_t<decltype(widenAt(std::declval<const Record&>(), std::declval<Field>()))>>
+    : std::true_type {};
+
+static_assert(Widens<FluidNode, NodePair>::value && !Widens<FluidParticle, NodePair>::value &&
+                  !Widens<FluidNode, ParticlePair>::value,
+              "a pair is read from the record it names alone");
 
 // The nearest integer, halfway cases to the even one, as the processor rounds by default.
 // Values past the int range saturate and NaN reads as INT_MIN, so every range check that
@@ -220,12 +247,12 @@ struct AxisWeights {
 };
 
 // Three values along x and three along y that a particle keeps side by side (x0 x1 x2 y0 y1
-// y2, from the given byte offset), widened in three pairs and each held in both lanes.
+// y2, from the given pair on), widened in three pairs and each held in both lanes.
 struct BothLanes {
-    BothLanes(const FluidParticle& particle, const std::size_t offset) {
-        const Pair first = widenAt(particle, offset);
-        const Pair middle = widenAt(particle, offset + 2 * sizeof(float));
-        const Pair last = widenAt(particle, offset + 4 * sizeof(float));
+    BothLanes(const FluidParticle& particle, const ParticlePair field) {
+        const Pair first = widenAt(particle, field);
+        const Pair middle = widenAt(particle, field.after(2));
+        const Pair last = widenAt(particle, field.after(4));
         x[0] = lane0(first);
         x[1] = lane1(first);
         x[2] = lane0(middle);
