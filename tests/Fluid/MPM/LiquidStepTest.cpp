@@ -55,6 +55,7 @@ TEST(LiquidStepDeathTest, ParticleWhoseStencilLeavesTheGridEndsTheProgram) {
     EXPECT_ABORT_REPORT(stepWith(10, 0.4f, 5.0f), calcUV, "CXY -1,4 i,j 0,0 w,h 40,24");
     EXPECT_ABORT_REPORT(stepWith(10, 38.6f, 5.0f), calcUV, "CXY 38,4 i,j 2,0 w,h 40,24");
     EXPECT_ABORT_REPORT(stepWith(10, 5.0f, 23.4f), calcUV, "CXY 4,22 i,j 0,2 w,h 40,24");
+    EXPECT_ABORT_REPORT(stepWith(10, 0.7f, 23.4f), calcUV, "CXY 0,22 i,j 0,2 w,h 40,24");
     EXPECT_ABORT_REPORT(stepWith(10, NAN, 5.0f), calcUV, "CXY -2147483648,4 i,j 0,0 w,h 40,24");
     EXPECT_ABORT_REPORT(stepWith(10, 3e9f, 5.0f), calcUV, "CXY 2147483647,4 i,j 0,0 w,h 40,24");
     EXPECT_ABORT_REPORT(stepWith(0, 5.0f, 5.0f), calcUV, "CXY 0,4 i,j 0,0 w,h 0,24");
