@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <cstddef>
 #include <cstring>
 #include <type_traits>
@@ -109,6 +110,16 @@ void subtractAt(Record& record, const FieldPair<Record> field, const Pair value)
     storeAt(record, field, widenAt(record, field) - value);
 }
 
+// Each lane held to its range from low to high; NaN stays NaN.
+Pair heldWithin(const Pair value, const Pair low, const Pair high) {
+#ifdef __SSE2__
+    // maxpd and minpd give their second operand where either is NaN.
+    return _mm_min_pd(high, _mm_max_pd(low, value));
+#else
+    return Pair{std::clamp(value[0], low[0], high[0]), std::clamp(value[1], low[1], high[1])};
+#endif
+}
+
 Pair lane0(const Pair pair) {
     return Pair{pair[0], pair[0]};
 }
@@ -203,6 +214,21 @@ struct NodePosition {
 // The first stencil node along one axis: the nearest integer to (c - 0.5) - 0.5.
 int stencilStart(const float coordinate) {
     return nearestInt((Wide{coordinate} - 0.5f) - 0.5f);
+}
+
+// The lowest coordinate whose stencil starts on the grid: 0.5 - 1 lies halfway between -1 and 0
+// and rounds to the even 0.
+constexpr float FIRST_ON_GRID = 0.5f;
+
+// The highest coordinate whose stencil ends on the last of the given nodes: the float nearest to
+// nodes - 1.5, or the float below it where that one's stencil would start a node further on. For
+// an even number of nodes, nodes - 1.5 itself is such a case: halfway rounds to the even start.
+float lastOnGrid(const int nodes) {
+    float last = static_cast<float>(static_cast<Wide>(nodes) - 1.5);
+    while (stencilStart(last) > nodes - 3) {
+        last = std::nextafter(last, -INFINITY);
+    }
+    return last;
 }
 
 // A node coordinate in tiles of 2^shift nodes; a negative shift makes tiles finer than nodes.
@@ -954,12 +980,20 @@ Liquid::SolidNeighbours Liquid::solidNeighbours(const std::int64_t (&columns)[3]
                            isSolid(columns[1], rows[2]),         isSolid(columns[1], rows[0])};
 }
 
+// In the walled update the walls keep a particle's predicted position x + u' on the grid, but the
+// particle moves by the grid's velocity times the time step, which can carry it further. One that
+// stays in the liquid and would go so far that its stencil left the grid is held, along each axis
+// it leaves by, at the nearest position whose stencil lies on the grid; its move stays the grid's.
+// A NaN position has no nearest one and is left for the next step to report.
 void Liquid::doMove(FluidParticle* const particles, const int count, const float* const props, int,
                     const float dt) {
     const auto column = static_cast<std::ptrdiff_t>(m_columnStride);
     // Read once: the stores to the particles could change the properties, as far as the compiler
     // can tell.
     const Pair smoothing{props[SMOOTHING], props[SMOOTHING]};
+    const bool walled = m_mapType != BOUNDARY_GRID && m_mapType != NO_MAP;
+    const Pair first{FIRST_ON_GRID, FIRST_ON_GRID};
+    const Pair last{lastOnGrid(m_width), lastOnGrid(m_height)};
     for (int k = 0; k < count; ++k) {
         FluidParticle& particle = particles[k];
         const WeightedStencil stencil(stencilOrigin(particle), column, particle);
@@ -969,8 +1003,14 @@ void Liquid::doMove(FluidParticle* const particles, const int count, const float
         });
         const Pair move = grid * Wide{dt};
         const Pair velocity = widenAt(particle, PARTICLE_VELOCITY);
+        Pair position = widenAt(particle, POSITION) + move;
+        // Held before it is rounded to single precision, the position lands where it would if it
+        // were held after: the bounds are floats.
+        if (walled && particle.life >= 0) {
+            position = heldWithin(position, first, last);
+        }
         storeAt(particle, MOVE, move);
-        storeAt(particle, POSITION, widenAt(particle, POSITION) + move);
+        storeAt(particle, POSITION, position);
         storeAt(particle, PARTICLE_VELOCITY, velocity + (move - velocity) * smoothing);
     }
 }
