@@ -7,8 +7,11 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <cstddef>
 #include <cstring>
+#include <type_traits>
+#include <utility>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -62,33 +65,59 @@ void store(float (&pair)[2], const Pair value) {
 #endif
 }
 
-// Two floats that lie side by side in a record, the first at the given byte offset, widened at
-// once. Reading the record's bytes lets a pair span two of its fields.
+// Two floats that lie side by side in a Record and are read and written as one, named by the
+// byte offset of the first. Each record has a type of its own, so that a node's pair used on a
+// particle does not compile.
 template <typename Record>
-Pair widenAt(const Record& record, const std::size_t offset) {
+struct FieldPair {
+    // The pair that starts the given number of floats further on.
+    constexpr FieldPair after(const std::size_t floats) const {
+        return FieldPair{offset + floats * sizeof(float)};
+    }
+
+    std::size_t offset;
+};
+
+using NodePair = FieldPair<FluidNode>;
+using ParticlePair = FieldPair<FluidParticle>;
+
+// The record's pair, both floats widened at once. Reading the record's bytes lets a pair span two
+// of its fields.
+template <typename Record>
+Pair widenAt(const Record& record, const FieldPair<Record> field) {
     float pair[2];
-    std::memcpy(pair, reinterpret_cast<const unsigned char*>(&record) + offset, sizeof pair);
+    std::memcpy(pair, reinterpret_cast<const unsigned char*>(&record) + field.offset, sizeof pair);
     return widen(pair);
 }
 
-// Stores both lanes, each rounded to single precision, as two floats side by side.
+// Stores both lanes, each rounded to single precision, as the pair.
 template <typename Record>
-void storeAt(Record& record, const std::size_t offset, const Pair value) {
+void storeAt(Record& record, const FieldPair<Record> field, const Pair value) {
     float pair[2];
     store(pair, value);
-    std::memcpy(reinterpret_cast<unsigned char*>(&record) + offset, pair, sizeof pair);
+    std::memcpy(reinterpret_cast<unsigned char*>(&record) + field.offset, pair, sizeof pair);
 }
 
-// Adds a pair to two floats side by side, each sum rounded to single precision.
+// Adds a pair to the pair of floats, each sum rounded to single precision.
 template <typename Record>
-void accumulateAt(Record& record, const std::size_t offset, const Pair value) {
-    storeAt(record, offset, widenAt(record, offset) + value);
+void accumulateAt(Record& record, const FieldPair<Record> field, const Pair value) {
+    storeAt(record, field, widenAt(record, field) + value);
 }
 
-// Subtracts a pair from two floats side by side, each difference rounded to single precision.
+// Subtracts a pair from the pair of floats, each difference rounded to single precision.
 template <typename Record>
-void subtractAt(Record& record, const std::size_t offset, const Pair value) {
-    storeAt(record, offset, widenAt(record, offset) - value);
+void subtractAt(Record& record, const FieldPair<Record> field, const Pair value) {
+    storeAt(record, field, widenAt(record, field) - value);
+}
+
+// Each lane held to its range from low to high; NaN stays NaN.
+Pair heldWithin(const Pair value, const Pair low, const Pair high) {
+#ifdef __SSE2__
+    // maxpd and minpd give their second operand where either is NaN.
+    return _mm_min_pd(high, _mm_max_pd(low, value));
+#else
+    return Pair{std::clamp(value[0], low[0], high[0]), std::clamp(value[1], low[1], high[1])};
+#endif
 }
 
 Pair lane0(const Pair pair) {
@@ -99,36 +128,45 @@ Pair lane1(const Pair pair) {
     return Pair{pair[1], pair[1]};
 }
 
-// The pairs of fields of a node and of a particle that are read and written as one, each named
-// by the byte offset of its first field.
-enum FieldPair : std::size_t {
-    // calcUV adds to the five sums of a node in three pairs; the third carries a zero force.
-    MASS_GRADX = offsetof(FluidNode, mass),
-    GRADY_U = offsetof(FluidNode, gradY),
-    V_AX = offsetof(FluidNode, v),
-    GRADIENT = offsetof(FluidNode, gradX),
-    VELOCITY = offsetof(FluidNode, u),
-    ACCELERATION = offsetof(FluidNode, ax),
-    POSITION = offsetof(FluidParticle, x),
-    PARTICLE_VELOCITY = offsetof(FluidParticle, u),
-    MOVE = offsetof(FluidParticle, dx),
-    // wx[0..2] and wy[0..2] lie side by side, and so do gx[0..2] and gy[0..2].
-    WEIGHTS = offsetof(FluidParticle, wx),
-    GRADIENTS = offsetof(FluidParticle, gx)
-};
-static_assert(offsetof(FluidNode, gradX) == MASS_GRADX + sizeof(float) &&
+// calcUV adds to the five sums of a node in three pairs; the third carries a zero force.
+constexpr NodePair MASS_GRADX{offsetof(FluidNode, mass)};
+constexpr NodePair GRADY_U{offsetof(FluidNode, gradY)};
+constexpr NodePair V_AX{offsetof(FluidNode, v)};
+constexpr NodePair GRADIENT{offsetof(FluidNode, gradX)};
+constexpr NodePair VELOCITY{offsetof(FluidNode, u)};
+constexpr NodePair ACCELERATION{offsetof(FluidNode, ax)};
+constexpr ParticlePair POSITION{offsetof(FluidParticle, x)};
+constexpr ParticlePair PARTICLE_VELOCITY{offsetof(FluidParticle, u)};
+constexpr ParticlePair MOVE{offsetof(FluidParticle, dx)};
+// wx[0..2] and wy[0..2] lie side by side, and so do gx[0..2] and gy[0..2].
+constexpr ParticlePair WEIGHTS{offsetof(FluidParticle, wx)};
+constexpr ParticlePair GRADIENTS{offsetof(FluidParticle, gx)};
+static_assert(offsetof(FluidNode, gradX) == MASS_GRADX.after(1).offset &&
                   offsetof(FluidNode, gradY) == offsetof(FluidNode, gradX) + sizeof(float) &&
-                  offsetof(FluidNode, u) == GRADY_U + sizeof(float) &&
-                  offsetof(FluidNode, v) == VELOCITY + sizeof(float) &&
-                  offsetof(FluidNode, ax) == V_AX + sizeof(float) &&
-                  offsetof(FluidNode, ay) == ACCELERATION + sizeof(float),
+                  offsetof(FluidNode, u) == GRADY_U.after(1).offset &&
+                  offsetof(FluidNode, v) == VELOCITY.after(1).offset &&
+                  offsetof(FluidNode, ax) == V_AX.after(1).offset &&
+                  offsetof(FluidNode, ay) == ACCELERATION.after(1).offset,
               "a node's mass, gradient, momentum and force lie side by side in that order");
-static_assert(offsetof(FluidParticle, y) == POSITION + sizeof(float) &&
-                  offsetof(FluidParticle, v) == PARTICLE_VELOCITY + sizeof(float) &&
-                  offsetof(FluidParticle, dy) == MOVE + sizeof(float) &&
-                  offsetof(FluidParticle, wy) == WEIGHTS + 3 * sizeof(float) &&
-                  offsetof(FluidParticle, gy) == GRADIENTS + 3 * sizeof(float),
+static_assert(offsetof(FluidParticle, y) == POSITION.after(1).offset &&
+                  offsetof(FluidParticle, v) == PARTICLE_VELOCITY.after(1).offset &&
+                  offsetof(FluidParticle, dy) == MOVE.after(1).offset &&
+                  offsetof(FluidParticle, wy) == WEIGHTS.after(3).offset &&
+                  offsetof(FluidParticle, gy) == GRADIENTS.after(3).offset,
               "a particle's x and y fields lie side by side, x first, and so do its weights");
+
+// Whether widenAt reads a Field from a Record, which it does from the record the pair names alone.
+template <typename Record, typename Field, typename = void>
+struct Widens : std::false_type {};
+
+template <typename Record, typename Field>
+struct Widens<Record, Field,
+              std::void_t<decltype(widenAt(std::declval<const Record&>(), std::declval<Field>()))>>
+    : std::true_type {};
+
+static_assert(Widens<FluidNode, NodePair>::value && !Widens<FluidParticle, NodePair>::value &&
+                  !Widens<FluidNode, ParticlePair>::value,
+              "a pair is read from the record it names alone");
 
 // The nearest integer, halfway cases to the even one, as the processor rounds by default.
 // Values past the int range saturate and NaN reads as INT_MIN, so every range check that
@@ -178,6 +216,21 @@ int stencilStart(const float coordinate) {
     return nearestInt((Wide{coordinate} - 0.5f) - 0.5f);
 }
 
+// The lowest coordinate whose stencil starts on the grid: 0.5 - 1 lies halfway between -1 and 0
+// and rounds to the even 0.
+constexpr float FIRST_ON_GRID = 0.5f;
+
+// The highest coordinate whose stencil ends on the last of the given nodes: the float nearest to
+// nodes - 1.5, or the float below it where that one's stencil would start a node further on. For
+// an even number of nodes, nodes - 1.5 itself is such a case: halfway rounds to the even start.
+float lastOnGrid(const int nodes) {
+    float last = static_cast<float>(static_cast<Wide>(nodes) - 1.5);
+    while (stencilStart(last) > nodes - 3) {
+        last = std::nextafter(last, -INFINITY);
+    }
+    return last;
+}
+
 // A node coordinate in tiles of 2^shift nodes; a negative shift makes tiles finer than nodes.
 std::int64_t tileOf(const std::int64_t node, const int shift) {
     return shift >= 0 ? node >> shift : node * (std::int64_t{1} << -shift);
@@ -220,12 +273,12 @@ struct AxisWeights {
 };
 
 // Three values along x and three along y that a particle keeps side by side (x0 x1 x2 y0 y1
-// y2, from the given byte offset), widened in three pairs and each held in both lanes.
+// y2, from the given pair on), widened in three pairs and each held in both lanes.
 struct BothLanes {
-    BothLanes(const FluidParticle& particle, const std::size_t offset) {
-        const Pair first = widenAt(particle, offset);
-        const Pair middle = widenAt(particle, offset + 2 * sizeof(float));
-        const Pair last = widenAt(particle, offset + 4 * sizeof(float));
+    BothLanes(const FluidParticle& particle, const ParticlePair field) {
+        const Pair first = widenAt(particle, field);
+        const Pair middle = widenAt(particle, field.after(2));
+        const Pair last = widenAt(particle, field.after(4));
         x[0] = lane0(first);
         x[1] = lane1(first);
         x[2] = lane0(middle);
@@ -927,12 +980,20 @@ Liquid::SolidNeighbours Liquid::solidNeighbours(const std::int64_t (&columns)[3]
                            isSolid(columns[1], rows[2]),         isSolid(columns[1], rows[0])};
 }
 
+// In the walled update the walls keep a particle's predicted position x + u' on the grid, but the
+// particle moves by the grid's velocity times the time step, which can carry it further. One that
+// stays in the liquid and would go so far that its stencil left the grid is held, along each axis
+// it leaves by, at the nearest position whose stencil lies on the grid; its move stays the grid's.
+// A NaN position has no nearest one and is left for the next step to report.
 void Liquid::doMove(FluidParticle* const particles, const int count, const float* const props, int,
                     const float dt) {
     const auto column = static_cast<std::ptrdiff_t>(m_columnStride);
     // Read once: the stores to the particles could change the properties, as far as the compiler
     // can tell.
     const Pair smoothing{props[SMOOTHING], props[SMOOTHING]};
+    const bool walled = m_mapType != BOUNDARY_GRID && m_mapType != NO_MAP;
+    const Pair first{FIRST_ON_GRID, FIRST_ON_GRID};
+    const Pair last{lastOnGrid(m_width), lastOnGrid(m_height)};
     for (int k = 0; k < count; ++k) {
         FluidParticle& particle = particles[k];
         const WeightedStencil stencil(stencilOrigin(particle), column, particle);
@@ -942,8 +1003,14 @@ void Liquid::doMove(FluidParticle* const particles, const int count, const float
         });
         const Pair move = grid * Wide{dt};
         const Pair velocity = widenAt(particle, PARTICLE_VELOCITY);
+        Pair position = widenAt(particle, POSITION) + move;
+        // Held before it is rounded to single precision, the position lands where it would if it
+        // were held after: the bounds are floats.
+        if (walled && particle.life >= 0) {
+            position = heldWithin(position, first, last);
+        }
         storeAt(particle, MOVE, move);
-        storeAt(particle, POSITION, widenAt(particle, POSITION) + move);
+        storeAt(particle, POSITION, position);
         storeAt(particle, PARTICLE_VELOCITY, velocity + (move - velocity) * smoothing);
     }
 }

@@ -20,9 +20,10 @@ namespace Fluid::MPM {
 // one after another; liquids of the shared list are stepped together, so they push each other.
 class Liquid {
 public:
-    // How particles meet the map: BOUNDARY_GRID bounds velocities by the boundary grid; every
-    // other value keeps them off the grid's edges and the map's solid tiles; NO_MAP in
-    // addition ignores the tile map altogether.
+    // How particles meet the map. BOUNDARY_GRID bounds velocities by the boundary grid. TILE_MAP
+    // (and any value outside the three) keeps them off the grid's edges and the map's solid
+    // tiles, and holds a particle that would move so far that its stencil left the grid where
+    // the stencil stays on it. NO_MAP ignores the grid's edges and the tile map altogether.
     enum MapType : int { BOUNDARY_GRID = 0, TILE_MAP = 1, NO_MAP = 2 };
 
     // Names a liquid: its list and its position there. Liquids are never removed.

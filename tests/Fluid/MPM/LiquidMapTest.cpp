@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -106,5 +107,44 @@ TEST(LiquidMapTest, WalledUpdateKeepsParticlesOffTheEdgesAndSolidNeighbours) {
         ZeroRandom zero;
         const FluidParticle a = step(nullptr), b = step(&zero);
         EXPECT_EQ(std::tuple(a.x, a.y, a.u, a.v), std::tuple(b.x, b.y, b.u, b.v)) << c.what;
+    }
+}
+
+// The walled update moves a particle by the grid's velocity times the time step, here 2, which
+// the walls do not bound. One that would go so far that its stencil leaves the grid is held where
+// the stencil stays on it: at 0.5, and on the high side below 14.5 of 16 nodes (14.5 - 1 rounds to
+// the even 14, one node too far) or at 13.5 of 15. Its move stays the grid's. The other updates, a
+// particle whose life is over and a NaN position are left off the grid: the next step ends the
+// program.
+TEST(LiquidMapTest, WalledUpdateHoldsParticlesWhereTheirStencilStaysOnTheGrid) {
+    const struct {
+        const char* what;
+        Liquid::MapType type;
+        float x, y, u, v;
+        int life;
+        float held; // along the axis the particle leaves by; NaN where it is not held
+    } cases[] = {{"x below 0.5", Liquid::TILE_MAP, 2, 7, -0.9f, 0, 1, 0.5f},
+                 {"x past 14.5", Liquid::TILE_MAP, 14, 7, 0.45f, 0, 1, std::nextafter(14.5f, 0.0f)},
+                 {"y below 0.5", Liquid::TILE_MAP, 7, 2, 0, -0.9f, 1, 0.5f},
+                 {"y past 13.5", Liquid::TILE_MAP, 7, 12.6f, 0, 0.5f, 1, 13.5f},
+                 {"life over", Liquid::TILE_MAP, 2, 7, -0.9f, 0, 0, NAN},
+                 {"bounded update", Liquid::BOUNDARY_GRID, 2, 7, -0.9f, 0, 1, NAN},
+                 {"no map", Liquid::NO_MAP, 2, 7, -0.9f, 0, 1, NAN},
+                 {"NaN velocity", Liquid::TILE_MAP, 2, 7, NAN, 0, 1, NAN}};
+    for (const auto& c : cases) {
+        LiquidWorld world(16, 15);
+        const auto liquid = world.make(c.type);
+        FluidParticle start = particleAt(c.x, c.y, c.u, c.v);
+        start.life = c.life;
+        const auto handle = addLiquid(*liquid, {start});
+        liquid->simulate(2.0f);
+        const FluidParticle& particle = liquid->getParticles(handle)[0];
+        EXPECT_FALSE(liquid->holdsStencil(particleAt(c.x + particle.dx, c.y + particle.dy)))
+            << c.what;
+        if (std::isnan(c.held)) {
+            EXPECT_FALSE(liquid->holdsStencil(particle)) << c.what;
+        } else {
+            EXPECT_EQ(c.u != 0 ? particle.x : particle.y, c.held) << c.what;
+        }
     }
 }

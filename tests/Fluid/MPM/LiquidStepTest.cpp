@@ -55,9 +55,26 @@ TEST(LiquidStepDeathTest, ParticleWhoseStencilLeavesTheGridEndsTheProgram) {
     EXPECT_ABORT_REPORT(stepWith(10, 0.4f, 5.0f), calcUV, "CXY -1,4 i,j 0,0 w,h 40,24");
     EXPECT_ABORT_REPORT(stepWith(10, 38.6f, 5.0f), calcUV, "CXY 38,4 i,j 2,0 w,h 40,24");
     EXPECT_ABORT_REPORT(stepWith(10, 5.0f, 23.4f), calcUV, "CXY 4,22 i,j 0,2 w,h 40,24");
+    EXPECT_ABORT_REPORT(stepWith(10, 0.7f, 23.4f), calcUV, "CXY 0,22 i,j 0,2 w,h 40,24");
     EXPECT_ABORT_REPORT(stepWith(10, NAN, 5.0f), calcUV, "CXY -2147483648,4 i,j 0,0 w,h 40,24");
     EXPECT_ABORT_REPORT(stepWith(10, 3e9f, 5.0f), calcUV, "CXY 2147483647,4 i,j 0,0 w,h 40,24");
     EXPECT_ABORT_REPORT(stepWith(0, 5.0f, 5.0f), calcUV, "CXY 0,4 i,j 0,0 w,h 0,24");
+}
+
+// A block falling onto the floor of a box without a solid border, where the walls alone keep it
+// in: none of its particles that stays in the liquid leaves the grid with its stencil.
+TEST(LiquidStepTest, WalledDamBreakWithoutABorderKeepsEveryStencilOnTheGrid) {
+    LiquidWorld world(40, 32);
+    const auto liquid = world.make(Liquid::TILE_MAP);
+    const auto handle = addLiquid(*liquid, block(400, 20, 3.0f, 0.5f));
+    liquid->setProperty(handle, GRAVITY_Y, -0.05f);
+    for (int step = 0; step < 300; ++step) {
+        liquid->simulate(1.0f);
+        for (int k = 0; k < liquid->getNumParticles(handle); ++k) {
+            const FluidParticle& particle = liquid->getParticles(handle)[k];
+            ASSERT_TRUE(particle.life < 0 || liquid->holdsStencil(particle)) << step << " " << k;
+        }
+    }
 }
 
 // One particle in each of two liquids, the left one moving right: it meets the other's mass
