@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdlib>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -38,7 +39,7 @@ TEST(HashedIDTest, FirstIdsOfAProcessAreOneThenTwo) {
 
 TEST(HashedIDTest, DestructionRemovesOnlyItsOwnIdFromASharedChainAndTheIdIsNotReused) {
     const unsigned before = Table::instance().entries();
-    std::optional<ID> holder(std::in_place);
+    auto holder = std::make_unique<ID>();
     const unsigned long id = holder->getID();
     EXPECT_TRUE(isRecorded(id));
     EXPECT_EQ(Table::instance().entries(), before + 1);
@@ -55,7 +56,7 @@ TEST(HashedIDTest, DestructionRemovesOnlyItsOwnIdFromASharedChainAndTheIdIsNotRe
 
 TEST(HashedIDTest, CopyRecordsAnIdOfItsOwnAndAssignmentKeepsTheTargetsId) {
     const ID original;
-    std::optional<ID> copy(original);
+    auto copy = std::make_unique<ID>(original);
     const unsigned long copyID = copy->getID();
     EXPECT_NE(copyID, original.getID());
     EXPECT_TRUE(isRecorded(copyID));
