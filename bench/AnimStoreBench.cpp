@@ -14,6 +14,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <map>
 #include <string>
@@ -110,17 +111,12 @@ void BM_ReadDefinitionValues(benchmark::State& state) {
     });
 }
 
+// The keys of each definition file.
+const std::vector<std::int64_t> s_keyCounts = BenchSizes::of({1000, 10000});
+
 } // namespace
 
-BENCHMARK(BM_LoadFrames)
-    ->ArgsProduct({BenchSizes::of({1000, 10000})})
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LoadSequences)
-    ->ArgsProduct({BenchSizes::of({1000, 10000})})
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LoadMappings)
-    ->ArgsProduct({BenchSizes::of({1000, 10000})})
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ReadDefinitionValues)
-    ->ArgsProduct({BenchSizes::of({1000, 10000})})
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadFrames)->ArgsProduct({s_keyCounts})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadSequences)->ArgsProduct({s_keyCounts})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadMappings)->ArgsProduct({s_keyCounts})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadDefinitionValues)->ArgsProduct({s_keyCounts})->Unit(benchmark::kMillisecond);
