@@ -17,6 +17,11 @@ if(KESSOK_SANITIZE)
     add_link_options(-fsanitize=${KESSOK_SANITIZE})
 endif()
 if(KESSOK_FUZZ)
+    # libFuzzer comes with clang: g++ 12 refuses -fsanitize=fuzzer-no-link at the first compile.
+    if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        message(FATAL_ERROR "KESSOK_FUZZ needs clang, and the C++ compiler is "
+                            "${CMAKE_CXX_COMPILER_ID}: configure a new tree with CXX=clang++")
+    endif()
     add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all
                         -fno-omit-frame-pointer)
     add_link_options(-fsanitize=address,undefined)
