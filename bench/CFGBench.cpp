@@ -30,6 +30,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -41,6 +42,8 @@ constexpr std::size_t MEGABYTE = 1000 * 1000;
 // About 1,000 keys, as many as the game's own configuration holds.
 constexpr std::size_t GAME_SIZED_BYTES = 36 * 1000;
 constexpr std::size_t RANDOM_KEYS = 1000;
+// How a value that ours evaluates begins.
+constexpr std::string_view EXPRESSION = "EVAL:(";
 // The files the benchmark writes, in the build tree: written again on every run, the same
 // text each time, or kept from an earlier run where they are there already.
 const std::filesystem::path FILES = KESSOK_CFGBENCH_FILES;
@@ -81,9 +84,86 @@ double timeLoad(const Load& load, std::size_t& peak) {
     return seconds;
 }
 
+// The values the corpus gives its keys, as the std::unordered_map peer holds them: the last where
+// the configuration sets a key twice, and an expression as its text.
+Settings plainSettings(const CFGBenchCorpus& files) {
+    Settings settings;
+    for (std::size_t key = 0; key < files.keys.size(); ++key) {
+        settings[files.keys[key]] = files.plainValues[key];
+    }
+    return settings;
+}
+
+std::string inQuotes(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+// The first key that ours reads otherwise than the std::unordered_map peer holds it, or the
+// empty text where they hold the same keys and the same value for each. An expression is left
+// out: ours evaluates it, where the peer holds its text.
+std::string oursBesidePlainSettings(const CFGBenchCorpus& files) {
+    const CFG::Info config(files.mainCfg, CFG::getDefaultOverrides());
+    const Settings plain = plainSettings(files);
+    std::vector<std::string> keys;
+    config.keys(keys);
+    if (keys.size() != plain.size()) {
+        return "ours holds " + std::to_string(keys.size()) + " keys, the peer " +
+               std::to_string(plain.size());
+    }
+    for (const auto& [key, value] : plain) {
+        const std::string ours = config.get(key);
+        if (ours != value && value.compare(0, EXPRESSION.size(), EXPRESSION) != 0) {
+            return "ours reads " + key + " as " + inQuotes(ours) + ", the peer " + inQuotes(value);
+        }
+    }
+    return "";
+}
+
+// The first setting that inih reads otherwise than the INI text sets it, or the empty text. A
+// setting of the text holds its values one per line: its continuation lines, and the values of a
+// name set twice.
+std::string inihBesideIniText(const CFGBenchCorpus& files) {
+    Settings read;
+    for (const std::string& path : files.iniFiles) {
+        ini_parse(path.c_str(), keepSetting, &read);
+    }
+    Settings written;
+    for (const auto& [name, value] : files.iniSettings) {
+        std::string& setting = written[name];
+        setting += (setting.empty() ? "" : "\n") + value;
+    }
+    if (read.size() != written.size()) {
+        return "inih reads " + std::to_string(read.size()) + " settings, the INI text sets " +
+               std::to_string(written.size());
+    }
+    for (const auto& [name, value] : written) {
+        const auto found = read.find(name);
+        if (found == read.end() || found->second != value) {
+            return "inih reads " + name + " as " +
+                   (found == read.end() ? std::string("nothing") : inQuotes(found->second)) +
+                   ", the INI text sets " + inQuotes(value);
+        }
+    }
+    return "";
+}
+
+// What check finds in a corpus, looked for once a program and kept: Google Benchmark calls a
+// benchmark several times, and a check loads the whole configuration.
+template <std::string (*check)(const CFGBenchCorpus&)>
+const std::string& checkedOnce(const CFGBenchCorpus& files) {
+    static std::map<const CFGBenchCorpus*, std::string> l_found;
+    const auto [found, added] = l_found.try_emplace(&files);
+    if (added) {
+        found->second = check(files);
+    }
+    return found->second;
+}
+
 // Ours and inih into an std::unordered_map load the same settings in turn, the one that goes
 // first alternating. Counters: milliseconds of each, the bytes of the configuration each loads
 // per second, ours/inih, and the peak heap use of one load as a multiple of the configuration.
+// Ours must read every key as the std::unordered_map peer of GetRandomKey holds it, and inih the
+// same settings from the INI text.
 void LoadCfg_BesideInihUnorderedMap(benchmark::State& state) {
     const CFGBenchCorpus& files = corpus(static_cast<std::size_t>(state.range(0)) * MEGABYTE);
     const auto loadOurs = [&files] {
@@ -103,6 +183,15 @@ void LoadCfg_BesideInihUnorderedMap(benchmark::State& state) {
         seconds[which] +=
             which == OURS ? timeLoad(loadOurs, peaks[OURS]) : timeLoad(loadInih, peaks[INIH]);
     });
+    // Checked after the timing, which would otherwise begin on a heap that the check's loads had
+    // warmed: the 50 MB configuration is timed in one iteration.
+    for (const std::string* const differs :
+         {&checkedOnce<oursBesidePlainSettings>(files), &checkedOnce<inihBesideIniText>(files)}) {
+        if (!differs->empty()) {
+            state.SkipWithError(differs->c_str());
+            return;
+        }
+    }
     const double fileBytes = static_cast<double>(files.cfgBytes);
     const auto iterations = static_cast<double>(state.iterations());
     const auto counters = [&](const std::string& name, const std::size_t which) {
@@ -132,10 +221,23 @@ std::size_t corpusBytes(const benchmark::State& state) {
                                : static_cast<std::size_t>(state.range(0)) * MEGABYTE;
 }
 
+// Whether ours reads every key as the std::unordered_map peer holds it; a benchmark of the pair
+// that returns false has reported the error.
+bool pairAgrees(benchmark::State& state, const CFGBenchCorpus& files) {
+    const std::string& differs = checkedOnce<oursBesidePlainSettings>(files);
+    if (!differs.empty()) {
+        state.SkipWithError(differs.c_str());
+    }
+    return differs.empty();
+}
+
 void GetRandomKey_Ours(benchmark::State& state) {
     const CFGBenchCorpus& files = corpus(corpusBytes(state));
     const CFG::Info config(files.mainCfg, CFG::getDefaultOverrides());
     const std::vector<std::string> keys = randomKeys(files);
+    if (!pairAgrees(state, files)) {
+        return;
+    }
     std::size_t next = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(config.get(keys[next]));
@@ -146,11 +248,11 @@ void GetRandomKey_Ours(benchmark::State& state) {
 
 void GetRandomKey_UnorderedMap(benchmark::State& state) {
     const CFGBenchCorpus& files = corpus(corpusBytes(state));
-    Settings settings;
-    for (std::size_t key = 0; key < files.keys.size(); ++key) {
-        settings[files.keys[key]] = files.plainValues[key];
-    }
+    const Settings settings = plainSettings(files);
     const std::vector<std::string> keys = randomKeys(files);
+    if (!pairAgrees(state, files)) {
+        return;
+    }
     std::size_t next = 0;
     for (auto _ : state) {
         const auto found = settings.find(keys[next]);

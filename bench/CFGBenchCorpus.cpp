@@ -57,6 +57,7 @@ public:
         ini += key + " = " + value + "\n";
         m_corpus.keys.push_back(key);
         m_corpus.plainValues.push_back(value);
+        m_corpus.iniSettings.emplace_back(key, value);
     }
 
     // One commented group of settings of one thing of the game.
@@ -94,6 +95,10 @@ private:
             "[" + key + "]\nEASY = 1\nNORMAL = " + normal + "\nHARD = 3\n* = " + normal + "\n[]\n";
         m_corpus.keys.push_back(key);
         m_corpus.plainValues.push_back(normal);
+        m_corpus.iniSettings.insert(m_corpus.iniSettings.end(), {{key + ".EASY", "1"},
+                                                                 {key + ".NORMAL", normal},
+                                                                 {key + ".HARD", "3"},
+                                                                 {key + ".*", normal}});
     }
 
     void introText(const std::string& key) {
@@ -107,6 +112,10 @@ private:
         ini += key + " = " + lines[0] + "\n  " + lines[1] + "\n  " + lines[2] + "\n";
         m_corpus.keys.push_back(key);
         m_corpus.plainValues.push_back(lines[0] + "\n  " + lines[1] + " " + lines[2]);
+        // inih hands each continuation line over without its indentation.
+        for (const std::string& line : lines) {
+            m_corpus.iniSettings.emplace_back(key, line);
+        }
     }
 
     Random& m_random;

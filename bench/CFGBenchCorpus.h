@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Game-like configuration files for the configuration benchmark, and the same settings as INI
@@ -19,4 +20,7 @@ struct CFGBenchCorpus {
     // Every top-level key the configuration holds, and its text for a plain entry.
     std::vector<std::string> keys;
     std::vector<std::string> plainValues;
+    // What inih hands over from the INI text, in its order: each setting's name, SECTION.NAME in
+    // a section, and its value, and then each continuation line of the value as a value of its own.
+    std::vector<std::pair<std::string, std::string>> iniSettings;
 };

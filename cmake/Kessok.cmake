@@ -145,23 +145,24 @@ function(kessok_test)
 endfunction()
 
 # kessok_bench(NAME <target> [GL] [SOURCES <files>...] [DEPS <targets>...])
-# A Google Benchmark executable; CTest runs it once, briefly, as a smoke test, under a private
-# Xvfb display when it draws with OpenGL (GL), and with KESSOK_BENCH_SMOKE=1, under which the
-# program registers the first of its sizes alone (bench/BenchSizes.h). A benchmark whose
+# A Google Benchmark executable, with the main function of bench/BenchMain.cpp; CTest runs it
+# once, briefly, as a smoke test, under a private Xvfb display when it draws with OpenGL (GL),
+# and with KESSOK_BENCH_SMOKE=1, under which the program registers the first of its sizes alone
+# and runs each benchmark for a short minimum time (bench/BenchSizes.h). A benchmark whose
 # outputs do not check equal reports an error, after which Google Benchmark 1.7.1 still ends
 # the program with status 0; so the error's text fails the test.
 function(kessok_bench)
     cmake_parse_arguments(ARG "GL" "NAME" "SOURCES;DEPS" ${ARGN})
     add_executable(${ARG_NAME} ${ARG_SOURCES})
-    target_link_libraries(${ARG_NAME} PRIVATE ${ARG_DEPS} benchmark::benchmark_main
+    target_link_libraries(${ARG_NAME} PRIVATE ${ARG_DEPS} kessok_bench_main benchmark::benchmark
                                               kessok_warnings)
     target_compile_definitions(${ARG_NAME} PRIVATE KESSOK_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
     target_include_directories(${ARG_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
     if(ARG_GL)
         add_test(NAME ${ARG_NAME} COMMAND ${PROJECT_SOURCE_DIR}/tests/with-xvfb.sh
-                                          $<TARGET_FILE:${ARG_NAME}> --benchmark_min_time=0.01)
+                                          $<TARGET_FILE:${ARG_NAME}>)
     else()
-        add_test(NAME ${ARG_NAME} COMMAND ${ARG_NAME} --benchmark_min_time=0.01)
+        add_test(NAME ${ARG_NAME} COMMAND ${ARG_NAME})
     endif()
     set_tests_properties(${ARG_NAME} PROPERTIES LABELS bench TIMEOUT 300
                          ENVIRONMENT KESSOK_BENCH_SMOKE=1 FAIL_REGULAR_EXPRESSION "ERROR OCCURRED")
