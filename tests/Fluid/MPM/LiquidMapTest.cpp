@@ -130,6 +130,7 @@ TEST(LiquidMapTest, WalledUpdateHoldsParticlesWhereTheirStencilStaysOnTheGrid) {
                  {"life over", Liquid::TILE_MAP, 2, 7, -0.9f, 0, 0, NAN},
                  {"bounded update", Liquid::BOUNDARY_GRID, 2, 7, -0.9f, 0, 1, NAN},
                  {"no map", Liquid::NO_MAP, 2, 7, -0.9f, 0, 1, NAN},
+                 {"map type 3 is walled", static_cast<Liquid::MapType>(3), 2, 7, -0.9f, 0, 1, 0.5f},
                  {"NaN velocity", Liquid::TILE_MAP, 2, 7, NAN, 0, 1, NAN}};
     for (const auto& c : cases) {
         LiquidWorld world(16, 15);

@@ -217,6 +217,18 @@ TEST_F(PixelBufferTest, UsageFollowsTheDataTypeAndAboveThreeReadsDynamically) {
     }
 }
 
+TEST_F(PixelBufferTest, DestroyingABufferDeletesItsGLBuffer) {
+    PixelBuffer buffer(m_controller.createPixelBuffer(16, Render::BDT_STATIC_DRAW));
+    ASSERT_NE(buffer, nullptr);
+    buffer->beginUsing(true);
+    GLint name = 0;
+    glGetIntegerv(GL_PIXEL_PACK_BUFFER_BINDING, &name);
+    buffer->endUsing();
+    ASSERT_TRUE(glIsBuffer(static_cast<GLuint>(name)));
+    buffer.reset();
+    EXPECT_FALSE(glIsBuffer(static_cast<GLuint>(name)));
+}
+
 TEST_F(PixelBufferTest, ZeroSizeGivesAnEmptyBufferAndUnusableRequestsGiveNull) {
     const PixelBuffer empty(m_controller.createPixelBuffer(0, Render::BDT_STATIC_DRAW));
     ASSERT_NE(empty, nullptr);
