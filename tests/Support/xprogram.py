@@ -74,10 +74,22 @@ class Program:
             fail("the program did not end")
 
     def end_quietly(self):
-        """Waits for the program to end, and fails unless it ends with status 0 and no output."""
+        """Waits for the program to end, and fails unless it ends with status 0 and no output.
+        The failure names the program's arguments, so that a test that runs it with several
+        says which run failed."""
         if self.wait_exit() != 0 or self.stdout() or self.stderr():
-            fail("exit %d, stdout %r, stderr %r" % (self.proc.returncode, self.stdout(),
-                                                    self.stderr()))
+            fail("%s: exit %d, stdout %r, stderr %r" % (self.proc.args[1:], self.proc.returncode,
+                                                        self.stdout(), self.stderr()))
+
+    def quit_with(self, key):
+        """Holds the key down until the program ends, then checks as end_quietly does. A
+        program whose updates come slowly under load still finds the key held when it looks."""
+        subprocess.run(["xdotool", "keydown", key])
+        try:
+            self.wait_exit()
+        finally:
+            subprocess.run(["xdotool", "keyup", key])
+        self.end_quietly()
 
     def kill(self):
         self.proc.kill()

@@ -34,20 +34,29 @@ class Game(Program):
 GLYPH_ZERO = [" ### ", "#   #", "#  ##", "# # #", "##  #", "#   #", " ### "]
 
 
+def glyph_runs(screen, pos_y, scale):
+    """The first and last column of each run of lit columns in the band of a text line
+    centred at pos_y at the scale, from the left; empty when the band is dark."""
+    centre_y = screen.height - 1 - int(screen.height * pos_y)
+    band = range(int(centre_y - 10 * scale), int(centre_y + 10 * scale))
+    runs = []
+    for x in range(screen.width):
+        if any(screen.lit(x, y) for y in band):
+            if runs and x == runs[-1][1] + 1:
+                runs[-1][1] = x
+            else:
+                runs.append([x, x])
+    return runs
+
+
 def zeros_shown(screen, pos_y=SCORE_Y, scale=1):
     """"ok" for five zeros centred at (SCORE_X, pos_y), glyph for glyph at the scale, as the
     score shows; None when their band is dark; else where the glyphs lie."""
     centre_y = screen.height - 1 - int(screen.height * pos_y)
     band = range(centre_y - 10 * scale, centre_y + 10 * scale)
-    columns = [x for x in range(screen.width) if any(screen.lit(x, y) for y in band)]
-    if not columns:
+    runs = glyph_runs(screen, pos_y, scale)
+    if not runs:
         return None
-    runs = [[columns[0], columns[0]]]
-    for x in columns[1:]:
-        if x == runs[-1][1] + 1:
-            runs[-1][1] = x
-        else:
-            runs.append([x, x])
     if len(runs) != 5 or abs((runs[0][0] + runs[-1][1]) / 2 - screen.width * SCORE_X) > 8 * scale:
         return "%d glyphs from x %d" % (len(runs), runs[0][0])
     top = min(y for y in band if any(screen.lit(x, y) for x in range(runs[0][0], runs[0][1] + 1)))
@@ -110,18 +119,43 @@ def scenario_refused(folder):
 
 
 def scenario_precedence(folder):
+    """The command line, the settings file and an extra file set the window's size, in that
+    order of precedence. A key listed in GLOBAL_KEYS keeps the value the extra file gives it
+    against a file loaded later: the font's description, whose own GLYPH_COL_GAP would set the
+    distance from one of the score's glyphs to the next. The settings file and the command line
+    give overrides, which every file loaded later reads first anyway; the extra file's values
+    reach the overrides only through GLOBAL_KEYS. Each game ends on Escape with status 0 and
+    nothing on the error stream."""
     with open(os.path.join(folder, "extra.cfg"), "w") as f:
         f.write("SCREEN_WIDTH == 640\nSCREEN_HEIGHT == 480\n")
     with open(os.path.join(folder, "SETTINGS_kessok.cfg"), "w") as f:
         f.write("SCREEN_HEIGHT == 400\n")
-    for args, size in ((["extra.cfg"], (640, 400)), ([], (800, 400)),
-                       (["extra.cfg", "SCREEN_WIDTH==720"], (720, 400))):
-        game = Game(folder, *args)
+    with open(os.path.join(folder, "gap.cfg"), "w") as f:
+        f.write("GLOBAL_KEYS == GLYPH_COL_GAP\nGLYPH_COL_GAP == 14\n")
+    # The arguments, the window's size and the distance from the left edge of one of the score's
+    # glyphs to the next in the font's pixels: its cells are 16 wide, and its gap of -2 gives 14,
+    # a gap of 14 gives 30.
+    rows = ((["extra.cfg"], (640, 400), 14), ([], (800, 400), 14),
+            (["extra.cfg", "SCREEN_WIDTH==720"], (720, 400), 14), (["gap.cfg"], (800, 400), 30))
+    for args, size, advance in rows:
+        game = Game(folder, *args, *BOARD)
         game.wait_window()
         shown = wait_for("the window size", lambda: game.geometry() == size and size)
-        game.kill()
         if shown != size:
             fail("%s gave %s" % (args, shown))
+        # The texts are laid out for 800 x 600 and scaled to fit the window.
+        scale = min(size[0] / 800, size[1] / 600)
+
+        def score_runs():
+            runs = glyph_runs(game.screen(), SCORE_Y, scale)
+            return len(runs) == 5 and runs
+        runs = wait_for("the score's five glyphs", score_runs, 10)
+        # Each glyph's left edge lies within a pixel of where the scaled advance puts it.
+        steps = [right[0] - left[0] for left, right in zip(runs, runs[1:])]
+        if any(abs(step - advance * scale) > 1 for step in steps):
+            fail("%s: the score's glyphs %s pixels apart, %.1f wanted" %
+                 (args, steps, advance * scale))
+        game.quit_with("Escape")
 
 
 # A board known without the game's drawing code: on a 20 x 20 grid, squares 3 and 6 cells from
@@ -153,7 +187,8 @@ def scenario_title_screen(folder):
     """The title shows the board cell for cell, the score and the information text, with room
     for the most glyphs too; with room for one glyph, only the first of each; without room or
     without a font, no text at all and nothing on the error stream. Empty entries of the list
-    of information texts name no text, though the keys of the name "" hold one."""
+    of information texts name no text, though the keys of the name "" hold one. Each game ends
+    on Escape with status 0 and no output."""
     empty_name = ["TEXT_INFO_KEYS==, TITLE,,", "_TEXT==0", "_SCALE==2", "_POS==0.1, 0.05, 0"]
     rows = (([], "ok", "ok"), (["NUM_GLYPH_IMAGES==65536"], "ok", "ok"), (empty_name, "ok", "ok"),
             (["NUM_GLYPH_IMAGES==1"], "1 glyphs from x 365", "1 glyphs from x 330"),
@@ -162,15 +197,16 @@ def scenario_title_screen(folder):
         game = Game(folder, *BOARD, *args)
         game.wait_window()
         shown = wait_for("the board", lambda: board_shown(game), 10)
-        game.kill()
         texts = (zeros_shown(shown), zeros_shown(shown, 0.05, 2))
         if texts != (score, info) or game.stderr():
             fail("%s: texts %s, stderr %r" % (args, texts, game.stderr()))
+        game.quit_with("Escape")
 
 
 def scenario_play(folder):
     """Space starts a game, which hides the score; running round the ring, the player meets an
-    enemy parked on it, and the game ends with the score shown again."""
+    enemy parked on it, and the game ends with the score shown again, back on the title, where
+    Escape ends the program with status 0 and nothing on the error stream."""
     game = Game(folder, "GAME_SEED==7", "GAME_SPEED==2")
     game.wait_window()
     wait_for("the title", lambda: zeros_shown(game.screen()) == "ok", 10)
@@ -179,7 +215,7 @@ def scenario_play(folder):
     subprocess.run(["xdotool", "keydown", "Left"])
     wait_for("an enemy to end the game", lambda: zeros_shown(game.screen()) == "ok", 60)
     subprocess.run(["xdotool", "keyup", "Left"])
-    game.kill()
+    game.quit_with("Escape")
 
 
 def scenario_escape(folder):
@@ -190,8 +226,7 @@ def scenario_escape(folder):
     game.wait_window()
     wait_for("the title", lambda: zeros_shown(game.screen()) == "ok", 10)
     print("start-up to the first drawn frame: %.0f ms" % (1000 * (time.monotonic() - started)))
-    game.hold("Escape")
-    game.end_quietly()
+    game.quit_with("Escape")
 
 
 def main():
