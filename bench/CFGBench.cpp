@@ -151,8 +151,8 @@ std::string inihBesideIniText(const CFGBenchCorpus& files) {
 // benchmark several times, and a check loads the whole configuration.
 template <std::string (*check)(const CFGBenchCorpus&)>
 const std::string& checkedOnce(const CFGBenchCorpus& files) {
-    static std::map<const CFGBenchCorpus*, std::string> l_found;
-    const auto [found, added] = l_found.try_emplace(&files);
+    static std::map<const CFGBenchCorpus*, std::string> s_found;
+    const auto [found, added] = s_found.try_emplace(&files);
     if (added) {
         found->second = check(files);
     }
