@@ -3,6 +3,11 @@
 # argument on to it. Without a display the game runs under Xvfb. Ends with the game's status,
 # 130 when Ctrl-C ended it.
 set -euo pipefail
+# Ctrl-C ends this script as SIGINT would without a trap, also while a command runs: without one,
+# bash 5.2 takes an interrupt that came while it waited for a command that then ended normally
+# (grep -q that had matched, a command substitution that had done its work) as handled by that
+# command, and goes on.
+trap 'trap - INT; kill -INT $$' INT
 cd "$(dirname "$0")"
 source tools/packages.sh
 ensure_packages "${game_packages[@]}"
@@ -19,6 +24,9 @@ cmake --build build/game -j "${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}" --target k
 game=$(pwd)/build/game/game/kessok
 xvfb=$(pwd)/tests/with-xvfb.sh
 cd game/data
+# The exec would drop an interrupt that the trap had taken and not yet run, so the trap goes
+# first: from here on Ctrl-C ends this script at once, and after the exec it reaches the game.
+trap - INT
 if [ -z "${DISPLAY:-}" ]; then
     echo "No display: running the game under Xvfb (Ctrl-C ends it)."
     exec "$xvfb" "$game" "$@"
