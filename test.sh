@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the build needs, builds, and runs every test: a release tree built with g++,
-# a tree for processors with fused multiply-add, clang-tidy over lib/ and game/, a tree under
+# a tree for processors with fused multiply-add and one built with clang at -O2, both for the
+# libraries whose float results the tests pin, clang-tidy over lib/ and game/, a tree under
 # AddressSanitizer and UndefinedBehaviorSanitizer built with clang, so that the suite passes
 # under both compilers, the builds without the tests and the README's project outside this
 # tree, and the fuzzers.
@@ -126,6 +127,8 @@ configure build/fuzz clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESSOK_TESTS=OF
     -DKESSOK_BENCH=OFF -DKESSOK_FUZZ=ON
 cmake --build build/fuzz -j "$jobs" --target kessok_fuzzers
 fuzz_seconds=${FUZZ_SECONDS:-20}
+# All at once, whatever CTEST_PARALLEL_LEVEL says: each runs for a fixed time, however many
+# cores it is given.
 pids=()
 while read -r name binary corpus; do
     [ -n "$name" ] || continue
