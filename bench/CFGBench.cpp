@@ -26,6 +26,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <initializer_list>
 #include <iterator>
 #include <map>
 #include <memory>
@@ -159,6 +160,18 @@ const std::string& checkedOnce(const CFGBenchCorpus& files) {
     return found->second;
 }
 
+// Whether every check found the two sides alike; otherwise the benchmark reports the first
+// difference as its error.
+bool agree(benchmark::State& state, const std::initializer_list<const std::string*> differences) {
+    for (const std::string* const differs : differences) {
+        if (!differs->empty()) {
+            state.SkipWithError(differs->c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
 // Ours and inih into an std::unordered_map load the same settings in turn, the one that goes
 // first alternating. Counters: milliseconds of each, the bytes of the configuration each loads
 // per second, ours/inih, and the peak heap use of one load as a multiple of the configuration.
@@ -185,12 +198,9 @@ void LoadCfg_BesideInihUnorderedMap(benchmark::State& state) {
     });
     // Checked after the timing, which would otherwise begin on a heap that the check's loads had
     // warmed: the 50 MB configuration is timed in one iteration.
-    for (const std::string* const differs :
-         {&checkedOnce<oursBesidePlainSettings>(files), &checkedOnce<inihBesideIniText>(files)}) {
-        if (!differs->empty()) {
-            state.SkipWithError(differs->c_str());
-            return;
-        }
+    if (!agree(state, {&checkedOnce<oursBesidePlainSettings>(files),
+                       &checkedOnce<inihBesideIniText>(files)})) {
+        return;
     }
     const double fileBytes = static_cast<double>(files.cfgBytes);
     const auto iterations = static_cast<double>(state.iterations());
@@ -221,21 +231,11 @@ std::size_t corpusBytes(const benchmark::State& state) {
                                : static_cast<std::size_t>(state.range(0)) * MEGABYTE;
 }
 
-// Whether ours reads every key as the std::unordered_map peer holds it; a benchmark of the pair
-// that returns false has reported the error.
-bool pairAgrees(benchmark::State& state, const CFGBenchCorpus& files) {
-    const std::string& differs = checkedOnce<oursBesidePlainSettings>(files);
-    if (!differs.empty()) {
-        state.SkipWithError(differs.c_str());
-    }
-    return differs.empty();
-}
-
 void GetRandomKey_Ours(benchmark::State& state) {
     const CFGBenchCorpus& files = corpus(corpusBytes(state));
     const CFG::Info config(files.mainCfg, CFG::getDefaultOverrides());
     const std::vector<std::string> keys = randomKeys(files);
-    if (!pairAgrees(state, files)) {
+    if (!agree(state, {&checkedOnce<oursBesidePlainSettings>(files)})) {
         return;
     }
     std::size_t next = 0;
@@ -250,7 +250,7 @@ void GetRandomKey_UnorderedMap(benchmark::State& state) {
     const CFGBenchCorpus& files = corpus(corpusBytes(state));
     const Settings settings = plainSettings(files);
     const std::vector<std::string> keys = randomKeys(files);
-    if (!pairAgrees(state, files)) {
+    if (!agree(state, {&checkedOnce<oursBesidePlainSettings>(files)})) {
         return;
     }
     std::size_t next = 0;
