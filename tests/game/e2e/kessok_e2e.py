@@ -34,11 +34,17 @@ class Game(Program):
 GLYPH_ZERO = [" ### ", "#   #", "#  ##", "# # #", "##  #", "#   #", " ### "]
 
 
+def text_band(screen, pos_y, scale):
+    """The rows of the screen, from the top, that a text line centred at pos_y at the scale
+    takes up."""
+    centre_y = screen.height - 1 - int(screen.height * pos_y)
+    return range(int(centre_y - 10 * scale), int(centre_y + 10 * scale))
+
+
 def glyph_runs(screen, pos_y, scale):
     """The first and last column of each run of lit columns in the band of a text line
     centred at pos_y at the scale, from the left; empty when the band is dark."""
-    centre_y = screen.height - 1 - int(screen.height * pos_y)
-    band = range(int(centre_y - 10 * scale), int(centre_y + 10 * scale))
+    band = text_band(screen, pos_y, scale)
     runs = []
     for x in range(screen.width):
         if any(screen.lit(x, y) for y in band):
@@ -52,8 +58,7 @@ def glyph_runs(screen, pos_y, scale):
 def zeros_shown(screen, pos_y=SCORE_Y, scale=1):
     """"ok" for five zeros centred at (SCORE_X, pos_y), glyph for glyph at the scale, as the
     score shows; None when their band is dark; else where the glyphs lie."""
-    centre_y = screen.height - 1 - int(screen.height * pos_y)
-    band = range(centre_y - 10 * scale, centre_y + 10 * scale)
+    band = text_band(screen, pos_y, scale)
     runs = glyph_runs(screen, pos_y, scale)
     if not runs:
         return None
