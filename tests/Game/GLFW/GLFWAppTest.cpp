@@ -302,21 +302,38 @@ TEST_F(AppTest, SetMouseMovesOrHidesTheCursorWithoutAMouseEvent) {
              << x << "," << y;
         return text.str();
     };
+    // Request x, y, mode, then "mode x,y" of the cursor: 0 moves it, 1 shows it, 2 hides it with
+    // unbounded coordinates, and in modes 1 and 2 only a -1 asks no move. The window sits at the
+    // screen's corner, where a shown cursor sent to -1 stops at 0. GLFW shows a cursor again where
+    // it stood when hidden, and a move asked with the hide changes only the hidden coordinates:
+    // here a show that asks no move follows only hides that asked none.
+    struct Row {
+        int x, y, mode;
+        const char* cursor;
+    };
+    constexpr Row ROWS[] = {
+        {100, 110, 0, "0 100,110"}, {-1, 50, 0, "0 0,50"},  {60, -1, 0, "0 60,0"},
+        {-1, -1, 0, "0 0,0"},       {30, 40, 1, "0 30,40"}, {-1, 70, 1, "0 30,40"},
+        {70, -1, 1, "0 30,40"},     {-1, -1, 1, "0 30,40"}, {-1, 90, 2, "2 30,40"},
+        {-1, -1, 1, "0 30,40"},     {90, -1, 2, "2 30,40"}, {-1, 70, 1, "0 30,40"},
+        {-1, -1, 2, "2 30,40"},     {70, -1, 1, "0 30,40"}, {10, 20, 2, "2 10,20"},
+        {-1, 90, 2, "2 10,20"},     {90, -1, 2, "2 10,20"}, {-1, -1, 2, "2 10,20"},
+        {50, 60, 2, "2 50,60"},     {-5, -6, 2, "2 -5,-6"}, {-1, 5, 0, "2 -1,5"},
+        {7, -1, 0, "2 7,-1"},       {-1, -1, 0, "2 -1,-1"}, {15, 25, 0, "2 15,25"},
+        {80, 90, 1, "0 80,90"}};
     Log cursors;
-    // Modes: 0 moves the cursor, 2 hides it with unbounded coordinates, 1 shows it in place.
-    EXPECT_TRUE(act([&] { setMouse(100, 110, 0); })
-                    .passes(20)
-                    .act([&] { cursors.push_back(cursor()); })
-                    .act([&] { setMouse(10, 20, 2); })
-                    .passes(20)
-                    .act([&] { cursors.push_back(cursor()); })
-                    .act([&] { setMouse(-1, -1, 1); })
-                    .passes(20)
-                    // GLFW puts a shown cursor back where it was hidden: only the mode counts.
-                    .act([&] { cursors.push_back(cursor().substr(0, 1)); })
-                    .xdotool(s_moveTo + "70 80")
-                    .runLoop());
-    EXPECT_EQ(cursors, (Log{"0 100,110", "2 10,20", "0"}));
+    for (const Row& row : ROWS) {
+        act([&setMouse, row] { setMouse(row.x, row.y, row.mode); }).passes(20).act([&] {
+            cursors.push_back(cursor());
+        });
+    }
+    EXPECT_TRUE(xdotool(s_moveTo + "70 80").runLoop());
+    ASSERT_EQ(cursors.size(), std::size(ROWS));
+    for (std::size_t i = 0; i < std::size(ROWS); ++i) {
+        EXPECT_EQ(cursors[i], ROWS[i].cursor)
+            << ROWS[i].x << "," << ROWS[i].y << " mode " << ROWS[i].mode << " after "
+            << (i > 0 ? ROWS[i - 1].cursor : "opening");
+    }
     EXPECT_EQ(logged({"mouse"}), Log{"mouse 70,80 0 0 up"});
 }
 
