@@ -14,6 +14,19 @@ using ShaderPtr = std::unique_ptr<MatSys::I_Shader>;
 
 constexpr const char* s_vertex = "void main() { gl_Position = ftransform(); }\n";
 
+// The kind of the source file NAME.glsl, 0 where it is refused: with the default mappings, and
+// after {".FS" vertex, "S" fragment} replaced them (where both end a name, the first counts).
+struct KindRow {
+    std::string name;
+    GLint kind, replacedKind;
+};
+const KindRow KIND_ROWS[] = {{"lit.VS", GL_VERTEX_SHADER, GL_FRAGMENT_SHADER},
+                             {"lit.FS", GL_FRAGMENT_SHADER, GL_VERTEX_SHADER},
+                             {".VS", GL_VERTEX_SHADER, GL_FRAGMENT_SHADER},
+                             {"lit.VS.x", 0, 0},
+                             {"lit.vs", 0, 0},
+                             {"lit", 0, 0}};
+
 class ShaderMakerTest : public MatSysGLTest {
 protected:
     ShaderMakerTest() {
@@ -46,7 +59,25 @@ TEST_F(ShaderMakerTest, SourceFilesCompileWithKeysReplacedAndTheKindFromTheSuffi
     EXPECT_EQ(typeOf(fragment), GL_FRAGMENT_SHADER);
     for (const char* name : {"lit.glsl", "lit.VS", "missing.VS.glsl", "broken.FS.glsl"}) {
         EXPECT_EQ(create(name), nullptr) << name;
+        EXPECT_EQ(glGetError(), GL_NO_ERROR) << name;
     }
+}
+
+// A refused name leaves no GL error behind for the next caller of glGetError.
+TEST_F(ShaderMakerTest, TheKindIsTheFirstMappingWhoseSuffixEndsTheName) {
+    std::vector<std::string> suffixes{"kept"};
+    for (const bool replaced : {false, true}) {
+        m_maker.getTypeStrings(suffixes);
+        for (const KindRow& row : KIND_ROWS) {
+            m_dir.write(row.name + ".glsl", "void main() {}\n");
+            const ShaderPtr shader = create(row.name + ".glsl");
+            EXPECT_EQ(shader ? typeOf(shader) : 0, replaced ? row.replacedKind : row.kind)
+                << row.name << (replaced ? " replaced" : "");
+            EXPECT_EQ(glGetError(), GL_NO_ERROR) << row.name;
+        }
+        m_maker.defineTypeMappings({{".FS", GL_VERTEX_SHADER}, {"S", GL_FRAGMENT_SHADER}});
+    }
+    EXPECT_EQ(suffixes, (std::vector<std::string>{"kept", ".VS", ".FS", ".FS", "S"}));
 }
 
 TEST_F(ShaderMakerTest, InlineCodeComesFirstThenTheFilesInOrder) {
@@ -57,6 +88,7 @@ TEST_F(ShaderMakerTest, InlineCodeComesFirstThenTheFilesInOrder) {
               nullptr);
     EXPECT_EQ(ShaderPtr(m_maker.create("x.FS", s_vertex, {"missing.glsl"})), nullptr);
     EXPECT_EQ(ShaderPtr(m_maker.create("x.FS", "", {})), nullptr);
+    EXPECT_EQ(glGetError(), GL_NO_ERROR);
 }
 
 TEST_F(ShaderMakerTest, DefinitionFilesGiveCodeAndFilesByNameOrUnprefixed) {

@@ -73,7 +73,25 @@ TEST_F(ShaderProgramTest, AttributesAreBoundByNameSuffixAndUnknownOnesFailTheLin
     EXPECT_EQ(make("bad.VS.glsl"), nullptr);
     EXPECT_EQ(integer(GL_CURRENT_PROGRAM), 0);
     EXPECT_EQ(make("sky"), nullptr);
+    EXPECT_EQ(glGetError(), GL_NO_ERROR);
     EXPECT_NE(make("plain.VS.glsl"), nullptr);
+}
+
+// A definition makes the shaders it lists, and the one named like its program joins them.
+TEST_F(ShaderProgramTest, ADefinitionMakesItsListedShadersAndTheOneNamedLikeItsProgram) {
+    m_dir.write("main.FS.prg",
+                "main.FS_SHADERS == plain.VS.glsl red.FS\n"
+                "red.FS_CODE == vec4 red() { return vec4(1, 0, 0, 1); }\n"
+                "main.FS_CODE == vec4 red(); void main() { gl_FragColor = red(); }\n");
+    const ProgramPtr program = make("main.FS.prg");
+    ASSERT_NE(program, nullptr);
+    EXPECT_EQ(integer(GL_CURRENT_PROGRAM), 0);
+    program->beginUsing(nullptr);
+    drawQuad();
+    EXPECT_EQ(pixel(0, 0), s_red);
+    // Without red.FS, main.FS does not link.
+    EXPECT_EQ(make("main.FS"), nullptr);
+    EXPECT_EQ(glGetError(), GL_NO_ERROR);
 }
 
 TEST_F(ShaderProgramTest, OwnParametersComeFromTheDefinitionAndAreUploadedWhenPending) {
