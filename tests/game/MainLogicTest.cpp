@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <limits>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -221,6 +222,61 @@ TEST(MainLogicTest, TheBeamKillsTheEnemiesOnItsWayOneAnUpdateAndEndsTheLevelUnle
     placeEnemy(logic, logic.outerPoints[0], 66);
     EXPECT_EQ(play.update(), "DEAD");
     EXPECT_TRUE(logic.gameOver && logic.enemies.empty());
+}
+
+TEST(MainLogicTest, SpawnsReachBothEndsOfEveryConfiguredRangeAndNothingBeyond) {
+    // Seed, board sides, NME_NUM_SIDES_RANGE, NME_MOVE_TIME_RANGE, NME_RADIUS_RANGE, then over
+    // 600 spawns the least and the greatest (one value where they meet) of: the sides; the
+    // target's and the start's place along the outer and the inner ring, 0 at its first cell
+    // and 1 at its last; the step interval and the radius as the tween starts, and once it has
+    // run. Last, the first enemy's target and sides, which the seed fixes. Sides are min +
+    // (max + 1 - min) x draw, so a range written high to low, such as 6, 3, gives max + 2 to min.
+    struct DrawRow {
+        const char *seed, *board, *sides, *steps, *radii, *want;
+    };
+    const DrawRow ROWS[] = {
+        {"12345", "4", "3, 6", "120, 40", "0.03, 0.06", "3..6 0..1 0..1 120 0.03 40 0.06 25,39 6"},
+        {"1", "3", "5, 5", "62.5, 62.5", "0.04, 0.04", "5 0..1 0..1 62.5 0.04 62.5 0.04 6,28 5"},
+        {"4000000000", "6", "6, 3", "40.5, 120.25", "0.06, 0.03",
+         "5..6 0..1 0..1 40.5 0.06 120.25 0.03 60,18 5"}};
+    for (const DrawRow& row : ROWS) {
+        PlayHarness play({{"GAME_SEED", row.seed},
+                          {"SQUARE_NUM_SIDES", row.board},
+                          {"NME_NUM_SIDES_RANGE", row.sides},
+                          {"NME_MOVE_TIME_RANGE", row.steps},
+                          {"NME_RADIUS_RANGE", row.radii}});
+        play.start();
+        Tool::MainLogic& logic = *play.logic;
+        const auto place = [](const Tool::Cells& ring, const Cell& cell) {
+            return indexOf(ring, cell) / static_cast<double>(ring.size() - 1);
+        };
+        std::vector<std::pair<double, double>> ends(7, {1e30, -1e30});
+        for (int k = 0; k < 600; ++k) {
+            logic.addEnemy();
+            Tool::Enemy& enemy = *logic.enemies.back();
+            std::vector<double> values = {static_cast<double>(enemy.shape.numSides),
+                                          place(logic.outerPoints, enemy.target),
+                                          place(logic.innerPoints, enemy.start)};
+            for (const float dt : {1e-3f, 1e9f}) {
+                enemy.update(logic, dt);
+                values.insert(values.end(), {enemy.moveTimer, enemy.shape.radius});
+            }
+            for (std::size_t q = 0; q < ends.size(); ++q) {
+                ends[q] = {std::min(ends[q].first, values[q]), std::max(ends[q].second, values[q])};
+            }
+        }
+        std::ostringstream got;
+        for (const auto& [least, most] : ends) {
+            got << least;
+            if (most != least) {
+                got << ".." << most;
+            }
+            got << " ";
+        }
+        const Tool::Enemy& first = *logic.enemies.at(0);
+        got << cellText({first.target}) << " " << first.shape.numSides;
+        EXPECT_EQ(got.str(), row.want) << "seed " << row.seed << ", sides " << row.sides;
+    }
 }
 
 TEST(MainLogicTest, HostileCountsSidesAndStepsStayWithinBounds) {
