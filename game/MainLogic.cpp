@@ -123,8 +123,10 @@ void MainLogic::addEnemy() {
     const Util::Range<float> radii = config.getRange<float>("NME_RADIUS_RANGE");
     const Util::Range<float> moveTimes = config.getRange<float>("NME_MOVE_TIME_RANGE");
     const Util::Range<int> sides = config.getRange<int>("NME_NUM_SIDES_RANGE");
-    // In 64 bits: the ends of a range may lie as far apart as an int allows.
-    const std::int64_t sideChoices = std::int64_t{sides.max} + 1 - sides.min;
+    // In 64 bits: the ends of a range may lie as far apart as an int allows. A range written
+    // high to low draws its values counting down from min, so both ends are drawn either way.
+    const std::int64_t span = std::int64_t{sides.max} - sides.min;
+    const std::int64_t sideChoices = span >= 0 ? span + 1 : span - 1;
     const float sideDraw = m_random->getFloat() * static_cast<float>(sideChoices);
     const Tween::Easer& easer = enemyEaser();
     static const float s_tweenTime = config.getNumber<float>("NME_MOVE_TIME_SPEED");

@@ -229,8 +229,7 @@ TEST(MainLogicTest, SpawnsReachBothEndsOfEveryConfiguredRangeAndNothingBeyond) {
     // 600 spawns the least and the greatest (one value where they meet) of: the sides; the
     // target's and the start's place along the outer and the inner ring, 0 at its first cell
     // and 1 at its last; the step interval and the radius as the tween starts, and once it has
-    // run. Last, the first enemy's target and sides, which the seed fixes. Sides are min +
-    // (max + 1 - min) x draw, so a range written high to low, such as 6, 3, gives max + 2 to min.
+    // run. Last, the first enemy's target and sides, which the seed fixes.
     struct DrawRow {
         const char *seed, *board, *sides, *steps, *radii, *want;
     };
@@ -238,7 +237,7 @@ TEST(MainLogicTest, SpawnsReachBothEndsOfEveryConfiguredRangeAndNothingBeyond) {
         {"12345", "4", "3, 6", "120, 40", "0.03, 0.06", "3..6 0..1 0..1 120 0.03 40 0.06 25,39 6"},
         {"1", "3", "5, 5", "62.5, 62.5", "0.04, 0.04", "5 0..1 0..1 62.5 0.04 62.5 0.04 6,28 5"},
         {"4000000000", "6", "6, 3", "40.5, 120.25", "0.06, 0.03",
-         "5..6 0..1 0..1 40.5 0.06 120.25 0.03 60,18 5"}};
+         "3..6 0..1 0..1 40.5 0.06 120.25 0.03 60,18 3"}};
     for (const DrawRow& row : ROWS) {
         PlayHarness play({{"GAME_SEED", row.seed},
                           {"SQUARE_NUM_SIDES", row.board},
