@@ -6,6 +6,7 @@
 #include "MatSys/OGL/UniformUpload.h"
 #include "MatSys/ShaderParams.h"
 #include "OGL/Extensions.h"
+#include "OGL/GLErrors.h"
 #include "Util/StringUtils.h"
 
 #include <GL/glew.h>
@@ -68,6 +69,8 @@ bool ShaderProgram::link(const std::vector<MatSys::I_Shader*>& shaders, std::str
         return false;
     }
     if (!linkSteps(shaders, error)) {
+        // A shader listed twice leaves the error of its second attachment.
+        ::OGL::discardErrors();
         glUseProgram(0);
         return false;
     }

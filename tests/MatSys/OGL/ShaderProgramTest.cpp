@@ -89,9 +89,12 @@ TEST_F(ShaderProgramTest, ADefinitionMakesItsListedShadersAndTheOneNamedLikeItsP
     program->beginUsing(nullptr);
     drawQuad();
     EXPECT_EQ(pixel(0, 0), s_red);
-    // Without red.FS, main.FS does not link.
-    EXPECT_EQ(make("main.FS"), nullptr);
-    EXPECT_EQ(glGetError(), GL_NO_ERROR);
+    // Without red.FS, main.FS does not link, also where it is attached twice, which GL refuses.
+    m_dir.write("twice.prg", "twice_SHADERS == main.FS main.FS\n");
+    for (const char* const name : {"main.FS", "twice.prg"}) {
+        EXPECT_EQ(make(name), nullptr) << name;
+        EXPECT_EQ(glGetError(), GL_NO_ERROR) << name;
+    }
 }
 
 TEST_F(ShaderProgramTest, OwnParametersComeFromTheDefinitionAndAreUploadedWhenPending) {
