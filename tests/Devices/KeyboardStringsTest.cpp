@@ -58,12 +58,9 @@ TEST(KeyboardStringsTest, EveryCodeAndEveryNameOfItReadBackAsEachOther) {
             EXPECT_EQ(keys.findA(name), code) << '"' << name << '"';
         }
     }
-    for (const char* unknown : {"", "0x100", "0x0d", "0XD", "0x", "KP10", "RET", "esc"}) {
-        EXPECT_EQ(keys.findA(unknown), 0) << '"' << unknown << '"';
-    }
 }
 
-TEST(KeyboardStringsTest, EachModifierSetHasOneNameAndOthersReadAsInvalid) {
+TEST(KeyboardStringsTest, EachModifierSetAndItsNameReadBackAsEachOther) {
     const auto& modifiers = Devices::KeyboardStrings::instance().modMapping();
     const char* const NAMES[] = {"NONE", "SHIFT",      "ALT",      "ALT+SHIFT",
                                  "CTRL", "CTRL+SHIFT", "CTRL+ALT", "CTRL+ALT+SHIFT"};
@@ -71,12 +68,6 @@ TEST(KeyboardStringsTest, EachModifierSetHasOneNameAndOthersReadAsInvalid) {
         const auto modifier = static_cast<Devices::Keyboard::Modifiers>(set);
         EXPECT_EQ(modifiers.findB(modifier), NAMES[set]) << set;
         EXPECT_EQ(modifiers.findA(NAMES[set]), modifier) << NAMES[set];
-    }
-    for (const int set : {-1, 8, int{Devices::Keyboard::INVALID}}) {
-        EXPECT_EQ(modifiers.findB(static_cast<Devices::Keyboard::Modifiers>(set)), "INVALID");
-    }
-    for (const char* unknown : {"", "INVALID", "none", "SHIFT+CTRL", "CTRL+ALT+SHIFT+"}) {
-        EXPECT_EQ(modifiers.findA(unknown), Devices::Keyboard::INVALID) << unknown;
     }
 }
 
