@@ -6,6 +6,9 @@
 #include <GL/glew.h>
 
 #include <array>
+#include <map>
+#include <string>
+#include <tuple>
 #include <vector>
 
 using Pixel = std::array<unsigned char, 4>;
@@ -33,6 +36,52 @@ inline std::vector<GLfloat> floats(GLenum name, int count) {
     std::vector<GLfloat> values(16);
     glGetFloatv(name, values.data());
     return {values.begin(), values.begin() + count};
+}
+
+// The GL state that the controller's calls set or must leave alone, by name, and the error
+// flag, which the reading clears.
+using GLState = std::map<std::string, std::vector<GLdouble>>;
+
+inline GLState glState() {
+    // A name, its state variables and how many values each of them has.
+    static const std::tuple<const char*, std::vector<GLenum>, int> READINGS[] = {
+        {"matrix mode", {GL_MATRIX_MODE}, 1},
+        {"model-view", {GL_MODELVIEW_MATRIX}, 16},
+        {"projection", {GL_PROJECTION_MATRIX}, 16},
+        {"stack depths", {GL_MODELVIEW_STACK_DEPTH, GL_PROJECTION_STACK_DEPTH}, 1},
+        {"viewport", {GL_VIEWPORT}, 4},
+        {"depth range", {GL_DEPTH_RANGE}, 2},
+        {"depth test", {GL_DEPTH_TEST}, 1},
+        {"blend", {GL_BLEND}, 1},
+        {"alpha test", {GL_ALPHA_TEST}, 1},
+        {"cull face", {GL_CULL_FACE}, 1},
+        {"fog", {GL_FOG}, 1},
+        {"lighting", {GL_LIGHTING}, 1},
+        {"stencil",
+         {GL_STENCIL_TEST, GL_STENCIL_FUNC, GL_STENCIL_REF, GL_STENCIL_VALUE_MASK, GL_STENCIL_FAIL,
+          GL_STENCIL_PASS_DEPTH_FAIL, GL_STENCIL_PASS_DEPTH_PASS},
+         1},
+        {"stencil clear", {GL_STENCIL_CLEAR_VALUE}, 1},
+        {"bindings",
+         {GL_ARRAY_BUFFER_BINDING, GL_ELEMENT_ARRAY_BUFFER_BINDING, GL_PIXEL_PACK_BUFFER_BINDING,
+          GL_PIXEL_UNPACK_BUFFER_BINDING, GL_TEXTURE_BINDING_2D, GL_RENDERBUFFER_BINDING,
+          GL_DRAW_FRAMEBUFFER_BINDING, GL_READ_FRAMEBUFFER_BINDING},
+         1},
+        {"faces", {GL_FRONT_FACE, GL_CULL_FACE_MODE}, 1},
+        {"depth mask", {GL_DEPTH_WRITEMASK}, 1},
+        {"clear colour", {GL_COLOR_CLEAR_VALUE}, 4},
+        {"colour mask", {GL_COLOR_WRITEMASK}, 4},
+        {"fog params", {GL_FOG_START, GL_FOG_END, GL_FOG_MODE}, 1},
+        {"fog colour", {GL_FOG_COLOR}, 4}};
+    GLState state{{"error", {static_cast<GLdouble>(glGetError())}}};
+    for (const auto& [name, queries, count] : READINGS) {
+        for (const GLenum query : queries) {
+            std::vector<GLdouble> values(16);
+            glGetDoublev(query, values.data());
+            state[name].insert(state[name].end(), values.begin(), values.begin() + count);
+        }
+    }
+    return state;
 }
 
 // A filled rectangle at depth z in the current colour, drawn without vertex arrays.

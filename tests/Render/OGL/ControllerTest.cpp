@@ -1,6 +1,7 @@
 #include "ControllerFixture.h"
 
 #include <cmath>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -142,6 +143,108 @@ TEST_F(ControllerViewTest, ProjectAndPickRayUseTheCurrentMatricesAndCamera) {
     const MathStuff::Vector3<float> ray = m_controller.getPickRay(48, 48);
     expectNear({ray.x, ray.y, ray.z}, {48.5f, -51.5f, -99.0f}, 1e-3f);
 }
+
+// A caller's state unlike GL's defaults and unlike what the calls set, where a call that
+// resets a reading would show; the matrix mode is the texture's.
+void setCallerState() {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glScalef(2, 3, 4);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glTranslatef(1, 2, 3);
+    glMatrixMode(GL_TEXTURE);
+    glViewport(3, 4, 16, 16);
+    glDepthRange(0.25, 0.75);
+    for (const GLenum on : std::initializer_list<GLenum>{GL_DEPTH_TEST, GL_STENCIL_TEST, GL_BLEND,
+                                                         GL_ALPHA_TEST, GL_FOG, GL_LIGHTING}) {
+        glEnable(on);
+    }
+    glDisable(GL_CULL_FACE);
+    glStencilFunc(GL_LESS, 5, 15);
+    glStencilOp(GL_INCR, GL_DECR, GL_INVERT);
+    glClearStencil(3);
+    glFrontFace(GL_CW);
+    glCullFace(GL_FRONT);
+}
+
+// A call on the controller c, named by its text.
+#define CALL(call) #call, [&](auto& c) { call; }
+
+TEST_F(ControllerViewTest, EachCallSetsOnlyItsOwnStateAndLeavesTheCallersRest) {
+    std::vector<unsigned char> pixels(16);
+    constexpr GLdouble ALL = 4294967295.0;
+    // A call and the readings it sets, each to the values given or, where none are, to any.
+    const std::tuple<const char*, std::function<void(OGL::Controller&)>, GLState> ROWS[] = {
+        {CALL(c.showScreen(pixels.data(), 40, 30, 2, 2)), {}},
+        {CALL(c.copyScreen(pixels.data(), 40, 30, 2, 2)), {}},
+        {CALL(c.blit(0, 0, 8, 8, 16, 16, 24, 24)), {}},
+        {CALL(c.drawArrays(Render::RT_QUADS, 0, 4)), {}},
+        {CALL(c.drawElements(Render::RT_QUADS, 4, nullptr)), {}},
+        {CALL(c.setClipping(true, 2)),
+         {{"stencil", {1, GL_EQUAL, 2, ALL, GL_KEEP, GL_KEEP, GL_KEEP}}}},
+        {CALL(c.setClipping(true, -3)),
+         {{"stencil", {1, GL_NOTEQUAL, 2, ALL, GL_KEEP, GL_KEEP, GL_KEEP}}}},
+        {CALL(c.setClipping(false, 1)),
+         {{"stencil", {0, GL_LESS, 5, 15, GL_INCR, GL_DECR, GL_INVERT}}}},
+        {CALL(c.beginClipDraw(true)),
+         {{"stencil", {1, GL_NEVER, 0, 0, GL_INCR, GL_INCR, GL_INCR}}, {"stencil clear", {0}}}},
+        {CALL(c.beginClipDraw(false)),
+         {{"stencil", {1, GL_NEVER, 0, 0, GL_INCR, GL_INCR, GL_INCR}}}},
+        {CALL(c.endClipDraw()), {{"stencil", {0, GL_LESS, 5, 15, GL_KEEP, GL_KEEP, GL_KEEP}}}},
+        {CALL(c.setViewData(perspectiveRecord(60, 1, 32))),
+         {{"matrix mode", {GL_PROJECTION}}, {"projection", {}}, {"viewport", {0, 0, 64, 32}}}},
+        {CALL(c.setViewData({})), {{"matrix mode", {GL_PROJECTION}}}},
+        {CALL(c.setViewData({0, 0, 0, 5, 6, 0, 0, 0, 0, -1, false})),
+         {{"matrix mode", {GL_PROJECTION}},
+          {"projection", {}},
+          {"viewport", {5, 6, 40, 20}},
+          {"depth test", {0}}}},
+        {CALL(c.pushViewData(); c.popViewData()),
+         {{"matrix mode", {GL_PROJECTION}},
+          {"projection", {}},
+          {"viewport", {0, 0, 40, 20}},
+          {"depth test", {0}}}},
+        {CALL(c.pushCamera(); c.popCamera()),
+         {{"matrix mode", {GL_MODELVIEW}}, {"model-view", {}}}},
+        {CALL(c.init()), {{"cull face", {1}}, {"lighting", {0}}, {"faces", {GL_CCW, GL_BACK}}}},
+        {CALL(c.doClear({255, 51, 0, 255})), {{"clear colour", {1, 0.2f, 0, 1}}}},
+        {CALL(c.setCulling(true)), {{"cull face", {1}}}},
+        {CALL(c.setBlending(false)), {{"blend", {0}}, {"alpha test", {0}}}},
+        {CALL(c.setDepthTest(false)), {{"depth test", {0}}}},
+        {CALL(c.setDepthMask(false)), {{"depth mask", {0}}}},
+        {CALL(c.setColorMask(false)), {{"colour mask", {0, 0, 0, 0}}}},
+        {CALL(c.setAlphaTest(false)), {{"alpha test", {0}}}},
+        {CALL(c.setFog(false)), {{"fog", {0}}}},
+        {CALL(c.setFogParams(50, 200, {255, 51, 0, 255})),
+         {{"fog params", {0.5, 2, GL_LINEAR}}, {"fog colour", {1, 0.2f, 0, 1}}}}};
+    // One level of the caller's on both matrix stacks, objects bound, indices for drawElements,
+    // and a read framebuffer without attachments, where blit and copyScreen raise errors.
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    const GLuint indices[] = {0, 1, 2, 3};
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 8);
+    glBufferData(GL_ELEMENT_ARRAY_BUFFER, sizeof(indices), indices, GL_STATIC_DRAW);
+    glBindBuffer(GL_ARRAY_BUFFER, 7);
+    glBindTexture(GL_TEXTURE_2D, 9);
+    glBindRenderbuffer(GL_RENDERBUFFER, 10);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, 11);
+    for (const auto& [call, run, sets] : ROWS) {
+        setCallerState();
+        GLState expected = sets;
+        expected.merge(glState());
+        OGL::Controller controller(orthoRecord(40, 20, 1.0f));
+        run(controller);
+        for (const auto& [name, values] : glState()) {
+            if (!expected[name].empty()) {
+                EXPECT_EQ(values, expected[name]) << call << ": " << name;
+            }
+        }
+    }
+}
+#undef CALL
 
 class ControllerDrawingTest : public ControllerTest {
 protected:
