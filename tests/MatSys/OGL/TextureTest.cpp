@@ -79,6 +79,35 @@ TEST_F(TextureTest, MissingFilesOtherExtensionsAndRefusedUploadsGiveNull) {
     EXPECT_EQ(glGetError(), GLenum{GL_NO_ERROR});
 }
 
+TEST_F(TextureTest, MakingBindsTheNewTextureOnlyAndDeletingLeavesOtherTexturesAlone) {
+    // The caller's textures take the context's first names, 1 and 2. With these options, all
+    // off but 2D, a delete that read a second name past the texture's own would read 1.
+    GLuint callers[2] = {};
+    glGenTextures(2, callers);
+    const struct {
+        const char* what;
+        unsigned int width, depth;
+        bool made;
+    } rows[] = {{"2D", 2, 0, true}, {"3D", 2, 2, true}, {"refused", 20000, 0, false}};
+    const Bytes pixels(20000 * 2 * 4, 0);
+    for (const auto& row : rows) {
+        glBindTexture(GL_TEXTURE_2D, callers[0]);
+        glBindTexture(GL_TEXTURE_3D, callers[1]);
+        glEnable(0xFFFF); // an error left pending by earlier code
+        auto texture = std::make_unique<Texture>(pixels.data(), 32, row.width, 2, row.depth,
+                                                 MatSys::TextureOptions{true, false, false, false});
+        const auto id = static_cast<GLint>(texture->getID());
+        EXPECT_EQ(id != 0, row.made) << row.what;
+        // The new texture stays bound to its target; a refused one is gone from it.
+        const bool is3D = row.depth > 1;
+        EXPECT_EQ(integer(GL_TEXTURE_BINDING_2D), is3D ? GLint(callers[0]) : id) << row.what;
+        EXPECT_EQ(integer(GL_TEXTURE_BINDING_3D), is3D ? id : GLint(callers[1])) << row.what;
+        texture.reset();
+        EXPECT_FALSE(glIsTexture(GLuint(id))) << row.what;
+        EXPECT_TRUE(glIsTexture(callers[0]) && glIsTexture(callers[1])) << row.what;
+    }
+}
+
 TEST_F(TextureTest, BeginAndEndUsingSwitchTheUnitAndItsTarget) {
     const TexturePtr texture(m_maker.create("t.NCMP", s_quadrants.data(), 32, 2, 2, 0));
     ASSERT_NE(texture, nullptr);

@@ -1,10 +1,15 @@
 #include "ControllerFixture.h"
 #include "MatSys/I_Texture.h"
 #include "Render/OGL/RenderBuffer.h"
+#include "Render/OGL/VertexBufferObject.h"
 #include "Support/AbortReport.h"
 
 #include <cstdlib>
+#include <map>
 #include <memory>
+#include <set>
+#include <tuple>
+#include <type_traits>
 
 namespace {
 
@@ -161,6 +166,112 @@ TEST_F(RenderBufferDeathTest, TextureWithAColourKindEndsWithTheAbortReport) {
     EXPECT_ABORT_REPORT(create(16, 16, I_RenderBuffer::RBUF_RGB, &texture),
                         "OGL::RenderBuffer::RenderBuffer(",
                         "Must used RBUF_?_TEX for RenderBuffer with texture");
+}
+
+// Names made and deleted: the kind of object, the count passed and the first name.
+using NameCall = std::tuple<int, GLsizei, GLuint>;
+std::multiset<NameCall> s_made;
+std::multiset<NameCall> s_deleted;
+
+// Swaps a GLEW entry point that makes or deletes names for one that calls the driver and then
+// logs the call, until the guard goes; the logs start empty with it. The libraries call GL
+// through the same pointers.
+template <auto& ENTRY, int KIND>
+class LoggedEntry {
+public:
+    LoggedEntry() {
+        s_made.clear();
+        s_deleted.clear();
+        s_real = ENTRY;
+        ENTRY = record;
+    }
+    ~LoggedEntry() { ENTRY = s_real; }
+
+private:
+    // Generating writes the names, deleting only reads them.
+    template <typename Name>
+    static void GLAPIENTRY record(GLsizei count, Name* names) {
+        s_real(count, names);
+        (std::is_const_v<Name> ? s_deleted : s_made).emplace(KIND, count, names[0]);
+    }
+
+    static inline std::remove_reference_t<decltype(ENTRY)> s_real = nullptr;
+};
+
+// Buffers are kind 0, renderbuffers 1, framebuffers 2.
+using NameLog =
+    std::tuple<LoggedEntry<glGenBuffers, 0>, LoggedEntry<glDeleteBuffers, 0>,
+               LoggedEntry<glGenRenderbuffers, 1>, LoggedEntry<glDeleteRenderbuffers, 1>,
+               LoggedEntry<glGenFramebuffers, 2>, LoggedEntry<glDeleteFramebuffers, 2>>;
+
+using GLObjectTest = RenderBufferTest;
+
+TEST_F(GLObjectTest, EveryNameMadeIsDeletedOnceAndOnlyRenderBuffersUnbind) {
+    // The caller's objects where a creation binds its own, each bound to a name of its own
+    // before every row.
+    using Bind = void(GLAPIENTRY*)(GLenum, GLuint);
+    const std::tuple<Bind, GLenum, GLenum> callers[] = {
+        {glBindBuffer, GL_ARRAY_BUFFER, GL_ARRAY_BUFFER_BINDING},
+        {glBindBuffer, GL_PIXEL_PACK_BUFFER, GL_PIXEL_PACK_BUFFER_BINDING},
+        {glBindRenderbuffer, GL_RENDERBUFFER, GL_RENDERBUFFER_BINDING},
+        {glBindFramebuffer, GL_DRAW_FRAMEBUFFER, GL_DRAW_FRAMEBUFFER_BINDING},
+        {glBindFramebuffer, GL_READ_FRAMEBUFFER, GL_READ_FRAMEBUFFER_BINDING}};
+    // A render buffer unbinds the renderbuffer and its framebuffer target once made.
+    const GLenum rb = GL_RENDERBUFFER_BINDING;
+    const GLenum draw = GL_DRAW_FRAMEBUFFER_BINDING;
+    const GLenum read = GL_READ_FRAMEBUFFER_BINDING;
+    enum Object { VERTICES, PIXELS, RENDER };
+    // A vertex array or pixel buffer of size bytes with a usage type (-1: none, so no buffer
+    // maps), or a render buffer of that width and kind, the TEX kind into an empty texture.
+    const struct {
+        const char* what;
+        Object object;
+        int size, type;
+        bool made;
+        std::size_t names;
+        std::vector<GLenum> unbound;
+    } rows[] = {
+        {"vertex buffer", VERTICES, 64, 0, true, 1, {}},
+        {"empty vertex buffer", VERTICES, 0, 0, true, 0, {}},
+        {"pixel buffer", PIXELS, 1, Render::BDT_STATIC_DRAW, true, 1, {}},
+        {"empty pixel buffer", PIXELS, 0, Render::BDT_STATIC_DRAW, true, 0, {}},
+        {"unmappable pixel buffer", PIXELS, 16, -1, false, 1, {}},
+        {"render buffer", RENDER, 16, I_RenderBuffer::RBUF_RGBA, true, 2, {rb, draw, read}},
+        {"read render buffer", RENDER, 16, I_RenderBuffer::RBUF_READ_RGB, true, 2, {rb, read}},
+        {"incomplete framebuffer", RENDER, 16, I_RenderBuffer::RBUF_DRAW_TEX, false, 2, {rb, draw}},
+        {"refused render buffer", RENDER, 0, I_RenderBuffer::RBUF_RGB, false, 0, {}},
+    };
+    TestTexture empty(0, 0, 1);
+    for (const auto& row : rows) {
+        std::map<GLenum, GLint> after;
+        for (const auto& [bind, target, query] : callers) {
+            bind(target, 900 + static_cast<GLuint>(after.size()));
+            after[query] = integer(query);
+        }
+        const NameLog log;
+        glEnable(0xFFFF); // an error left pending by earlier code
+        std::shared_ptr<void> made;
+        if (row.object == VERTICES) {
+            made.reset(m_controller.createVertexArray(row.size, true));
+        } else if (row.object == PIXELS) {
+            made.reset(m_controller.createPixelBuffer(row.size, Render::BufferDataType(row.type)));
+        } else {
+            made = create(row.size, 16, row.type,
+                          row.type == I_RenderBuffer::RBUF_DRAW_TEX ? &empty : nullptr);
+        }
+        EXPECT_EQ(made != nullptr, row.made) << row.what;
+        EXPECT_EQ(s_made.size(), row.names) << row.what;
+        EXPECT_EQ(s_deleted, made ? std::multiset<NameCall>{} : s_made) << row.what;
+        // Read while the object lives: deleting a bound object unbinds it.
+        for (const GLenum binding : row.unbound) {
+            after[binding] = 0;
+        }
+        for (const auto& [binding, name] : after) {
+            EXPECT_EQ(integer(binding), name) << row.what << ", binding " << binding;
+        }
+        made.reset();
+        EXPECT_EQ(s_deleted, s_made) << row.what;
+    }
 }
 
 using PixelBufferTest = ControllerTest;
