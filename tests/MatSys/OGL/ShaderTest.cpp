@@ -1,7 +1,9 @@
 #include "MatSysGLTest.h"
 
 #include "MatSys/OGL/Shader.h"
+#include "MatSys/OGL/ShaderProgram.h"
 
+#include <memory>
 #include <string>
 
 namespace {
@@ -17,6 +19,21 @@ TEST_F(ShaderTest, CompileReplacesTheLogItIsGiven) {
         EXPECT_TRUE(shader.compile(log)) << what;
         EXPECT_EQ(log, "") << what;
     }
+}
+
+// Deleting a program detaches its shaders, so the shader's own delete then frees it at once.
+TEST_F(ShaderTest, DestroyingAProgramOrShaderDeletesItsGLObject) {
+    auto shader = std::make_unique<MatSys::OGL::Shader>(
+        GL_VERTEX_SHADER,
+        std::vector<std::string>{"void main() { gl_Position = ftransform(); }\n"});
+    auto program = std::make_unique<MatSys::OGL::ShaderProgram>();
+    std::string log;
+    ASSERT_TRUE(shader->compile(log) && program->link({shader.get()}, log)) << log;
+    const GLuint ids[] = {shader->getID(), program->getID()};
+    program.reset();
+    EXPECT_FALSE(glIsProgram(ids[1]));
+    shader.reset();
+    EXPECT_FALSE(glIsShader(ids[0]));
 }
 
 } // namespace

@@ -88,9 +88,9 @@ TEST_F(TextureTest, MakingBindsTheNewTextureOnlyAndDeletingLeavesOtherTexturesAl
         const char* what;
         unsigned int width, depth;
         bool made;
-    } rows[] = {{"2D", 2, 0, true}, {"3D", 2, 2, true}, {"refused", 20000, 0, false}};
+    } ROWS[] = {{"2D", 2, 0, true}, {"3D", 2, 2, true}, {"refused", 20000, 0, false}};
     const Bytes pixels(20000 * 2 * 4, 0);
-    for (const auto& row : rows) {
+    for (const auto& row : ROWS) {
         glBindTexture(GL_TEXTURE_2D, callers[0]);
         glBindTexture(GL_TEXTURE_3D, callers[1]);
         glEnable(0xFFFF); // an error left pending by earlier code

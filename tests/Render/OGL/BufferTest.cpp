@@ -1,7 +1,6 @@
 #include "ControllerFixture.h"
 #include "MatSys/I_Texture.h"
 #include "Render/OGL/RenderBuffer.h"
-#include "Render/OGL/VertexBufferObject.h"
 #include "Support/AbortReport.h"
 
 #include <cstdlib>
@@ -210,7 +209,7 @@ TEST_F(GLObjectTest, EveryNameMadeIsDeletedOnceAndOnlyRenderBuffersUnbind) {
     // The caller's objects where a creation binds its own, each bound to a name of its own
     // before every row.
     using Bind = void(GLAPIENTRY*)(GLenum, GLuint);
-    const std::tuple<Bind, GLenum, GLenum> callers[] = {
+    const std::tuple<Bind, GLenum, GLenum> CALLERS[] = {
         {glBindBuffer, GL_ARRAY_BUFFER, GL_ARRAY_BUFFER_BINDING},
         {glBindBuffer, GL_PIXEL_PACK_BUFFER, GL_PIXEL_PACK_BUFFER_BINDING},
         {glBindRenderbuffer, GL_RENDERBUFFER, GL_RENDERBUFFER_BINDING},
@@ -230,7 +229,7 @@ TEST_F(GLObjectTest, EveryNameMadeIsDeletedOnceAndOnlyRenderBuffersUnbind) {
         bool made;
         std::size_t names;
         std::vector<GLenum> unbound;
-    } rows[] = {
+    } ROWS[] = {
         {"vertex buffer", VERTICES, 64, 0, true, 1, {}},
         {"empty vertex buffer", VERTICES, 0, 0, true, 0, {}},
         {"pixel buffer", PIXELS, 1, Render::BDT_STATIC_DRAW, true, 1, {}},
@@ -242,9 +241,9 @@ TEST_F(GLObjectTest, EveryNameMadeIsDeletedOnceAndOnlyRenderBuffersUnbind) {
         {"refused render buffer", RENDER, 0, I_RenderBuffer::RBUF_RGB, false, 0, {}},
     };
     TestTexture empty(0, 0, 1);
-    for (const auto& row : rows) {
+    for (const auto& row : ROWS) {
         std::map<GLenum, GLint> after;
-        for (const auto& [bind, target, query] : callers) {
+        for (const auto& [bind, target, query] : CALLERS) {
             bind(target, 900 + static_cast<GLuint>(after.size()));
             after[query] = integer(query);
         }
